@@ -1,0 +1,18 @@
+// Every message box the program shows goes through this interface: the windows show real
+// boxes, tessaro-sim prints the texts, tests record them.
+#pragma once
+
+#include <string>
+
+namespace tessaro {
+
+class Messages {
+ public:
+  virtual ~Messages() = default;
+  virtual void Information(const std::string& text) = 0;
+  // A question with the buttons Yes and No; true for Yes.
+  virtual bool Question(const std::string& text, const std::string& title) = 0;
+  virtual void Error(const std::string& text) = 0;
+};
+
+}  // namespace tessaro

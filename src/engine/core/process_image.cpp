@@ -1,0 +1,42 @@
+#include "engine/core/process_image.h"
+
+#include "engine/screen/screen_items.h"
+
+namespace tessaro {
+
+void ApplyStartupDefaults(ProcessImage& image) {
+  image.ScanPhase = 1;
+  image.LogicsOpen = 0;
+
+  for (int n = 1; n <= 3; ++n) {
+    PidState& pid = image.Pid[n];
+    pid.OutMax = 100.0;
+    pid.OutMin = 0.0;
+    pid.ViewSize = "klein";
+    pid.Pb = 100.0;
+    pid.ITerm = 50.0;
+    pid.Ti = 60.0;
+    pid.DTerm = 0.0;
+    pid.PvPrev = 0.0;
+    pid.Td = 0.0;
+    pid.Mode = "hand";
+    pid.PidAction = 1;
+  }
+  for (int n = 4; n <= 6; ++n) {
+    image.Step[n].Mode = "hand";
+    image.Step[n].ViewSize = "klein";
+  }
+  for (int n = 7; n <= 9; ++n) {
+    image.OnOff[n].Mode = "hand";
+    image.OnOff[n].ViewSize = "klein";
+    image.OnOff[n].Gap = 10;
+  }
+
+  const auto& items = ScreenItems();
+  for (size_t i = 0; i < items.size(); ++i) {
+    image.ItemLeft[i] = items[i].default_left;
+    image.ItemTop[i] = items[i].default_top;
+  }
+}
+
+}  // namespace tessaro

@@ -1,0 +1,23 @@
+// What the engine tells the operator screen. The engine decides every text, picture and
+// position; a view only puts them on screen. Every method has a do-nothing default so that
+// a view implements what it shows.
+#pragma once
+
+#include <string>
+
+namespace tessaro {
+
+class ScreenView {
+ public:
+  virtual ~ScreenView() = default;
+  // Item i's value label now reads `text`.
+  virtual void ItemTextChanged(int /*item*/, const std::string& /*text*/) {}
+  // Item i's lamp or push button now shows picture `file` ("Teks/Knop3uit.bmp").
+  virtual void ItemPictureChanged(int /*item*/, const std::string& /*file*/) {}
+  virtual void ItemVisibilityChanged(int /*item*/, bool /*visible*/) {}
+  // The control's left or top edge moves; the other edge stays where it is.
+  virtual void ItemLeftChanged(int /*item*/, int /*left*/) {}
+  virtual void ItemTopChanged(int /*item*/, int /*top*/) {}
+};
+
+}  // namespace tessaro

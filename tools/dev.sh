@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Set up, build, and then start Tessaro or run every test.
+#   tools/dev.sh run    install missing Debian packages, build, start the program
+#   tools/dev.sh test   install missing Debian packages, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+          libjpeg62-turbo-dev xvfb x11-apps imagemagick xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+build=${TESSARO_BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$(nproc)"
+
+case "${1:-run}" in
+  run)
+    cd "$build" && exec ./tessaro ;;
+  test)
+    cd "$build" && exec ctest --output-on-failure -j"$(nproc)" ;;
+  *)
+    echo "usage: tools/dev.sh run|test" >&2; exit 2 ;;
+esac

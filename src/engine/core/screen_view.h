@@ -18,6 +18,12 @@ class ScreenView {
   // The control's left or top edge moves; the other edge stays where it is.
   virtual void ItemLeftChanged(int /*item*/, int /*left*/) {}
   virtual void ItemTopChanged(int /*item*/, int /*top*/) {}
+  // Text painted onto the picture of grid field (row, column) at pixel (x, y): on an opaque
+  // silver background when `silver` is set, else in the picture's own colours.
+  virtual void FieldTextPainted(int /*row*/, int /*column*/, int /*x*/, int /*y*/,
+                                const std::string& /*text*/, bool /*silver*/) {}
+  // The board address box is hidden after a board answered.
+  virtual void AddressBoxHidden() {}
 };
 
 }  // namespace tessaro

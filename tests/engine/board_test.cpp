@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/board/library_board.h"
+#include "engine/board/simulated_board.h"
+
+namespace tessaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SimulatedBoard, SelectLinesSevenAndEightPickTheMultiplexerPair) {
+  SimulatedBoard board;
+  for (int i = 1; i <= 8; ++i) board.SetMuxInput(i, static_cast<uint8_t>(10 * i));
+  struct Case {
+    bool s7, s8;
+    int first;
+  };
+  // off/off -> 1/2, on/off -> 3/4, on/on -> 5/6, off/on -> 7/8
+  for (const Case& c : {Case{false, false, 1}, Case{true, false, 3}, Case{true, true, 5},
+                        Case{false, true, 7}}) {
+    c.s7 ? board.SetDigitalChannel(7) : board.ClearDigitalChannel(7);
+    c.s8 ? board.SetDigitalChannel(8) : board.ClearDigitalChannel(8);
+    EXPECT_EQ(board.ReadAnalogChannel(1), 10 * c.first) << c.s7 << c.s8;
+    EXPECT_EQ(board.ReadAnalogChannel(2), 10 * (c.first + 1)) << c.s7 << c.s8;
+  }
+}
+
+TEST(SimulatedBoard, RemembersOutputsAndServesInputs) {
+  SimulatedBoard board;
+  board.OutputAnalogChannel(2, 200);
+  board.SetDigitalChannel(3);
+  board.SetDigitalChannel(9);  // no such channel: ignored
+  board.SetDigitalInput(5, true);
+  EXPECT_EQ(board.AnalogOutput(2), 200);
+  EXPECT_TRUE(board.DigitalOutput(3));
+  EXPECT_FALSE(board.DigitalOutput(4));
+  EXPECT_EQ(board.ReadDigitalChannel(5), 1);
+  EXPECT_EQ(board.ReadDigitalChannel(4), 0);
+  board.ClearDigitalChannel(3);
+  EXPECT_FALSE(board.DigitalOutput(3));
+}
+
+TEST(SimulatedBoard, AnswersAddressesZeroToThree) {
+  SimulatedBoard board;
+  EXPECT_EQ(board.OpenDevice(0), 0);
+  EXPECT_EQ(board.OpenDevice(3), 3);
+  EXPECT_NE(board.OpenDevice(4), 4);
+  EXPECT_TRUE(board.IsOpen());
+  board.CloseDevice();
+  EXPECT_FALSE(board.IsOpen());
+}
+
+class LibraryBoardTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() /
+            (std::string("tessaro_lib_") +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "velden");
+  }
+  void TearDown() override { fs::remove_all(root_); }
+  void Install(const char* built, const std::string& name) {
+    fs::copy_file(built, root_ / "velden" / name, fs::copy_options::overwrite_existing);
+  }
+  fs::path root_;
+};
+
+TEST_F(LibraryBoardTest, ACompleteLibraryTakesEveryCall) {
+  Install(FAKE_BOARD_FULL, "LibK8055D.so");  // found whatever its letter case
+  auto board = MakeStartupBoard(root_);
+  ASSERT_NE(dynamic_cast<LibraryBoard*>(board.get()), nullptr);
+  EXPECT_EQ(board->OpenDevice(2), 2);
+  EXPECT_EQ(board->OpenDevice(0), -1);
+  board->OutputAnalogChannel(1, 7);
+  EXPECT_EQ(board->ReadAnalogChannel(1), 0x100 + 10 + 7);
+  board->SetDigitalChannel(4);
+  EXPECT_EQ(board->ReadDigitalChannel(4), 1);
+  board->ClearDigitalChannel(4);
+  EXPECT_EQ(board->ReadDigitalChannel(4), 0);
+  board->CloseDevice();
+}
+
+TEST_F(LibraryBoardTest, AMissingLibraryLeavesTheSimulatedBoard) {
+  auto board = MakeStartupBoard(root_);
+  EXPECT_NE(dynamic_cast<SimulatedBoard*>(board.get()), nullptr);
+}
+
+TEST_F(LibraryBoardTest, AnIncompleteOrBrokenLibraryLeavesTheSimulatedBoard) {
+  Install(FAKE_BOARD_PARTIAL, BoardLibraryFileName());
+  EXPECT_EQ(LibraryBoard::Load(root_ / "velden" / BoardLibraryFileName()), nullptr);
+  EXPECT_NE(dynamic_cast<SimulatedBoard*>(MakeStartupBoard(root_).get()), nullptr);
+
+  std::ofstream(root_ / "velden" / BoardLibraryFileName()) << "not a library";
+  EXPECT_NE(dynamic_cast<SimulatedBoard*>(MakeStartupBoard(root_).get()), nullptr);
+}
+
+}  // namespace
+}  // namespace tessaro

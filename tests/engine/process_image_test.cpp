@@ -1,0 +1,135 @@
+#include "engine/core/process_image.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/core/block_keys.h"
+#include "engine/screen/screen_items.h"
+
+namespace tessaro {
+namespace {
+
+TEST(ProcessImage, StartsZeroFilled) {
+  ProcessImage image;
+  for (int r = 0; r <= kRows + 1; ++r) {
+    for (int c = 1; c <= kColumns; ++c) {
+      EXPECT_EQ(image.OutRight[r][c], 0);
+      EXPECT_EQ(image.OutUp[r][c], 0);
+      EXPECT_EQ(image.OutDown[r][c], 0);
+      if (r >= 1 && r <= kRows) EXPECT_TRUE(IsEmptyKey(image.FieldGrid[r][c]));
+    }
+  }
+  EXPECT_EQ(image.ScanPhase, 0);
+  EXPECT_EQ(image.RangeUnit[17], "");
+  EXPECT_EQ(image.ItemVisible[47], 0);
+}
+
+TEST(ProcessImage, EmptyTextAndLeegAreBothEmpty) {
+  EXPECT_TRUE(IsEmptyKey(""));
+  EXPECT_TRUE(IsEmptyKey("Leeg"));
+  EXPECT_FALSE(IsEmptyKey("leeg"));  // keys are case-sensitive
+  EXPECT_FALSE(IsEmptyKey("AND1"));
+}
+
+TEST(ProcessImage, InputsOfAFieldReadTheNeighboursEdges) {
+  ProcessImage image;
+  image.OutRight[5][2] = 11;
+  image.OutDown[4][3] = 22;
+  image.OutUp[6][3] = 33;
+  EXPECT_EQ(LeftInput(image, 5, 3), 11);
+  EXPECT_EQ(UpperInput(image, 5, 3), 22);
+  EXPECT_EQ(LowerInput(image, 5, 3), 33);
+  // The margin rows make row 1 read 0 from above and row 16 read 0 from below.
+  EXPECT_EQ(UpperInput(image, 1, 3), 0);
+  EXPECT_EQ(LowerInput(image, 16, 3), 0);
+}
+
+TEST(StartupDefaults, ControllersStartInHandWithTheirSettings) {
+  ProcessImage image;
+  ApplyStartupDefaults(image);
+  EXPECT_EQ(image.ScanPhase, 1);
+  EXPECT_EQ(image.LogicsOpen, 0);
+  for (int n = 1; n <= 3; ++n) {
+    const PidState& pid = image.Pid[n];
+    EXPECT_EQ(pid.Mode, "hand");
+    EXPECT_EQ(pid.ViewSize, "klein");
+    EXPECT_EQ(pid.Pb, 100.0);
+    EXPECT_EQ(pid.Ti, 60.0);
+    EXPECT_EQ(pid.ITerm, 50.0);
+    EXPECT_EQ(pid.OutMax, 100.0);
+    EXPECT_EQ(pid.OutMin, 0.0);
+    EXPECT_EQ(pid.Td, 0.0);
+    EXPECT_EQ(pid.PidAction, 1);
+    EXPECT_EQ(pid.Sp, 0.0);
+    EXPECT_EQ(pid.Out, 0.0);
+  }
+  for (int n = 4; n <= 6; ++n) {
+    EXPECT_EQ(image.Step[n].Mode, "hand");
+    EXPECT_EQ(image.Step[n].ViewSize, "klein");
+  }
+  for (int n = 7; n <= 9; ++n) {
+    EXPECT_EQ(image.OnOff[n].Mode, "hand");
+    EXPECT_EQ(image.OnOff[n].Gap, 10);
+  }
+}
+
+TEST(StartupDefaults, ItemPositionsFollowTheirGroups) {
+  ProcessImage image;
+  ApplyStartupDefaults(image);
+  struct Expect {
+    const char* key;
+    int left, top;
+  };
+  for (const Expect& e : {Expect{"Rec1", 900, 50}, Expect{"Rec8", 900, 400},
+                          Expect{"A1in", 25, 200}, Expect{"A8in", 25, 550},
+                          Expect{"D5in", 100, 400}, Expect{"Spin1", 200, 130},
+                          Expect{"Spin5", 600, 130}, Expect{"D6uit", 700, 450},
+                          Expect{"Reg1", 1060, 50}, Expect{"Reg6", 1060, 300},
+                          Expect{"Knop6", 216, 450}, Expect{"Reg7", 440, 210},
+                          Expect{"Reg9", 440, 290}}) {
+    const int i = ItemIndex(e.key);
+    ASSERT_GE(i, 0) << e.key;
+    EXPECT_EQ(image.ItemLeft[i], e.left) << e.key;
+    EXPECT_EQ(image.ItemTop[i], e.top) << e.key;
+    EXPECT_EQ(image.ItemVisible[i], 0) << e.key;
+  }
+  // The spare entry belongs to no item and stays 0.
+  EXPECT_EQ(image.ItemLeft[47], 0);
+  EXPECT_EQ(image.ItemTop[47], 0);
+}
+
+TEST(ScreenItems, KeysAndIndexesAgree) {
+  EXPECT_EQ(ItemIndex("Rec1"), 0);
+  EXPECT_EQ(ItemIndex("A1in"), 8);
+  EXPECT_EQ(ItemIndex("Knop1"), 38);
+  EXPECT_EQ(ItemIndex("Reg9"), 46);
+  EXPECT_EQ(ItemIndex("reg9"), -1);
+  EXPECT_EQ(ItemIndexOf(ItemKind::ControllerLabel, 7), 44);
+  EXPECT_EQ(ItemIndexOf(ItemKind::PushButton, 3), 40);
+  EXPECT_EQ(ScreenItems()[44].control, "Label24");
+}
+
+TEST(BlockKeys, EachPaletteOffersItsOwnKeys) {
+  EXPECT_TRUE(PaletteOffers(Palette::Input, "Sinus"));
+  EXPECT_TRUE(PaletteOffers(Palette::Processing, "Flipflop"));
+  EXPECT_FALSE(PaletteOffers(Palette::Processing, "FlipFlop"));
+  EXPECT_TRUE(PaletteOffers(Palette::Output, "D6uit"));
+  EXPECT_FALSE(PaletteOffers(Palette::Output, "D7uit"));
+  for (Palette p : {Palette::Input, Palette::Processing, Palette::Output}) {
+    EXPECT_TRUE(PaletteOffers(p, "Leeg"));
+  }
+  int input = 0, processing = 0, output = 0;
+  for (const auto& info : BlockKeys()) {
+    (info.palette == Palette::Input ? input
+     : info.palette == Palette::Output ? output
+                                       : processing)++;
+  }
+  EXPECT_EQ(input, 26);
+  EXPECT_EQ(processing, 57);
+  EXPECT_EQ(output, 9);
+  EXPECT_EQ(PaletteForColumn(1), Palette::Input);
+  EXPECT_EQ(PaletteForColumn(4), Palette::Processing);
+  EXPECT_EQ(PaletteForColumn(7), Palette::Output);
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -24,6 +24,10 @@ class ScreenView {
                                 const std::string& /*text*/, bool /*silver*/) {}
   // The board address box is hidden after a board answered.
   virtual void AddressBoxHidden() {}
+  // Controller n (1..9) has run a cycle: its tags and trend show the new state.
+  virtual void ControllerCycled(int /*n*/) {}
+  // Recorder n (1..8) has taken a sample.
+  virtual void RecorderSampled(int /*n*/) {}
 };
 
 }  // namespace tessaro

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/control/controller_state.h"
+#include "engine/core/block_code.h"
 
 namespace tessaro {
 
@@ -25,6 +26,20 @@ constexpr int kRecorders = 8;
 
 template <typename T>
 using RowColumnTable = std::array<std::array<T, kColumns + 1>, kRows + 2>;  // [0..17][0..7]
+
+// The setting editors of the processing palette, at their start values. SpinEdit[1..9];
+// Edit1 is the range unit, Edit2 the instrument name.
+struct PaletteEditors {
+  std::array<int32_t, 10> SpinEdit{0, 0, 100, 200, 50, 10, 100, 0, 10, 10};
+  std::string Edit1 = "eenheid";
+  std::string Edit2 = "Naam";
+};
+
+// A field's key as the scan last decoded it (see RefreshDecodedGrid).
+struct DecodedField {
+  std::string key;
+  BlockCode code;
+};
 
 struct ProcessImage {
   // The schema: block keys, [row 1..16][column 1..7]. "" and "Leeg" both mean empty.
@@ -79,6 +94,17 @@ struct ProcessImage {
   // loaded into each lamp or push button ("" while it shows its built-in picture).
   std::array<std::string, kScreenEntries> ItemText{};
   std::array<std::string, kScreenEntries> ItemPicture{};
+
+  // The processing palette's editors, and the window titles of the instruments they name,
+  // indexed like the range slots (recorders 1..8, controllers 9..17; "" until placed).
+  PaletteEditors Editors;
+  std::array<std::string, kRangeSlots + 1> InstrumentTitle{};
+
+  // The decimal separator of the user's locale, for the value texts.
+  char DecimalSeparator = '.';
+
+  // The scan's decoded copy of FieldGrid, [row 1..16][column 1..7].
+  RowColumnTable<DecodedField> Decoded{};
 };
 
 // The start-up of the operator screen: scan phase, grid flag, controller defaults and the

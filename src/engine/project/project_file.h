@@ -1,0 +1,35 @@
+// "Opslaan" and "Inlezen": saving the project to "Velden/data1.txt" and loading it back.
+// Both are called by the save/load dialog and by tessaro-sim; failures are shown through
+// Messages with the texts the user knows ("File not found.", "Invalid numeric input.", ...).
+#pragma once
+
+#include <filesystem>
+
+#include "engine/project/project_apply.h"
+
+namespace tessaro {
+
+class Messages;
+struct ProcessImage;
+
+// Writes the 470 lines of the project to "Velden/data1.txt" under `root`. The new text goes
+// to a temporary file in Velden that then replaces the old file, so a failure leaves the
+// old file whole. A data1.txt without any write permission bit is not replaced ("File
+// access denied."). Nothing in memory changes. True when the file was written.
+bool SaveProject(const ProcessImage& image, const std::filesystem::path& root, Messages& messages);
+
+enum class LoadResult {
+  Failed,           // nothing changed; the error was shown
+  Loaded,           // the project is in force and shown
+  PicturesMissing,  // as Loaded, but some grid fields have no picture; shown once
+};
+
+enum class GridPictures { Refresh, Skip };
+
+// Reads "Velden/data1.txt" under `root` whole; only when every line read well does it
+// replace the project tables, then places the screen items, selects the PID actions and
+// (unless skipped, as the headless runner does) gives the grid fields their pictures.
+LoadResult LoadProject(ProcessImage& image, const std::filesystem::path& root, Messages& messages,
+                       ProjectLoadView& view, GridPictures pictures = GridPictures::Refresh);
+
+}  // namespace tessaro

@@ -1,0 +1,271 @@
+#include "ui/core/main_window.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "engine/core/messages.h"
+#include "engine/core/operator_screen.h"
+#include "engine/screen/screen_items.h"
+#include "ui/core/builtin_pictures.h"
+#include "ui/core/click_label.h"
+#include "ui/core/fonts.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kDesignWidth = 1286;
+constexpr int kDesignHeight = 632;
+constexpr int kWindowFontPixels = 11;
+constexpr int kAddressFontPixels = 13;
+constexpr int kKnobFontPixels = 21;
+constexpr int kLabelFontPixels = 27;
+
+QString Name(const char* prefix, int number) {
+  return QString::fromLatin1(prefix) + QString::number(number);
+}
+
+template <typename Control>
+Control* Place(Control* control, const QString& name, int left, int top, bool shown) {
+  control->setObjectName(name);
+  control->move(left, top);
+  control->setVisible(shown);
+  return control;
+}
+
+QPushButton* MakeCommandButton(QWidget* parent, const char* name, const char* text, int left,
+                               int width) {
+  auto* button = new QPushButton(QString::fromLatin1(text), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(left, 0, width, 25);
+  return button;
+}
+
+QLabel* MakeValueLabel(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->setFont(TahomaFont(kLabelFontPixels, true));
+  label->setAutoFillBackground(true);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  return label;
+}
+
+QLabel* MakePicture(QLabel* label, const QPixmap& picture) {
+  // A picture larger than its control is cut off at the right and bottom.
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setPixmap(picture);
+  label->resize(picture.size());
+  return label;
+}
+
+QSpinBox* MakeSpinBox(QWidget* parent, int maximum, int font_pixels) {
+  auto* box = new QSpinBox(parent);
+  box->setRange(0, maximum);
+  box->setValue(0);
+  box->setFont(TahomaFont(font_pixels, true));
+  return box;
+}
+
+bool IsLabel(ItemKind kind) {
+  return kind == ItemKind::RecorderLabel || kind == ItemKind::AnalogLabel ||
+         kind == ItemKind::ControllerLabel;
+}
+
+QPixmap BuiltinPicture(const ScreenItemInfo& item) {
+  switch (item.kind) {
+    case ItemKind::InputLamp:
+      return InputLampOffPicture();
+    case ItemKind::PushButton:
+      return PushButtonOffPicture(item.number);
+    case ItemKind::OutputLamp:
+      return OutputLampOffPicture(item.number);
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ProcessImage& image, Board& board, Messages& messages,
+                       const std::filesystem::path& data_root, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      image_(image),
+      board_(board),
+      messages_(messages),
+      pictures_(data_root) {
+  setObjectName(QStringLiteral("TForm1"));
+  setWindowTitle(QStringLiteral("Tessaro"));
+  setFont(TahomaFont(kWindowFontPixels));
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, QColor(128, 128, 128));
+  setPalette(palette);
+  resize(kDesignWidth, kDesignHeight);
+
+  BuildControls();
+  MapItems();
+
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName(QStringLiteral("Timer1"));
+  timer1_->start(250);
+  timer2_ = new QTimer(this);
+  timer2_->setObjectName(QStringLiteral("Timer2"));
+  timer2_->start(333);
+
+  // Start-up. The plate is loaded twice under its two spellings; only the first load
+  // reports a missing file.
+  LoadProcessPlate("Teks/Procesplaat.bmp", true);
+  ApplyStartupDefaults(image_);
+  LoadProcessPlate("Teks/ProcesPlaat.bmp", false);
+}
+
+void MainWindow::BuildControls() {
+  // The process plate first, so that everything else stands in front of it.
+  plate_ = Place(new QLabel(this), QStringLiteral("Image1"), 0, 0, true);
+  plate_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  plate_->resize(0, 0);
+
+  connect(MakeCommandButton(this, "Button1", "Exit", 0, 73), &QPushButton::clicked, this,
+          &MainWindow::Button1Click);
+  MakeCommandButton(this, "Button2", "Screen", 80, 73);
+  MakeCommandButton(this, "Button3", "Logics", 160, 73);
+  MakeCommandButton(this, "Button4", "Kaart", 240, 57);
+  address_box_ =
+      Place(MakeSpinBox(this, 3, kAddressFontPixels), QStringLiteral("SpinEdit1"), 296, 0, true);
+  address_box_->resize(41, 26);
+  MakeCommandButton(this, "Button5", "Opslaan/inlezen", 344, 89);
+
+  for (int n = 1; n <= kAnalogInputs; ++n) {
+    QLabel* label = Place(new QLabel(this), Name("Label", n + 1), 24, 200 + 40 * (n - 1), false);
+    MakeValueLabel(label, QStringLiteral("255"))->resize(51, 33);
+  }
+  for (int n = 1; n <= kRecorders; ++n) {
+    QLabel* label =
+        Place(new ClickLabel(this), Name("Label", n + 9), 904, 32 + 40 * (n - 1), false);
+    MakeValueLabel(label, Name("Rec", n))->adjustSize();
+  }
+  constexpr int kControllerTops[] = {48, 96, 152, 200, 248, 304, 208, 248, 288};
+  for (int n = 1; n <= 9; ++n) {
+    const int left = n <= 6 ? 1064 : 440;
+    QLabel* label =
+        Place(new ClickLabel(this), Name("Label", n + 17), left, kControllerTops[n - 1], false);
+    MakeValueLabel(label, Name("Reg", n))->adjustSize();
+  }
+  for (int n = 1; n <= 5; ++n) {
+    MakePicture(Place(new QLabel(this), Name("Image", n + 1), 104, 200 + 48 * (n - 1), false),
+                InputLampOffPicture());
+  }
+  for (int n = 1; n <= kScreenButtons; ++n) {
+    auto* button = new ClickLabel(this);
+    MakePicture(Place(button, Name("Image", n + 6), 216, 200 + 48 * (n - 1), false),
+                PushButtonOffPicture(n));
+    connect(button, &ClickLabel::clicked, this, [this, n] { KnopClick(image_, *this, n); });
+  }
+  for (int n = 1; n <= 6; ++n) {
+    MakePicture(Place(new QLabel(this), Name("Image", n + 12), 704, 192 + 40 * (n - 1), false),
+                OutputLampOffPicture(n));
+  }
+  constexpr int kKnobLefts[] = {256, 344, 424, 504, 584};
+  for (int n = 1; n <= kValueKnobs; ++n) {
+    QSpinBox* knob = Place(MakeSpinBox(this, 255, kKnobFontPixels), Name("SpinEdit", n + 1),
+                           kKnobLefts[n - 1], 128, false);
+    knob->resize(65, 35);
+    connect(knob, &QSpinBox::valueChanged, this,
+            [this, n](int value) { KnobChanged(image_, n, value); });
+  }
+
+  connect(address_box_, &QSpinBox::valueChanged, this,
+          [this](int value) { image_.AddressBox = value; });
+}
+
+void MainWindow::MapItems() {
+  const auto& items = ScreenItems();
+  for (int i = 0; i < kScreenItems; ++i) {
+    const std::string_view control = items[static_cast<size_t>(i)].control;
+    items_[static_cast<size_t>(i)] = findChild<QWidget*>(
+        QString::fromLatin1(control.data(), static_cast<qsizetype>(control.size())),
+        Qt::FindDirectChildrenOnly);
+    Q_ASSERT(items_[static_cast<size_t>(i)] != nullptr);
+  }
+}
+
+QWidget* MainWindow::ItemControl(int item) const {
+  if (item < 0 || item >= kScreenItems) return nullptr;
+  return items_[static_cast<size_t>(item)];
+}
+
+void MainWindow::LoadProcessPlate(const char* file, bool report_failure) {
+  const QPixmap plate = pictures_.Load(file);
+  if (plate.isNull()) {
+    if (report_failure) messages_.Information("Geen Procesplaat.bmp gevonden");
+    return;
+  }
+  MakePicture(plate_, plate);
+}
+
+void MainWindow::ItemTextChanged(int item, const std::string& text) {
+  QWidget* control = ItemControl(item);
+  if (control == nullptr || !IsLabel(ScreenItems()[static_cast<size_t>(item)].kind)) return;
+  auto* label = static_cast<QLabel*>(control);
+  label->setText(QString::fromStdString(text));
+  // The analog value labels keep their size; the others fit their text.
+  if (ScreenItems()[static_cast<size_t>(item)].kind != ItemKind::AnalogLabel) {
+    label->adjustSize();
+  }
+}
+
+void MainWindow::ItemPictureChanged(int item, const std::string& file) {
+  QWidget* control = ItemControl(item);
+  if (control == nullptr) return;
+  const ScreenItemInfo& info = ScreenItems()[static_cast<size_t>(item)];
+  if (IsLabel(info.kind) || info.kind == ItemKind::Knob) return;
+  auto* picture = static_cast<QLabel*>(control);
+  const QPixmap shown = file.empty() ? BuiltinPicture(info) : pictures_.Load(file);
+  if (shown.isNull()) {
+    ReportPictureFailure(item, file);  // the control keeps what it showed
+    return;
+  }
+  // The scan sets the same lamp picture every cycle; an unchanged picture is not redrawn.
+  if (picture->pixmap().cacheKey() != shown.cacheKey()) picture->setPixmap(shown);
+}
+
+void MainWindow::ReportPictureFailure(int item, const std::string& file) {
+  const std::string text = CannotOpenText(file).toStdString();
+  if (ScreenItems()[static_cast<size_t>(item)].kind == ItemKind::PushButton) {
+    messages_.Error(text);  // a click: the user hears at once
+    return;
+  }
+  // Lamps are redrawn by the scan: each missing picture is reported once, after the scan
+  // phase that met it has finished.
+  if (!reported_pictures_.insert(file).second) return;
+  QTimer::singleShot(0, this, [this, text] { messages_.Error(text); });
+}
+
+void MainWindow::ItemVisibilityChanged(int item, bool visible) {
+  if (QWidget* control = ItemControl(item)) control->setVisible(visible);
+}
+
+void MainWindow::ItemLeftChanged(int item, int left) {
+  if (QWidget* control = ItemControl(item)) control->move(left, control->y());
+}
+
+void MainWindow::ItemTopChanged(int item, int top) {
+  if (QWidget* control = ItemControl(item)) control->move(control->x(), top);
+}
+
+void MainWindow::AddressBoxHidden() { address_box_->hide(); }
+
+void MainWindow::Button1Click() {
+  if (tessaro::ExitClick(messages_, board_)) close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) emit Closed();
+}
+
+}  // namespace tessaro

@@ -1,0 +1,81 @@
+// The operator screen: the process plate with the 47 screen items over it, the command
+// buttons along the top, and the two timers that drive the scan and the multiplexing.
+// Closing it ends the program.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "engine/core/process_image.h"
+#include "engine/core/screen_view.h"
+#include "ui/core/picture_loader.h"
+
+class QLabel;
+class QSpinBox;
+class QTimer;
+
+namespace tessaro {
+
+class Board;
+class Messages;
+
+class MainWindow : public QWidget, public ScreenView {
+  Q_OBJECT
+
+ public:
+  // Runs the start-up: process plate, start-up defaults of `image`. Pictures are read
+  // under `data_root`.
+  MainWindow(ProcessImage& image, Board& board, Messages& messages,
+             const std::filesystem::path& data_root, QWidget* parent = nullptr);
+
+  ProcessImage& image() { return image_; }
+  Board& board() { return board_; }
+  Messages& messages() { return messages_; }
+  PictureLoader& pictures() { return pictures_; }
+
+  // The scan tick (250 ms) and the multiplex tick (333 ms); both run from the start.
+  QTimer* Timer1() { return timer1_; }
+  QTimer* Timer2() { return timer2_; }
+
+  // The control that screen item i (0..46) stands for.
+  QWidget* ItemControl(int item) const;
+
+  // What the engine shows on the operator screen.
+  void ItemTextChanged(int item, const std::string& text) override;
+  void ItemPictureChanged(int item, const std::string& file) override;
+  void ItemVisibilityChanged(int item, bool visible) override;
+  void ItemLeftChanged(int item, int left) override;
+  void ItemTopChanged(int item, int top) override;
+  void AddressBoxHidden() override;
+
+ signals:
+  // The window has closed: the program ends.
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void MapItems();
+  void LoadProcessPlate(const char* file, bool report_failure);
+  void ReportPictureFailure(int item, const std::string& file);
+  void Button1Click();  // "Exit"
+
+  ProcessImage& image_;
+  Board& board_;
+  Messages& messages_;
+  PictureLoader pictures_;
+
+  QLabel* plate_ = nullptr;
+  QSpinBox* address_box_ = nullptr;
+  QTimer* timer1_ = nullptr;
+  QTimer* timer2_ = nullptr;
+  std::array<QWidget*, kScreenItems> items_{};
+  std::set<std::string> reported_pictures_;  // lamp pictures already reported missing
+};
+
+}  // namespace tessaro

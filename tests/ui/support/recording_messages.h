@@ -1,0 +1,27 @@
+// Messages for window tests: records every text and answers questions with a preset reply,
+// so that no test ever waits on a dialog.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/core/messages.h"
+
+namespace tessaro::testing {
+
+class RecordingMessages : public Messages {
+ public:
+  void Information(const std::string& text) override { informations.push_back(text); }
+  bool Question(const std::string& text, const std::string& title) override {
+    questions.push_back(title + ": " + text);
+    return answer_yes;
+  }
+  void Error(const std::string& text) override { errors.push_back(text); }
+
+  bool answer_yes = false;
+  std::vector<std::string> informations;
+  std::vector<std::string> questions;
+  std::vector<std::string> errors;
+};
+
+}  // namespace tessaro::testing

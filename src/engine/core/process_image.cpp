@@ -1,5 +1,7 @@
 #include "engine/core/process_image.h"
 
+#include "engine/control/pid_faceplate.h"
+
 #include "engine/screen/screen_items.h"
 
 namespace tessaro {
@@ -21,6 +23,22 @@ void ApplyStartupDefaults(ProcessImage& image) {
     pid.Td = 0.0;
     pid.Mode = "hand";
     pid.PidAction = 1;
+    // The faceplate as designed: boxes at their start values and locked, "D" chosen,
+    // narrow, tags at the foot of the scale with the setpoint tag hidden.
+    pid.Boxes = PidBoxes{.PBSpin = 100,
+                         .ItijdSpin = 60,
+                         .DtijdSpin = 0,
+                         .SpinEdit2 = 100,
+                         .SpinEdit3 = 0,
+                         .SpinEdit4 = 100,
+                         .SpinEdit5 = 0};
+    pid.RadioButton1Checked = true;
+    pid.TuningEnabled = false;
+    pid.Width = kPidWidthKlein;
+    pid.ModeText = "Hand";
+    pid.OpTag = Tag{.top = 216, .text = "", .visible = true};
+    pid.SpTag = Tag{.top = 216, .text = "", .visible = false};
+    pid.PvTag = Tag{.top = 216, .text = "", .visible = true};
   }
   for (int n = 4; n <= 6; ++n) {
     image.Step[n].Mode = "hand";

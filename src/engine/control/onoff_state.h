@@ -2,21 +2,16 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
-#include "engine/control/trend.h"
+#include "engine/control/faceplate_state.h"
 
 namespace tessaro {
 
-struct OnOffState {
-  double Pv = 0;
-  double Sp = 0;
-  int32_t Out = 0;
-  int32_t Gap = 0;
-  std::string Mode;
-  std::string ViewSize;
-  Trend PvTrend{};
-  Trend SpTrend{};
+struct OnOffState : SetpointFaceplate {
+  int32_t Out = 0;  // 0 or 255
+  int32_t Gap = 0;  // %, 1..100; the gap box SpinEdit1 shows it and is usable at all times
+
+  LampColour Lamp = LampColour::White;  // Shape1: red while on, white while off
 };
 
 }  // namespace tessaro

@@ -2,22 +2,19 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
-#include "engine/control/trend.h"
+#include "engine/control/faceplate_state.h"
 
 namespace tessaro {
 
-struct StepState {
-  double Pv = 0;
-  double Sp = 0;
+struct StepState : SetpointFaceplate {
+  // +4 starts an open pulse, -4 a close pulse; then it counts back to 0 by one per cycle.
   int32_t PulseCount = 0;
-  int32_t OpenPulse = 0;
-  int32_t ClosePulse = 0;
-  std::string Mode;
-  std::string ViewSize;
-  Trend PvTrend{};
-  Trend SpTrend{};
+  int32_t OpenPulse = 0;   // 0 or 255
+  int32_t ClosePulse = 0;  // 0 or 255
+
+  LampColour OpenLamp = LampColour::White;   // Shape1, upper lamp
+  LampColour CloseLamp = LampColour::White;  // Shape2, lower lamp
 };
 
 }  // namespace tessaro

@@ -6,6 +6,20 @@
 
 namespace tessaro {
 
+namespace {
+
+// Step and on/off faceplates open in "hand" at their narrow width, both tags at the foot of
+// the scale.
+void StartFaceplate(SetpointFaceplate& plate) {
+  plate.Mode = "hand";
+  plate.ModeText = "Hand";
+  plate.ViewSize = "klein";
+  plate.SpTag = {216, "", true};
+  plate.PvTag = {216, "", true};
+}
+
+}  // namespace
+
 void ApplyStartupDefaults(ProcessImage& image) {
   image.ScanPhase = 1;
   image.LogicsOpen = 0;
@@ -40,13 +54,9 @@ void ApplyStartupDefaults(ProcessImage& image) {
     pid.SpTag = Tag{.top = 216, .text = "", .visible = false};
     pid.PvTag = Tag{.top = 216, .text = "", .visible = true};
   }
-  for (int n = 4; n <= 6; ++n) {
-    image.Step[n].Mode = "hand";
-    image.Step[n].ViewSize = "klein";
-  }
+  for (int n = 4; n <= 6; ++n) StartFaceplate(image.Step[n]);
   for (int n = 7; n <= 9; ++n) {
-    image.OnOff[n].Mode = "hand";
-    image.OnOff[n].ViewSize = "klein";
+    StartFaceplate(image.OnOff[n]);
     image.OnOff[n].Gap = 10;
   }
 

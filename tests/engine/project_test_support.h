@@ -18,13 +18,14 @@ namespace tessaro {
 
 namespace fs = std::filesystem;
 
-// A program folder of its own under the system's temporary folder, with a Velden folder.
+// A program folder of its own, with a Velden folder, under the system's temporary folder
+// unless told otherwise.
 class TempRoot {
  public:
-  TempRoot() {
+  explicit TempRoot(const fs::path& base = fs::temp_directory_path()) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() / ("tessaro_project_" + std::to_string(::getpid()) + "_" +
-                                         info->test_suite_name() + "_" + info->name());
+    path_ = base / ("tessaro_project_" + std::to_string(::getpid()) + "_" +
+                    info->test_suite_name() + "_" + info->name());
     fs::remove_all(path_);
     fs::create_directories(path_ / "Velden");
   }

@@ -389,6 +389,18 @@ TEST_F(ProjectFileTest, ASaveReplacesTheFileWholeAndKeepsItsNameAndPermissions) 
   EXPECT_TRUE(messages_.errors.empty());
 }
 
+TEST_F(ProjectFileTest, ALinkedFileIsReplacedWhereItIsAndTheLinkStays) {
+  const fs::path real = root_.path() / "elsewhere.txt";
+  WriteBytes(real, "old");
+  fs::create_symlink(real, root_.data_file());
+  ProcessImage image;
+  FillProject(image);
+  ASSERT_TRUE(SaveProject(image, root_.path(), messages_));
+  EXPECT_TRUE(fs::is_symlink(root_.data_file()));
+  EXPECT_EQ(ReadBytes(real), FormatProject(CaptureProject(image)));
+  EXPECT_EQ(FolderEntries(root_.velden()), std::vector<std::string>{"data1.txt"});
+}
+
 TEST_F(ProjectFileTest, AMissingPictureLeavesOnlyItsOwnFieldsBlank) {
   std::vector<std::string> lines(112, "");
   lines[0] = "A1in";

@@ -129,7 +129,9 @@ bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& mess
   fs::path target = *folder / kFileName;
   std::optional<fs::perms> old_perms;
   if (auto existing = ResolveFolderFile(root, kFolder, kFileName)) {
-    target = *existing;
+    // A linked project file is replaced where it really is; the link stays.
+    target = fs::is_symlink(*existing, ec) ? fs::canonical(*existing, ec) : *existing;
+    if (ec) return Fail(messages, ec.value());
     auto status = fs::status(target, ec);
     if (ec) return Fail(messages, ec.value());
     if (!fs::is_regular_file(status) || IsReadOnly(status.permissions())) {
@@ -141,7 +143,7 @@ bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& mess
   const std::string text = FormatProject(CaptureProject(image));
   fs::path temporary;
   int err = 0;
-  std::FILE* file = CreateTemporary(*folder, temporary, err);
+  std::FILE* file = CreateTemporary(target.parent_path(), temporary, err);
   if (!file) return Fail(messages, err != 0 ? err : EIO);
   err = WriteAndClose(file, text);
   if (err == 0 && old_perms) {

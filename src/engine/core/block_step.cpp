@@ -1,0 +1,66 @@
+#include "engine/core/block_step.h"
+
+#include <string>
+
+#include "engine/core/gates.h"
+#include "engine/core/io_blocks.h"
+#include "engine/core/numbers.h"
+#include "engine/core/process_image.h"
+#include "engine/core/screen_view.h"
+#include "engine/core/time_blocks.h"
+
+namespace tessaro {
+
+int InstrumentSlot(BlockCode code) {
+  return code.kind == BlockKind::Recorder ? code.number : kRecorders + code.number;
+}
+
+std::string InstrumentLabel(const ProcessImage& image, int slot, uint8_t v) {
+  const double value = ScaleToRange(BytePercent(v), image.RangeHigh[slot], image.RangeLow[slot]);
+  return FormatValue(value, image.DecimalSeparator) + " " + image.RangeUnit[slot];
+}
+
+void InstrumentStep(ProcessImage& image, ScreenView& view, int r, int c, BlockCode code) {
+  const bool recorder = code.kind == BlockKind::Recorder;
+  const int item =
+      ItemFor(recorder ? ItemKind::RecorderLabel : ItemKind::ControllerLabel, code.number);
+  // A hidden instrument does nothing at all: label, samples and outputs keep their values.
+  if (item < 0 || image.ItemVisible[item] != 1) return;
+  const uint8_t v = LeftInput(image, r, c);
+  image.ItemText[item] = InstrumentLabel(image, InstrumentSlot(code), v);
+  view.ItemTextChanged(item, image.ItemText[item]);
+  // The recorder's sample and the controller's run take v from here.
+}
+
+void BlockStep(ProcessImage& image, ScreenView& view, int r, int c, BlockCode code) {
+  switch (code.kind) {
+    case BlockKind::Recorder:
+    case BlockKind::Controller:
+      InstrumentStep(image, view, r, c, code);
+      break;
+    case BlockKind::Gate:
+    case BlockKind::Xor:
+    case BlockKind::HighSelect:
+    case BlockKind::LowSelect:
+    case BlockKind::Not:
+    case BlockKind::Wortel:
+    case BlockKind::ChUp:
+    case BlockKind::ChDw:
+    case BlockKind::RR1:
+      RunFunctionBlock(image, r, c, code);
+      break;
+    case BlockKind::Ads:
+    case BlockKind::Flipflop:
+    case BlockKind::Tup:
+    case BlockKind::Taf:
+    case BlockKind::Soff:
+    case BlockKind::Blinker:
+      RunTimeBlock(image, r, c, code.kind);
+      break;
+    default:
+      // Empty fields, wires, and input or output keys misplaced here do nothing.
+      break;
+  }
+}
+
+}  // namespace tessaro

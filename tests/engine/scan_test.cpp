@@ -1,0 +1,227 @@
+#include "engine/core/scan.h"
+
+#include "scan_fixture.h"
+
+namespace tessaro {
+
+using Caption = RecordingView::Caption;
+
+static bool operator==(const Caption& a, const Caption& b) {
+  return a.row == b.row && a.column == b.column && a.x == b.x && a.y == b.y && a.text == b.text &&
+         a.silver == b.silver;
+}
+
+namespace {
+
+// Every edge of every field of the three signal tables.
+int SignalSum(const ProcessImage& p) {
+  int sum = 0;
+  for (int r = 0; r <= kRows + 1; ++r) {
+    for (int c = 1; c <= kColumns; ++c) sum += p.OutUp[r][c] + p.OutRight[r][c] + p.OutDown[r][c];
+  }
+  return sum;
+}
+
+TEST_F(ScanTest, EmptyGridOnlyAdvancesTheCounters) {
+  image.AnalogIn.fill(90);
+  Ticks(1);
+  EXPECT_EQ(image.ScanPhase, 2);
+  EXPECT_EQ(image.SineStep, 1);
+  EXPECT_EQ(image.RecorderPhase, 0);
+  Ticks(2);
+  EXPECT_EQ(image.RecorderPhase, 1);
+  Ticks(1);
+  EXPECT_EQ(image.ScanPhase, 1);
+  Cycles(3);
+  EXPECT_EQ(image.SineStep, 4);
+  EXPECT_EQ(image.RecorderPhase, 4);  // the fourth cycle is the recorders' sampling cycle
+  Cycles(1);
+  EXPECT_EQ(image.RecorderPhase, 1);
+  EXPECT_EQ(SignalSum(image), 0);
+  EXPECT_TRUE(view.texts.empty());
+  EXPECT_TRUE(view.pictures.empty());
+  EXPECT_TRUE(view.captions.empty());
+}
+
+TEST_F(ScanTest, AnalogInputsAreCopiedOnePairPerPhase) {
+  for (int n = 1; n <= 8; ++n) image.AnalogIn[n] = static_cast<uint8_t>(10 * n);
+  Put(2, 1, "A1in");
+  Put(9, 1, "A1in");
+  Put(4, 1, "A3in");
+  Put(16, 1, "A8in");
+  Ticks(1);
+  EXPECT_EQ(image.OutRight[2][1], 10);
+  EXPECT_EQ(image.OutRight[9][1], 10);
+  EXPECT_EQ(image.OutRight[4][1], 0);
+  EXPECT_EQ(image.ItemText[8], "10");  // Label2
+  Ticks(1);
+  EXPECT_EQ(image.OutRight[4][1], 30);
+  EXPECT_EQ(image.OutRight[16][1], 0);
+  Ticks(2);
+  EXPECT_EQ(image.OutRight[16][1], 80);
+  EXPECT_EQ(image.ItemText[15], "80");  // Label9
+  const std::vector<std::pair<int, std::string>> expected = {
+      {8, "10"}, {8, "10"}, {10, "30"}, {15, "80"}};
+  EXPECT_EQ(view.texts, expected);
+}
+
+TEST_F(ScanTest, AValueRisesThroughAColumnOfUpwardWiresInPhase2) {
+  image.KnobValue[1] = 99;
+  Put(16, 1, "Spin1");
+  Put(16, 2, "Draad7");
+  for (int r = 1; r <= 15; ++r) Put(r, 2, "Draad2");
+  Ticks(1);
+  EXPECT_EQ(image.OutUp[16][2], 99);
+  EXPECT_EQ(image.OutUp[15][2], 0);  // the top-to-bottom pass comes too early for it
+  Ticks(1);
+  EXPECT_EQ(image.OutUp[1][2], 99);
+}
+
+TEST_F(ScanTest, AValueFallsThroughAColumnOfDownwardWiresInPhase1) {
+  image.KnobValue[1] = 99;
+  Put(1, 1, "Spin1");
+  Put(1, 2, "Draad4");
+  for (int r = 2; r <= 16; ++r) Put(r, 2, "Draad3");
+  Ticks(1);
+  EXPECT_EQ(image.OutDown[16][2], 99);
+}
+
+TEST_F(ScanTest, InputReachesOutputThroughWiresAndThroughABlockInOneCycle) {
+  Put(3, 1, "Knop1");
+  for (int c = 2; c <= 6; ++c) Put(3, c, c == 4 ? "HS1" : "Draad1");
+  Put(3, 7, "D1uit");
+  image.ScreenButton[1] = 255;
+  Ticks(3);
+  EXPECT_EQ(image.OutRight[3][4], 255);
+  EXPECT_EQ(image.OutRight[3][6], 0);
+  EXPECT_FALSE(board.DigitalOutput(1));
+  Ticks(1);
+  EXPECT_TRUE(board.DigitalOutput(1));
+  EXPECT_EQ(image.ItemPicture[26], "Teks/D1uithoog.bmp");
+}
+
+TEST_F(ScanTest, ABlockSeesItsLeftNeighbourAtOnceButABlockBehindWiresOneCycleLater) {
+  image.ScreenButton[1] = 255;
+  Put(1, 1, "Knop1");
+  Put(1, 2, "HS1");
+  Put(1, 3, "HS1");
+  Put(5, 1, "Knop1");
+  Put(5, 2, "HS1");
+  Put(5, 3, "Draad1");
+  Put(5, 4, "HS1");
+  Cycles(1);
+  EXPECT_EQ(image.OutRight[1][3], 255);
+  EXPECT_EQ(image.OutRight[5][4], 0);
+  Cycles(1);
+  EXPECT_EQ(image.OutRight[5][4], 255);
+}
+
+TEST_F(ScanTest, MarginRowsStayZeroUnderAFullGrid) {
+  image.ScreenButton.fill(255);
+  for (int r = 1; r <= kRows; ++r) {
+    Put(r, 1, "Knop" + std::to_string(r % 6 + 1));
+    for (int c = 2; c <= 6; ++c) Put(r, c, r % 2 ? "Draad13" : "Draad12");
+  }
+  Cycles(3);
+  for (int c = 1; c <= kColumns; ++c) {
+    for (int r : {0, kRows + 1}) {
+      EXPECT_EQ(image.OutUp[r][c] | image.OutRight[r][c] | image.OutDown[r][c], 0) << r << c;
+    }
+  }
+}
+
+TEST_F(ScanTest, KeyChangesBetweenTicksTakeEffect) {
+  Put(1, 1, "Knop1");
+  Put(1, 2, "OR1");
+  image.ScreenButton[1] = 255;
+  Cycles(1);
+  EXPECT_EQ(image.OutRight[1][2], 255);
+  image.FieldGrid[1][2][0] = 'X';  // edited in place, same length: "XR1" is no key
+  image.ScreenButton[1] = 0;
+  Cycles(1);
+  EXPECT_EQ(image.OutRight[1][2], 255);  // holds: nothing evaluates the field
+  image.FieldGrid[1][2] = "Not";
+  Cycles(1);
+  EXPECT_EQ(image.OutRight[1][2], 255);
+  image.ScreenButton[1] = 255;
+  image.FieldGrid[1][2] = "Leeg";
+  Cycles(1);
+  EXPECT_EQ(image.OutRight[1][2], 255);  // an emptied field keeps showing its last output
+  image.FieldGrid[1][2] = "Not";
+  Cycles(1);
+  EXPECT_EQ(image.OutRight[1][2], 0);
+}
+
+TEST_F(ScanTest, KeysOutsideTheirColumnsDoNothing) {
+  image.ScreenButton[1] = 255;
+  Put(1, 1, "Draad1");
+  Put(2, 1, "Knop1");
+  Put(2, 2, "Knop1");
+  Put(2, 3, "A1uit");
+  Put(2, 7, "Draad1");
+  Cycles(2);
+  EXPECT_EQ(SignalSum(image), 255);  // only the input in (2, 1)
+  EXPECT_EQ(board.AnalogOutput(1), 0);
+}
+
+TEST_F(ScanTest, ParameterCaptionsArePaintedEveryCycleEvenWithTheGridClosed) {
+  Put(2, 3, "ADS");
+  image.FieldParamA[2][3] = 200;
+  image.FieldParamB[2][3] = 50;
+  Put(4, 5, "Soff");
+  image.FieldParamA[4][5] = -7;
+  Put(6, 5, "RR1");
+  Ticks(3);
+  EXPECT_TRUE(view.captions.empty());
+  Ticks(1);
+  const std::vector<Caption> expected = {{2, 3, 12, 4, " 200 ", false},
+                                         {2, 3, 12, 54, " 50   ", false},
+                                         {4, 5, 12, 4, " -7 ", false},
+                                         {4, 5, 12, 54, " 0   ", false}};
+  EXPECT_EQ(view.captions, expected);
+}
+
+TEST_F(ScanTest, WireCaptionsOnlyWhileTheGridIsOpen) {
+  image.KnobValue[1] = 128;
+  image.ScreenButton[1] = 255;
+  Put(1, 1, "Spin1");
+  Put(1, 2, "Draad1");
+  Put(2, 1, "Knop1");
+  Put(2, 2, "Draad1");
+  Put(3, 2, "Draad1");
+  Put(4, 2, "Draad10");
+  Cycles(1);
+  EXPECT_TRUE(view.captions.empty());
+  image.LogicsOpen = 1;
+  Cycles(1);
+  const std::vector<Caption> expected = {{1, 2, 10, 20, "128    ", true},
+                                         {2, 2, 10, 20, "high    ", true},
+                                         {3, 2, 10, 20, "low    ", true}};
+  EXPECT_EQ(view.captions, expected);
+}
+
+TEST_F(ScanTest, InstrumentLabelsShowTheScaledValueOnlyWhileShown) {
+  image.KnobValue[1] = 153;
+  Put(1, 1, "Spin1");
+  Put(1, 2, "Rec3");
+  Put(1, 3, "Reg7");
+  image.RangeHigh[3] = 200;
+  image.RangeUnit[3] = "bar";
+  image.RangeHigh[15] = 110;
+  image.RangeLow[15] = 10;
+  image.RangeUnit[15] = "C";
+  image.OutRight[1][3] = 42;
+  Cycles(1);
+  EXPECT_TRUE(view.texts.empty());
+  EXPECT_EQ(image.OutRight[1][3], 42);  // a hidden controller keeps its output
+  image.ItemVisible[2] = 1;             // Label12
+  image.ItemVisible[44] = 1;            // Label24
+  image.DecimalSeparator = ',';
+  Cycles(1);
+  const std::vector<std::pair<int, std::string>> expected = {{2, "120,0 bar"}, {44, "10,0 C"}};
+  EXPECT_EQ(view.texts, expected);  // Reg7 reads the recorder's right edge, still 0
+  EXPECT_EQ(image.ItemText[2], "120,0 bar");
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -1,0 +1,142 @@
+#include "engine/editor/placement.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "engine/core/block_code.h"
+#include "engine/core/process_image.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kSpinEdits = 9;
+
+constexpr EditorRange kRanges[kSpinEdits + 1] = {
+    {0, 0},         // (no SpinEdit0)
+    {-100, 500},    // 1: bottom of range
+    {0, 1600},      // 2: top of range
+    {1, 255},       // 3: "ADS" upper switch point
+    {0, 254},       // 4: "ADS" lower switch point
+    {1, 999},       // 5: timer time
+    {-5000, 5000},  // 6: "RR1" factor in percent
+    {-9999, 9999},  // 7: "RR1" offset
+    {1, 999},       // 8: blinker time
+    {1, 9999},      // 9: switch-off time
+};
+
+bool ValidEditor(int n) { return n >= 1 && n <= kSpinEdits; }
+
+bool ValidField(int row, int column) {
+  return row >= 1 && row <= kRows && column >= 1 && column <= kColumns;
+}
+
+void CopyRangeSettings(ProcessImage& image, int slot) {
+  const PaletteEditors& e = image.Editors;
+  image.RangeLow[slot] = e.SpinEdit[1];
+  image.RangeHigh[slot] = e.SpinEdit[2];
+  image.RangeUnit[slot] = e.Edit1;
+  image.InstrumentTitle[slot] = e.Edit2;
+}
+
+// The per-field settings, in the order the entries copy them. Returns false for a key
+// without such settings.
+bool CopyFieldSettings(ProcessImage& image, BlockKind kind, int r, int c) {
+  const auto& s = image.Editors.SpinEdit;
+  int32_t& a = image.FieldParamA[r][c];
+  int32_t& b = image.FieldParamB[r][c];
+  switch (kind) {
+    case BlockKind::Ads:
+      a = s[3];
+      b = s[4];
+      return true;
+    case BlockKind::Tup:
+    case BlockKind::Taf:
+      a = s[5];
+      return true;
+    case BlockKind::RR1:
+      a = s[6];
+      b = s[7];
+      return true;
+    case BlockKind::Soff:
+      a = s[9];
+      return true;
+    case BlockKind::Blinker:
+      b = s[8];
+      a = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The processing entries' settings: a recorder's or controller's range slot and title, or
+// the field's parameters. The parameters exist only for columns 2..6; chosen for another
+// column, such an entry's settings are dropped.
+void CopySettings(ProcessImage& image, std::string_view key, PlacementResult& result) {
+  const BlockCode code = DecodeKey(key);
+  const int r = image.SelectedRow;
+  const int c = image.SelectedColumn;
+  if (code.kind == BlockKind::Recorder || code.kind == BlockKind::Controller) {
+    result.instrument_slot =
+        code.kind == BlockKind::Recorder ? code.number : kRecorders + code.number;
+    CopyRangeSettings(image, result.instrument_slot);
+    result.settings_copied = true;
+  } else if (c >= kFirstProcessingColumn && c <= kLastProcessingColumn) {
+    result.settings_copied = CopyFieldSettings(image, code.kind, r, c);
+  }
+}
+
+}  // namespace
+
+EditorRange SpinEditRange(int n) { return ValidEditor(n) ? kRanges[n] : EditorRange{0, 0}; }
+
+void SetSpinEdit(ProcessImage& image, int n, int64_t value) {
+  if (!ValidEditor(n)) return;
+  const EditorRange range = kRanges[n];
+  image.Editors.SpinEdit[n] =
+      static_cast<int32_t>(std::clamp<int64_t>(value, range.min, range.max));
+}
+
+void SetSpinEditText(ProcessImage& image, int n, std::string_view text) {
+  if (!ValidEditor(n)) return;
+  const auto first = text.find_first_not_of(' ');
+  const auto last = text.find_last_not_of(' ');
+  if (first == std::string_view::npos) {
+    SetSpinEdit(image, n, kRanges[n].min);
+    return;
+  }
+  std::string_view digits = text.substr(first, last - first + 1);
+  if (digits.size() > 1 && digits.front() == '+') digits.remove_prefix(1);
+  int32_t value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  const bool whole_number = error == std::errc() && end == digits.data() + digits.size();
+  SetSpinEdit(image, n, whole_number ? value : kRanges[n].min);
+}
+
+PlacementResult PlaceBlock(ProcessImage& image, Palette palette, std::string_view key,
+                           const FieldPictureLoad& load) {
+  PlacementResult result;
+  if (!PaletteOffers(palette, key) || !ValidField(image.SelectedRow, image.SelectedColumn)) {
+    return result;
+  }
+  image.ChosenKey = key;
+  image.FieldGrid[image.SelectedRow][image.SelectedColumn] = image.ChosenKey;
+  result.placed = true;
+
+  if (PaletteOwnsColumn(palette, image.SelectedColumn)) {
+    const std::string file = "Velden/" + image.ChosenKey + ".bmp";
+    if (!load || load(file)) {
+      result.picture = file;
+    } else {
+      result.picture_failed = true;
+      if (palette == Palette::Processing) return result;
+      result.message = "Geen " + image.ChosenKey + ".bmp gevonden";
+    }
+  }
+  result.palette_closes = true;
+  if (palette == Palette::Processing) CopySettings(image, key, result);
+  return result;
+}
+
+}  // namespace tessaro

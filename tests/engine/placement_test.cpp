@@ -1,0 +1,167 @@
+#include "engine/editor/placement.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "engine/core/process_image.h"
+
+namespace tessaro {
+namespace {
+
+class PlacementTest : public ::testing::Test {
+ protected:
+  PlacementResult Choose(int r, int c, Palette palette, const std::string& key,
+                         const FieldPictureLoad& load = {}) {
+    image.SelectedRow = r;
+    image.SelectedColumn = c;
+    return PlaceBlock(image, palette, key, load);
+  }
+  int32_t A(int r, int c) const { return image.FieldParamA[r][c]; }
+  int32_t B(int r, int c) const { return image.FieldParamB[r][c]; }
+
+  ProcessImage image;
+};
+
+TEST_F(PlacementTest, BlocksWithSettingsTakeTheEditorValues) {
+  Choose(1, 2, Palette::Processing, "ADS");
+  EXPECT_EQ(A(1, 2), 200);
+  EXPECT_EQ(B(1, 2), 50);
+  Choose(2, 2, Palette::Processing, "RR1");
+  EXPECT_EQ(A(2, 2), 100);
+  EXPECT_EQ(B(2, 2), 0);
+  for (const char* key : {"Tup", "Taf", "Soff"}) {
+    image.FieldParamB[3][4] = 7;
+    Choose(3, 4, Palette::Processing, key);
+    EXPECT_EQ(A(3, 4), 10) << key;
+    EXPECT_EQ(B(3, 4), 7) << key;  // the running count is left alone
+  }
+  image.FieldParamA[4][5] = 5;
+  const PlacementResult blinker = Choose(4, 5, Palette::Processing, "Blinker");
+  EXPECT_EQ(B(4, 5), 10);
+  EXPECT_EQ(A(4, 5), 0);
+  EXPECT_TRUE(blinker.settings_copied);
+  EXPECT_EQ(blinker.picture, "Velden/Blinker.bmp");
+  EXPECT_TRUE(blinker.palette_closes);
+  EXPECT_EQ(image.FieldGrid[4][5], "Blinker");
+  EXPECT_EQ(image.ChosenKey, "Blinker");
+}
+
+TEST_F(PlacementTest, BlocksWithoutSettingsKeepTheFieldsParameters) {
+  Choose(1, 2, Palette::Processing, "ADS");
+  const PlacementResult r = Choose(1, 2, Palette::Processing, "AND1");
+  EXPECT_FALSE(r.settings_copied);
+  EXPECT_EQ(A(1, 2), 200);
+  EXPECT_EQ(B(1, 2), 50);
+}
+
+TEST_F(PlacementTest, InstrumentsFillTheirRangeSlotAndWindowTitle) {
+  const PlacementResult rec = Choose(1, 3, Palette::Processing, "Rec3");
+  EXPECT_EQ(rec.instrument_slot, 3);
+  EXPECT_EQ(image.RangeLow[3], 0);
+  EXPECT_EQ(image.RangeHigh[3], 100);
+  EXPECT_EQ(image.RangeUnit[3], "eenheid");
+  EXPECT_EQ(image.InstrumentTitle[3], "Naam");
+  SetSpinEdit(image, 1, -20);
+  SetSpinEdit(image, 2, 400);
+  image.Editors.Edit1 = "kPa";
+  image.Editors.Edit2 = "Druk";
+  const PlacementResult reg = Choose(2, 3, Palette::Processing, "Reg7");
+  EXPECT_EQ(reg.instrument_slot, 15);
+  EXPECT_EQ(image.RangeLow[15], -20);
+  EXPECT_EQ(image.RangeHigh[15], 400);
+  EXPECT_EQ(image.RangeUnit[15], "kPa");
+  EXPECT_EQ(image.InstrumentTitle[15], "Druk");
+  EXPECT_EQ(image.InstrumentTitle[3], "Naam");
+  EXPECT_EQ(image.FieldParamA[2][3], 0);
+}
+
+TEST_F(PlacementTest, TheLaterPlacementOfAnInstrumentHolds) {
+  Choose(1, 2, Palette::Processing, "Rec1");
+  SetSpinEdit(image, 2, 250);
+  Choose(9, 6, Palette::Processing, "Rec1");
+  EXPECT_EQ(image.RangeHigh[1], 250);
+}
+
+TEST_F(PlacementTest, EditorTextsAndValuesStayWithinTheirRanges) {
+  SetSpinEditText(image, 3, "abc");
+  EXPECT_EQ(image.Editors.SpinEdit[3], 1);
+  Choose(1, 2, Palette::Processing, "ADS");
+  EXPECT_EQ(A(1, 2), 1);
+  SetSpinEditText(image, 7, " -120 ");
+  EXPECT_EQ(image.Editors.SpinEdit[7], -120);
+  SetSpinEditText(image, 7, "12.5");
+  EXPECT_EQ(image.Editors.SpinEdit[7], -9999);
+  SetSpinEditText(image, 6, "99999999999");
+  EXPECT_EQ(image.Editors.SpinEdit[6], -5000);
+  SetSpinEditText(image, 3, "300");
+  EXPECT_EQ(image.Editors.SpinEdit[3], 255);
+  SetSpinEditText(image, 4, "");
+  EXPECT_EQ(image.Editors.SpinEdit[4], 0);
+  SetSpinEdit(image, 9, 0);
+  EXPECT_EQ(image.Editors.SpinEdit[9], 1);
+  SetSpinEdit(image, 10, 5);  // no such editor
+  const std::array<int32_t, 10> expected = {0, 0, 100, 255, 0, 10, -5000, -9999, 10, 1};
+  EXPECT_EQ(image.Editors.SpinEdit, expected);
+}
+
+TEST_F(PlacementTest, AKeyGoesIntoAnyColumnButShowsItsPictureOnlyInItsOwn) {
+  const PlacementResult r = Choose(6, 4, Palette::Input, "A1in");
+  EXPECT_EQ(image.FieldGrid[6][4], "A1in");
+  EXPECT_EQ(r.picture, "");
+  EXPECT_EQ(r.message, "");
+  EXPECT_TRUE(r.palette_closes);
+  const PlacementResult own = Choose(6, 1, Palette::Input, "A1in");
+  EXPECT_EQ(own.picture, "Velden/A1in.bmp");
+  const PlacementResult out = Choose(6, 7, Palette::Output, "Leeg");
+  EXPECT_EQ(out.picture, "Velden/Leeg.bmp");
+  EXPECT_EQ(image.FieldGrid[6][7], "Leeg");
+}
+
+TEST_F(PlacementTest, SettingsChosenForColumnOneOrSevenAreDropped) {
+  const ProcessImage before = image;
+  for (int c : {1, 7}) {
+    for (const char* key : {"ADS", "Tup", "Taf", "RR1", "Blinker", "Soff"}) {
+      const PlacementResult r = Choose(5, c, Palette::Processing, key);
+      EXPECT_TRUE(r.placed);
+      EXPECT_FALSE(r.settings_copied);
+      EXPECT_EQ(r.picture, "");
+      EXPECT_EQ(image.FieldGrid[5][c], key);
+    }
+  }
+  EXPECT_EQ(image.FieldParamA, before.FieldParamA);
+  EXPECT_EQ(image.FieldParamB, before.FieldParamB);
+  EXPECT_EQ(image.RangeHigh, before.RangeHigh);
+}
+
+TEST_F(PlacementTest, AMissingPicture) {
+  auto missing = [](const std::string&) { return false; };
+  const PlacementResult in = Choose(2, 1, Palette::Input, "Sinus", missing);
+  EXPECT_EQ(in.message, "Geen Sinus.bmp gevonden");
+  EXPECT_EQ(in.picture, "");
+  EXPECT_TRUE(in.palette_closes);
+  EXPECT_EQ(image.FieldGrid[2][1], "Sinus");
+  // A processing block's placement stops at the picture: palette open, no settings.
+  image.FieldParamA[2][2] = 33;
+  const PlacementResult proc = Choose(2, 2, Palette::Processing, "ADS", missing);
+  EXPECT_TRUE(proc.picture_failed);
+  EXPECT_FALSE(proc.palette_closes);
+  EXPECT_FALSE(proc.settings_copied);
+  EXPECT_EQ(proc.message, "");
+  EXPECT_EQ(image.FieldGrid[2][2], "ADS");
+  EXPECT_EQ(A(2, 2), 33);
+}
+
+TEST_F(PlacementTest, NothingIsPlacedWithoutASelectionOrForAForeignKey) {
+  EXPECT_FALSE(Choose(0, 0, Palette::Processing, "AND1").placed);
+  EXPECT_FALSE(Choose(17, 2, Palette::Processing, "AND1").placed);
+  EXPECT_FALSE(Choose(3, 2, Palette::Processing, "A1in").placed);
+  EXPECT_FALSE(Choose(3, 2, Palette::Input, "and1").placed);
+  EXPECT_EQ(image.FieldGrid[3][2], "");
+  EXPECT_EQ(image.FieldGrid[0][0], "");
+  EXPECT_EQ(image.ChosenKey, "");
+}
+
+}  // namespace
+}  // namespace tessaro

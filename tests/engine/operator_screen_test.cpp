@@ -34,8 +34,12 @@ TEST(ScreenItems, ShowAndMoveTouchOnlyTheirOwnEntry) {
   SetItemVisible(image, view, 0, true);
   EXPECT_EQ(image.ItemVisible[0], 1);
   for (int i = 0; i < kScreenEntries; ++i) {
-    if (i != 39) EXPECT_EQ(image.ItemTop[i], before.ItemTop[i]) << i;
-    if (i != 0) EXPECT_EQ(image.ItemVisible[i], 0) << i;
+    if (i != 39) {
+      EXPECT_EQ(image.ItemTop[i], before.ItemTop[i]) << i;
+    }
+    if (i != 0) {
+      EXPECT_EQ(image.ItemVisible[i], 0) << i;
+    }
   }
   SetItemVisible(image, view, 47, true);  // the spare entry is no item
   EXPECT_EQ(image.ItemVisible[47], 0);

@@ -15,7 +15,9 @@ TEST(ProcessImage, StartsZeroFilled) {
       EXPECT_EQ(image.OutRight[r][c], 0);
       EXPECT_EQ(image.OutUp[r][c], 0);
       EXPECT_EQ(image.OutDown[r][c], 0);
-      if (r >= 1 && r <= kRows) EXPECT_TRUE(IsEmptyKey(image.FieldGrid[r][c]));
+      if (r >= 1 && r <= kRows) {
+        EXPECT_TRUE(IsEmptyKey(image.FieldGrid[r][c]));
+      }
     }
   }
   EXPECT_EQ(image.ScanPhase, 0);

@@ -1,5 +1,6 @@
 #include "engine/core/block_code.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,32 @@ std::vector<KeyCode> BuildKeyTable() {
   return table;
 }
 
+template <typename Word>
+Word Load(const char* p) {
+  Word w;
+  std::memcpy(&w, p, sizeof w);
+  return w;
+}
+
+// The scan runs this for every field on every tick, and keys are 3 to 8 characters long:
+// two overlapping word loads cover a whole key (its terminator included, which a
+// std::string always holds) without a loop that stops at a different place every time.
+bool SameText(const std::string& a, const std::string& b) {
+  const size_t n = a.size();
+  if (n != b.size()) return false;
+  const char* p = a.c_str();
+  const char* q = b.c_str();
+  if (n >= 3 && n <= 7) {
+    return Load<uint32_t>(p) == Load<uint32_t>(q) &&
+           Load<uint32_t>(p + n - 3) == Load<uint32_t>(q + n - 3);
+  }
+  if (n >= 7 && n <= 15) {
+    return Load<uint64_t>(p) == Load<uint64_t>(q) &&
+           Load<uint64_t>(p + n - 7) == Load<uint64_t>(q + n - 7);
+  }
+  return std::char_traits<char>::compare(p, q, n) == 0;
+}
+
 }  // namespace
 
 BlockCode DecodeKey(std::string_view key) {
@@ -72,7 +99,7 @@ void RefreshDecodedGrid(ProcessImage& image) {
     for (int c = 1; c <= kColumns; ++c) {
       const std::string& key = image.FieldGrid[r][c];
       DecodedField& field = image.Decoded[r][c];
-      if (field.key != key) {
+      if (!SameText(field.key, key)) {
         field.key = key;
         field.code = DecodeKey(key);
       }

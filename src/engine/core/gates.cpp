@@ -1,6 +1,7 @@
 #include "engine/core/gates.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/core/numbers.h"
@@ -38,6 +39,15 @@ uint8_t Gate(uint8_t number, uint8_t l, uint8_t u, uint8_t w) {
 }
 
 uint8_t ClampToByte(int64_t x) { return static_cast<uint8_t>(std::clamp<int64_t>(x, 0, 255)); }
+
+// The one-input arithmetic blocks as tables over every byte, so the scan does no rounding.
+using ByteTable = std::array<uint8_t, 256>;
+
+ByteTable Tabulate(uint8_t (*f)(uint8_t)) {
+  ByteTable table;
+  for (int l = 0; l < 256; ++l) table[l] = f(static_cast<uint8_t>(l));
+  return table;
+}
 
 }  // namespace
 
@@ -83,15 +93,21 @@ void RunFunctionBlock(ProcessImage& image, int r, int c, BlockCode code) {
     case BlockKind::LowSelect:
       out = l < w ? l : w;
       break;
-    case BlockKind::Wortel:
-      out = SquareRoot(l);
+    case BlockKind::Wortel: {
+      static const ByteTable table = Tabulate(SquareRoot);
+      out = table[l];
       break;
-    case BlockKind::ChUp:
-      out = RangeUp(l);
+    }
+    case BlockKind::ChUp: {
+      static const ByteTable table = Tabulate(RangeUp);
+      out = table[l];
       break;
-    case BlockKind::ChDw:
-      out = RangeDown(l);
+    }
+    case BlockKind::ChDw: {
+      static const ByteTable table = Tabulate(RangeDown);
+      out = table[l];
       break;
+    }
     case BlockKind::RR1:
       out = Calculate(l, image.FieldParamA[r][c], image.FieldParamB[r][c]);
       break;

@@ -84,6 +84,7 @@ void AnalogCopy(ProcessImage& image, ScreenView& view, int n) {
 }
 
 void InputStage(ProcessImage& image, Board& board, ScreenView& view) {
+  int sine = -1;  // worked out once per stage, for any number of "Sinus" rows
   for (int r = 1; r <= kRows; ++r) {
     const BlockCode code = image.Decoded[r][1].code;
     const int n = code.number;
@@ -102,7 +103,8 @@ void InputStage(ProcessImage& image, Board& board, ScreenView& view) {
         out = image.ScreenButton[n];
         break;
       case BlockKind::Sinus:
-        out = SineValue(image.SineStep);
+        if (sine < 0) sine = SineValue(image.SineStep);
+        out = static_cast<uint8_t>(sine);
         break;
       default:
         break;

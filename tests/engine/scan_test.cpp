@@ -152,6 +152,29 @@ TEST_F(ScanTest, KeyChangesBetweenTicksTakeEffect) {
   EXPECT_EQ(image.OutRight[1][2], 0);
 }
 
+TEST(DecodedGrid, EveryInPlaceEditOfAKeyIsNoticed) {
+  ProcessImage image;
+  for (const std::string key :
+       {"OR1", "AND1", "Draad", "Wortel", "Draad13", "Flipflop", "a key far longer than any"}) {
+    for (size_t i = 0; i < key.size(); ++i) {
+      image.FieldGrid[3][4] = key;
+      RefreshDecodedGrid(image);
+      const BlockCode original = image.Decoded[3][4].code;
+      image.FieldGrid[3][4][i] = '#';
+      RefreshDecodedGrid(image);
+      EXPECT_EQ(image.Decoded[3][4].key, image.FieldGrid[3][4]) << key << " " << i;
+      EXPECT_EQ(image.Decoded[3][4].code.kind, BlockKind::Unknown) << key << " " << i;
+      image.FieldGrid[3][4][i] = key[i];
+      RefreshDecodedGrid(image);
+      EXPECT_EQ(image.Decoded[3][4].code, original) << key << " " << i;
+    }
+  }
+  EXPECT_EQ(DecodeKey("Flipflop").kind, BlockKind::Flipflop);
+  EXPECT_EQ(DecodeKey("NOR2"), (BlockCode{BlockKind::Gate, GateNumber(GateOp::Nor, 2)}));
+  EXPECT_EQ(DecodeKey("Leeg").kind, BlockKind::Empty);
+  EXPECT_EQ(DecodeKey("leeg").kind, BlockKind::Unknown);
+}
+
 TEST_F(ScanTest, KeysOutsideTheirColumnsDoNothing) {
   image.ScreenButton[1] = 255;
   Put(1, 1, "Draad1");

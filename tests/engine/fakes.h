@@ -37,6 +37,8 @@ struct RecordingView : ScreenView {
     captions.push_back({row, column, x, y, text, silver});
   }
   void AddressBoxHidden() override { address_box_hidden = true; }
+  void ControllerCycled(int n) override { controller_cycles.push_back(n); }
+  void RecorderSampled(int n) override { recorder_samples.push_back(n); }
 
   struct Caption {
     int row, column, x, y;
@@ -46,6 +48,7 @@ struct RecordingView : ScreenView {
   std::vector<std::pair<int, std::string>> texts, pictures;
   std::vector<std::pair<int, bool>> visibility;
   std::vector<Caption> captions;
+  std::vector<int> controller_cycles, recorder_samples;
   bool address_box_hidden = false;
 };
 

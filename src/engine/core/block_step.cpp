@@ -2,6 +2,10 @@
 
 #include <string>
 
+#include "engine/control/onoff_controller.h"
+#include "engine/control/pid.h"
+#include "engine/control/recorder.h"
+#include "engine/control/step_controller.h"
 #include "engine/core/gates.h"
 #include "engine/core/io_blocks.h"
 #include "engine/core/numbers.h"
@@ -29,7 +33,24 @@ void InstrumentStep(ProcessImage& image, ScreenView& view, int r, int c, BlockCo
   const uint8_t v = LeftInput(image, r, c);
   image.ItemText[item] = InstrumentLabel(image, InstrumentSlot(code), v);
   view.ItemTextChanged(item, image.ItemText[item]);
-  // The recorder's sample and the controller's run take v from here.
+
+  const int n = code.number;
+  if (recorder) {
+    // One sample in four scan cycles.
+    if (image.RecorderPhase == 4) {
+      RecorderCycle(image, n, v);
+      view.RecorderSampled(n);
+    }
+    return;
+  }
+  if (n <= 3) {
+    PidBlockStep(image, n, r, c);
+  } else if (n <= 6) {
+    StepBlockStep(image, n, r, c);
+  } else {
+    OnOffBlockStep(image, n, r, c);
+  }
+  view.ControllerCycled(n);
 }
 
 void BlockStep(ProcessImage& image, ScreenView& view, int r, int c, BlockCode code) {

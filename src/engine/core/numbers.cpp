@@ -110,7 +110,7 @@ long double PercentToSignal(long double percent) { return percent * kPercentFact
 
 int64_t RoundEven(long double x) {
   // The default rounding mode rounds halves to the even neighbour.
-  return static_cast<int64_t>(std::nearbyintl(x));
+  return static_cast<int64_t>(std::rintl(x));
 }
 
 uint8_t RoundToByte(long double x) { return static_cast<uint8_t>(RoundEven(x) & 0xFF); }

@@ -1,6 +1,7 @@
 // Tessaro: the process image, the board and the operator screen, then the event loop.
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <QScreen>
 #include <QWindow>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "engine/core/process_image.h"
 #include "ui/core/main_window.h"
 #include "ui/core/qt_messages.h"
+#include "ui/core/trainer.h"
 
 namespace {
 
@@ -61,9 +63,15 @@ int main(int argc, char** argv) {
   std::filesystem::current_path(root, error);
 
   auto image = std::make_unique<tessaro::ProcessImage>();
+  // Values are shown with the user's decimal separator.
+  const QString point = QLocale().decimalPoint();
+  if (point.size() == 1 && point[0].unicode() < 128) {
+    image->DecimalSeparator = static_cast<char>(point[0].unicode());
+  }
   const std::unique_ptr<tessaro::Board> board = tessaro::MakeStartupBoard(root);
   tessaro::QtMessages messages;
-  tessaro::MainWindow window(*image, *board, messages, root);
+  tessaro::Trainer trainer(*image, *board, messages, root);
+  tessaro::MainWindow& window = trainer.main_window();
   messages.SetParent(&window);
   QObject::connect(&window, &tessaro::MainWindow::Closed, &app, &QApplication::quit);
 

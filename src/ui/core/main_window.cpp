@@ -131,29 +131,34 @@ void MainWindow::BuildControls() {
 
   connect(MakeCommandButton(this, "Button1", "Exit", 0, 73), &QPushButton::clicked, this,
           &MainWindow::Button1Click);
-  MakeCommandButton(this, "Button2", "Screen", 80, 73);
-  MakeCommandButton(this, "Button3", "Logics", 160, 73);
-  MakeCommandButton(this, "Button4", "Kaart", 240, 57);
+  connect(MakeCommandButton(this, "Button2", "Screen", 80, 73), &QPushButton::clicked, this,
+          &MainWindow::ScreenClicked);
+  connect(MakeCommandButton(this, "Button3", "Logics", 160, 73), &QPushButton::clicked, this,
+          &MainWindow::LogicsClicked);
+  connect(MakeCommandButton(this, "Button4", "Kaart", 240, 57), &QPushButton::clicked, this,
+          &MainWindow::KaartClicked);
   address_box_ =
       Place(MakeSpinBox(this, 3, kAddressFontPixels), QStringLiteral("SpinEdit1"), 296, 0, true);
   address_box_->resize(41, 26);
-  MakeCommandButton(this, "Button5", "Opslaan/inlezen", 344, 89);
+  connect(MakeCommandButton(this, "Button5", "Opslaan/inlezen", 344, 89), &QPushButton::clicked,
+          this, &MainWindow::OpslaanClicked);
 
   for (int n = 1; n <= kAnalogInputs; ++n) {
     QLabel* label = Place(new QLabel(this), Name("Label", n + 1), 24, 200 + 40 * (n - 1), false);
     MakeValueLabel(label, QStringLiteral("255"))->resize(51, 33);
   }
   for (int n = 1; n <= kRecorders; ++n) {
-    QLabel* label =
-        Place(new ClickLabel(this), Name("Label", n + 9), 904, 32 + 40 * (n - 1), false);
+    auto* label = Place(new ClickLabel(this), Name("Label", n + 9), 904, 32 + 40 * (n - 1), false);
     MakeValueLabel(label, Name("Rec", n))->adjustSize();
+    connect(label, &ClickLabel::clicked, this, [this, n] { emit RecorderClicked(n); });
   }
   constexpr int kControllerTops[] = {48, 96, 152, 200, 248, 304, 208, 248, 288};
   for (int n = 1; n <= 9; ++n) {
     const int left = n <= 6 ? 1064 : 440;
-    QLabel* label =
+    auto* label =
         Place(new ClickLabel(this), Name("Label", n + 17), left, kControllerTops[n - 1], false);
     MakeValueLabel(label, Name("Reg", n))->adjustSize();
+    connect(label, &ClickLabel::clicked, this, [this, n] { emit RegelaarClicked(n); });
   }
   for (int n = 1; n <= 5; ++n) {
     MakePicture(Place(new QLabel(this), Name("Image", n + 1), 104, 200 + 48 * (n - 1), false),

@@ -54,6 +54,13 @@ class MainWindow : public QWidget, public ScreenView {
  signals:
   // The window has closed: the program ends.
   void Closed();
+  // The command buttons and instrument labels that open other windows or act on the board.
+  void ScreenClicked();
+  void LogicsClicked();
+  void KaartClicked();
+  void OpslaanClicked();
+  void RecorderClicked(int n);  // 1..8
+  void RegelaarClicked(int n);  // 1..9
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,51 @@
+// The running trainer: the operator screen and every other window, created at start and
+// kept for the whole run, and the two timers' ticks. It is the view the engine reports to,
+// and passes each report to the window that shows it.
+#pragma once
+
+#include <QObject>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "engine/core/screen_view.h"
+
+namespace tessaro {
+
+class Board;
+class MainWindow;
+class Messages;
+struct ProcessImage;
+
+class Trainer : public QObject, public ScreenView {
+  Q_OBJECT
+
+ public:
+  Trainer(ProcessImage& image, Board& board, Messages& messages,
+          const std::filesystem::path& data_root);
+  ~Trainer() override;
+
+  MainWindow& main_window() { return *main_; }
+
+  // The scan timer's tick and the multiplex timer's tick.
+  void schakelblok();
+  void SWklok();
+  // "Kaart".
+  void KaartLezenClick();
+
+  // ScreenView: the operator-screen reports go to the main window.
+  void ItemTextChanged(int item, const std::string& text) override;
+  void ItemPictureChanged(int item, const std::string& file) override;
+  void ItemVisibilityChanged(int item, bool visible) override;
+  void ItemLeftChanged(int item, int left) override;
+  void ItemTopChanged(int item, int top) override;
+  void AddressBoxHidden() override;
+
+ private:
+  ProcessImage& image_;
+  Board& board_;
+  Messages& messages_;
+  std::unique_ptr<MainWindow> main_;
+};
+
+}  // namespace tessaro

@@ -1,6 +1,8 @@
 // tessaro-sim [SCRIPT]: runs a script against the trainer's engine, without windows.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <system_error>
 
 #include "simulator.h"
 
@@ -9,7 +11,8 @@ int main(int argc, char** argv) {
     std::cerr << "usage: tessaro-sim [SCRIPT]\n";
     return 2;
   }
-  tessaro::sim::Simulator simulator(std::cout);
+  std::error_code error;
+  tessaro::sim::Simulator simulator(std::cout, std::filesystem::current_path(error));
   if (argc == 2) {
     std::ifstream script(argv[1]);
     if (!script) {

@@ -1,10 +1,10 @@
-// tessaro-sim: runs the trainer's engine from a script, without windows.
+// tessaro-sim: runs the trainer's engine from a script, without windows. Every command calls
+// the engine action the windows call for the same user action.
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <filesystem>
 #include <iosfwd>
-#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,6 +13,7 @@
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
 #include "engine/core/screen_view.h"
+#include "engine/project/project_apply.h"
 
 namespace tessaro::sim {
 
@@ -22,16 +23,30 @@ class ScriptError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// One script line split into words; `rest` holds the text after the command word and one
-// blank, for commands that take a TEXT.
+// One script line split into words, and the text after the second word and one blank (the
+// TEXT of `editor NAME TEXT`).
 struct Line {
   std::vector<std::string> words;
-  std::string text_after_second;  // the rest of the line after the second word and one blank
+  std::string text_after_second;
+
+  const std::string& operator[](size_t i) const { return words[i]; }
+  size_t size() const { return words.size(); }
 };
 
-class Simulator : private Messages, private ScreenView {
+// Splits a script line into words; '#' at the start of a word begins a comment.
+Line ParseLine(const std::string& text);
+
+// Shortest text that reads back as the same double.
+std::string RealText(double x);
+
+// Argument helpers: they throw ScriptError with a message that names the problem.
+void ExpectWords(const Line& line, size_t count);
+int64_t Integer(const std::string& word, int64_t min, int64_t max, const char* what);
+int ItemOf(const std::string& key);
+
+class Simulator : public Messages, public ScreenView, public ProjectLoadView {
  public:
-  explicit Simulator(std::ostream& out);
+  Simulator(std::ostream& out, std::filesystem::path root);
 
   // Runs a whole script; returns the exit status (0, or 2 after an error line).
   int Run(std::istream& script, std::ostream& err);
@@ -41,45 +56,34 @@ class Simulator : private Messages, private ScreenView {
 
   ProcessImage& image() { return image_; }
   SimulatedBoard& board() { return board_; }
+  const std::filesystem::path& root() const { return root_; }
+  void Print(const std::string& line);
 
- private:
-  using Handler = std::function<void(Simulator&, const Line&)>;
-  static const std::map<std::string, Handler>& Commands();
-  static const std::map<std::string, Handler>& PrintCommands();
+  // The two timers: a scan tick and a multiplex tick, and the virtual clock of `run`.
+  void ScanTick();
+  void MuxTick();
+  void Advance(int64_t ms);
 
-  // Messages: every box is printed at once; questions are answered Yes.
+  // Messages: every box is printed at once as "message TEXT"; questions are answered Yes.
   void Information(const std::string& text) override;
   bool Question(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;
 
-  void Print(const std::string& line);
-
-  // Argument helpers.
-  static void ExpectWords(const Line& line, size_t count);
-  static int64_t Integer(const std::string& word, int64_t min, int64_t max, const char* what);
-  static int ItemOf(const std::string& key);
-
-  // Commands.
-  static void Button(Simulator& s, const Line& l);
-  static void Knob(Simulator& s, const Line& l);
-  static void Show(Simulator& s, const Line& l);
-  static void Hide(Simulator& s, const Line& l);
-  static void Move(Simulator& s, const Line& l);
-  static void PrintCommand(Simulator& s, const Line& l);
-  static void PrintItem(Simulator& s, const Line& l);
-  static void PrintRange(Simulator& s, const Line& l);
-  static void PrintLamp(Simulator& s, const Line& l);
-  static void PrintPhase(Simulator& s, const Line& l);
-
+ private:
   std::ostream& out_;
+  std::filesystem::path root_;
   ProcessImage image_;
   SimulatedBoard board_;
+  int64_t clock_ms_ = 0;
 };
 
-// Splits a script line into words ('#' at the start of a word begins a comment).
-Line ParseLine(const std::string& text);
-
-// Shortest text that reads back as the same double.
-std::string RealText(double x);
+// The command groups; each handles the words of its own commands.
+void EditingCommand(Simulator& s, const Line& l);     // place, editor, param, show, hide, move
+void InputCommand(Simulator& s, const Line& l);       // knob, button, ain, din, kaart
+void TimeCommand(Simulator& s, const Line& l);        // tick, cycle, mux, run
+void InstrumentCommand(Simulator& s, const Line& l);  // pid, step, onoff
+void ProjectCommand(Simulator& s, const Line& l);     // save, load
+void PrintCommand(Simulator& s, const Line& l);       // print ...
+void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|tag|trend|recorder
 
 }  // namespace tessaro::sim

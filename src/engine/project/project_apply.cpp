@@ -6,6 +6,7 @@
 #include "engine/core/block_keys.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
+#include "engine/control/pid_faceplate.h"
 #include "engine/screen/screen_items.h"
 
 namespace tessaro {
@@ -31,10 +32,9 @@ void ApplyScreenLayout(ProcessImage& image, ProjectLoadView& view) {
 
     const auto& item = items[static_cast<size_t>(i)];
     if (item.kind == ItemKind::ControllerLabel && item.number >= 1 && item.number <= 3) {
-      // The faceplate's click stores +1 or -1, so no other value stays in force.
-      int32_t& action = image.Pid[item.number].PidAction;
-      const bool direct = action == 1;
-      action = direct ? 1 : -1;
+      // Selected as a click would; +1 or -1 is in force afterwards, whatever the file held.
+      const bool direct = image.Pid[item.number].PidAction == 1;
+      pid::SelectAction(image, item.number, direct);
       view.PidActionSelected(item.number, direct);
     }
   }

@@ -1,0 +1,79 @@
+// Simulated processes wired to the simulated board, so that the trainer has something to
+// control without hardware. A plant reads the board's outputs (what the program last wrote)
+// and writes the board's inputs (multiplexer inputs and digital inputs) once per Step.
+//
+// Every plant advances in fixed sub-steps of 50 ms of simulated time, whatever step the
+// caller uses: time that does not fill a whole sub-step is kept for the next call, so four
+// steps of 250 ms, one of 1 s and a hundred of 10 ms all give the same result. Each plant
+// maps its measured value, in engineering units from 0 to 100, onto the input byte as
+// value x 2.55 rounded (ties to even), so that a range of 0..100 on the trainer shows the
+// value itself.
+//
+// The plants and their channels (see plant_models.h and docs/plants.md):
+//   "none"   writes nothing: the inputs are what a panel or a script sets.
+//   "heater" analog out 1 power, digital out 1 fan      -> analog in 1 temperature
+//   "tank"   analog out 2 inlet valve, digital out 2 pump -> analog in 2 level,
+//                                                          digital in 1 high, 2 low switch
+//   "valve"  digital out 3 open, 4 close (motor)        -> analog in 3 flow
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/board/simulated_board.h"
+
+namespace tessaro {
+
+// One state variable of a plant for display: "temp", 41.25, "°C".
+struct PlantReading {
+  std::string name;
+  double value = 0;
+  std::string unit;
+};
+
+class Plant {
+ public:
+  // Length of one internal step, and the most simulated time a single Step advances (a
+  // longer call advances this much, so that a stray huge step cannot stall the caller).
+  static constexpr double kSubStepSeconds = 0.05;
+  static constexpr double kMaxStepSeconds = 3600;
+
+  virtual ~Plant() = default;
+
+  // Reads the board's outputs, advances the process by `dt_seconds` and writes the
+  // board's inputs. A step of zero only writes the inputs; a negative or non-finite step
+  // counts as zero.
+  virtual void Step(SimulatedBoard& board, double dt_seconds) = 0;
+
+  // Lower-case name, as MakePlant accepts it.
+  virtual std::string Name() const = 0;
+
+  // The state variables worth showing, in a fixed order.
+  virtual std::vector<PlantReading> Readings() const = 0;
+
+  // One line: "plant heater temp=41.25 power=50.2 fan=0"; values rounded to two decimals
+  // and written in their shortest form.
+  virtual std::string StateText() const;
+
+ protected:
+  // Adds the step to the time not yet simulated and takes the whole sub-steps out of it.
+  int TakeSubSteps(double dt_seconds);
+
+  // A value of 0..100 (clamped) as an input byte: value x 2.55, rounded, ties to even.
+  static uint8_t InputByte(double value);
+
+ private:
+  int64_t pending_us_ = 0;  // simulated time owed, always below one sub-step
+};
+
+// "none", "heater", "tank" or "valve" (lower case); any other name gives null.
+std::unique_ptr<Plant> MakePlant(std::string_view name);
+
+// The names MakePlant accepts, in the order they are offered.
+const std::array<std::string_view, 4>& PlantNames();
+
+}  // namespace tessaro

@@ -1,0 +1,92 @@
+#include "engine/board/plant_models.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/core/numbers.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr double kH = Plant::kSubStepSeconds;
+
+// Share of the remaining distance that a first-order lag covers in one sub-step, exact
+// for an input that holds still during the sub-step.
+double LagShare(double time_constant) { return -std::expm1(-kH / time_constant); }
+
+const double kHeaterShare = LagShare(HeaterPlant::kTimeConstant);
+const double kHeaterFanShare = LagShare(HeaterPlant::kTimeConstant / HeaterPlant::kFanLoss);
+const double kFlowShare = LagShare(MotorValvePlant::kFlowLag);
+
+double OnOff(bool on) { return on ? 1 : 0; }
+
+}  // namespace
+
+void HeaterPlant::Step(SimulatedBoard& board, double dt_seconds) {
+  power_ = BytePercent(board.AnalogOutput(1));
+  fan_ = board.DigitalOutput(1);
+  const double loss = fan_ ? kFanLoss : 1.0;
+  const double share = fan_ ? kHeaterFanShare : kHeaterShare;
+  for (int n = TakeSubSteps(dt_seconds); n > 0; --n) {
+    const double arrived = delay_[static_cast<size_t>(next_)];
+    delay_[static_cast<size_t>(next_)] = power_;
+    if (++next_ == kDelaySlots) next_ = 0;
+    const double target = kAmbient + kGain * arrived / loss;
+    temperature_ += (target - temperature_) * share;
+  }
+  temperature_ = std::clamp(temperature_, kAmbient, kAmbient + kGain * 100);
+  board.SetMuxInput(1, InputByte(temperature_));
+}
+
+std::vector<PlantReading> HeaterPlant::Readings() const {
+  return {{"temp", temperature_, "°C"}, {"power", power_, "%"}, {"fan", OnOff(fan_), ""}};
+}
+
+double TankPlant::Outflow() const { return kOutflowCoefficient * std::sqrt(level_); }
+
+void TankPlant::Step(SimulatedBoard& board, double dt_seconds) {
+  valve_ = BytePercent(board.AnalogOutput(2));
+  pump_ = board.DigitalOutput(2);
+  const double inflow = kMaxInflow * valve_ / 100;
+  for (int n = TakeSubSteps(dt_seconds); n > 0; --n) {
+    // The pump runs dry on an empty tank; what it would take below zero is not there.
+    const double pumped = pump_ && level_ > 0 ? kPumpFlow : 0;
+    level_ += (inflow - Outflow() - pumped) / kLitresPerPercent * kH;
+    level_ = std::clamp(level_, 0.0, 100.0);  // above 100 % the tank overflows
+  }
+  board.SetMuxInput(2, InputByte(level_));
+  board.SetDigitalInput(1, level_ >= kHighSwitch);
+  board.SetDigitalInput(2, level_ <= kLowSwitch);
+}
+
+std::vector<PlantReading> TankPlant::Readings() const {
+  return {{"level", level_, "%"},
+          {"valve", valve_, "%"},
+          {"inflow", kMaxInflow * valve_ / 100, "l/s"},
+          {"outlet", Outflow(), "l/s"},
+          {"pump", OnOff(pump_), ""}};
+}
+
+void MotorValvePlant::Step(SimulatedBoard& board, double dt_seconds) {
+  open_ = board.DigitalOutput(3);
+  close_ = board.DigitalOutput(4);
+  const double direction = open_ == close_ ? 0 : (open_ ? 1 : -1);
+  for (int n = TakeSubSteps(dt_seconds); n > 0; --n) {
+    // The valve moves during the sub-step, so the flow aims at where it is halfway.
+    const double before = position_;
+    position_ = std::clamp(position_ + direction * kTravelRate * kH, 0.0, 100.0);
+    flow_ += (kMaxFlow * (before + position_) / 200 - flow_) * kFlowShare;
+  }
+  flow_ = std::clamp(flow_, 0.0, kMaxFlow);
+  board.SetMuxInput(3, InputByte(flow_));
+}
+
+std::vector<PlantReading> MotorValvePlant::Readings() const {
+  return {{"position", position_, "%"},
+          {"flow", flow_, "l/min"},
+          {"open", OnOff(open_), ""},
+          {"close", OnOff(close_), ""}};
+}
+
+}  // namespace tessaro

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/core/process_image.h"
 
@@ -135,22 +136,44 @@ TEST_F(PlacementTest, SettingsChosenForColumnOneOrSevenAreDropped) {
   EXPECT_EQ(image.RangeHigh, before.RangeHigh);
 }
 
-TEST_F(PlacementTest, AMissingPicture) {
+TEST_F(PlacementTest, AMissingPictureIsReportedAndThePlacementCompletes) {
   auto missing = [](const std::string&) { return false; };
   const PlacementResult in = Choose(2, 1, Palette::Input, "Sinus", missing);
   EXPECT_EQ(in.message, "Geen Sinus.bmp gevonden");
   EXPECT_EQ(in.picture, "");
   EXPECT_TRUE(in.palette_closes);
   EXPECT_EQ(image.FieldGrid[2][1], "Sinus");
-  // A processing block's placement stops at the picture: palette open, no settings.
+  const PlacementResult out = Choose(2, 7, Palette::Output, "D6uit", missing);
+  EXPECT_EQ(out.message, "Geen D6uit.bmp gevonden");
+  EXPECT_TRUE(out.palette_closes);
+
+  // A processing block gets its settings all the same: the scan must not run the new key
+  // with the parameters of the block that stood there before.
   image.FieldParamA[2][2] = 33;
+  image.FieldParamB[2][2] = 44;
   const PlacementResult proc = Choose(2, 2, Palette::Processing, "ADS", missing);
   EXPECT_TRUE(proc.picture_failed);
-  EXPECT_FALSE(proc.palette_closes);
-  EXPECT_FALSE(proc.settings_copied);
-  EXPECT_EQ(proc.message, "");
+  EXPECT_EQ(proc.picture, "");
+  EXPECT_EQ(proc.message, "Geen ADS.bmp gevonden");
+  EXPECT_TRUE(proc.palette_closes);
+  EXPECT_TRUE(proc.settings_copied);
   EXPECT_EQ(image.FieldGrid[2][2], "ADS");
-  EXPECT_EQ(A(2, 2), 33);
+  EXPECT_EQ(A(2, 2), 200);
+  EXPECT_EQ(B(2, 2), 50);
+  image.Editors.Edit2 = "Oven";
+  const PlacementResult rec = Choose(3, 2, Palette::Processing, "Rec2", missing);
+  EXPECT_EQ(rec.message, "Geen Rec2.bmp gevonden");
+  EXPECT_EQ(image.InstrumentTitle[2], "Oven");
+
+  // Only the field's own picture is asked for, and only in the palette's columns.
+  std::vector<std::string> asked;
+  auto record = [&](const std::string& file) {
+    asked.push_back(file);
+    return true;
+  };
+  Choose(4, 3, Palette::Processing, "Flipflop", record);
+  Choose(4, 1, Palette::Processing, "Flipflop", record);
+  EXPECT_EQ(asked, std::vector<std::string>{"Velden/Flipflop.bmp"});
 }
 
 TEST_F(PlacementTest, NothingIsPlacedWithoutASelectionOrForAForeignKey) {

@@ -130,7 +130,6 @@ PlacementResult PlaceBlock(ProcessImage& image, Palette palette, std::string_vie
       result.picture = file;
     } else {
       result.picture_failed = true;
-      if (palette == Palette::Processing) return result;
       result.message = "Geen " + image.ChosenKey + ".bmp gevonden";
     }
   }

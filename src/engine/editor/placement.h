@@ -35,7 +35,7 @@ struct PlacementResult {
   bool placed = false;  // the key went into FieldGrid
   std::string picture;  // "Velden/<key>.bmp" when the field shows the block, else ""
   bool picture_failed = false;
-  std::string message;  // input and output palettes: "Geen <key>.bmp gevonden"
+  std::string message;  // "Geen <key>.bmp gevonden" when the picture failed
   bool palette_closes = false;
   bool settings_copied = false;
   int instrument_slot = 0;  // range slot (and window title) written, 0 for none
@@ -43,10 +43,10 @@ struct PlacementResult {
 
 // A palette entry clicked: stores `key` into the selected field, has the field load the
 // block's picture when the field lies in the palette's own columns, closes the palette,
-// and copies the processing entry's settings. A processing picture that cannot be loaded
-// ends the placement there: the palette stays open and no settings are copied. Without a
-// loader every picture counts as loaded. Keys the palette does not offer, or no field
-// selected, place nothing.
+// and copies the processing entry's settings. A picture that cannot be loaded leaves the
+// field blank and is reported ("Geen <key>.bmp gevonden"); the placement still completes,
+// so the scan never runs a new block with its old settings. Without a loader every picture
+// counts as loaded. Keys the palette does not offer, or no field selected, place nothing.
 PlacementResult PlaceBlock(ProcessImage& image, Palette palette, std::string_view key,
                            const FieldPictureLoad& load = {});
 

@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libjpeg62-turbo-dev fonts-dejavu-core xvfb x11-apps imagemagick xauth)
+          libjpeg62-turbo-dev libusb-1.0-0-dev pkg-config fonts-dejavu-core xvfb x11-apps
+          imagemagick xauth)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace tessaro {
 
@@ -21,6 +22,10 @@ class Board {
   virtual void ClearDigitalChannel(int32_t channel) = 0;
   // High when the low 8 bits equal 1. Channel 1..5.
   virtual int32_t ReadDigitalChannel(int32_t channel) = 0;
+
+  // A message for the user about the board that the calls themselves cannot return (a
+  // board that stopped answering), or empty. Each is handed out once.
+  virtual std::string TakeNotice() { return {}; }
 };
 
 }  // namespace tessaro

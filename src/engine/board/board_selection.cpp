@@ -1,0 +1,95 @@
+#include "engine/board/board_selection.h"
+
+#include <utility>
+
+#include "engine/board/library_board.h"
+#include "engine/board/simulated_board.h"
+
+namespace tessaro {
+
+BoardSelector::BoardSelector(std::unique_ptr<Board> simulated, LibraryLoader load_library,
+                             std::unique_ptr<UsbBoard> usb)
+    : simulated_(std::move(simulated)),
+      load_library_(std::move(load_library)),
+      usb_(std::move(usb)),
+      current_(simulated_.get()) {
+  // A library that is there at start takes the calls from the start, as it always has.
+  if (load_library_) library_ = load_library_();
+  if (library_) Use(library_.get(), BoardSource::kLibrary);
+}
+
+void BoardSelector::Use(Board* board, BoardSource source) {
+  current_ = board;
+  source_ = source;
+}
+
+int32_t BoardSelector::OpenDevice(int32_t address) {
+  // A library copied into Velden after start is found too.
+  if (!library_ && load_library_) library_ = load_library_();
+  Board* previous = connected_ ? current_ : nullptr;
+  auto answered = [&](Board* board, BoardSource source) {
+    if (board == nullptr || board->OpenDevice(address) != address) return false;
+    // The board that answered before lets go of its hardware; reopening the same board
+    // already did that.
+    if (previous != nullptr && previous != board) previous->CloseDevice();
+    Use(board, source);
+    connected_ = true;
+    loss_noted_ = false;
+    notice_.clear();
+    return true;
+  };
+  if (answered(library_.get(), BoardSource::kLibrary) || answered(usb_.get(), BoardSource::kUsb)) {
+    return address;
+  }
+  return -1;
+}
+
+void BoardSelector::CloseDevice() { current_->CloseDevice(); }
+
+void BoardSelector::Watch() {
+  if (source_ != BoardSource::kUsb || loss_noted_ || !usb_->Lost()) return;
+  loss_noted_ = true;
+  notice_ = "Verbinding met kaart op " + std::to_string(usb_->Address()) + " verbroken";
+}
+
+std::string BoardSelector::TakeNotice() { return std::exchange(notice_, {}); }
+
+int32_t BoardSelector::ReadAnalogChannel(int32_t channel) {
+  const int32_t value = current_->ReadAnalogChannel(channel);
+  Watch();
+  return value;
+}
+
+void BoardSelector::OutputAnalogChannel(int32_t channel, int32_t value) {
+  current_->OutputAnalogChannel(channel, value);
+  Watch();
+}
+
+void BoardSelector::SetDigitalChannel(int32_t channel) {
+  current_->SetDigitalChannel(channel);
+  Watch();
+}
+
+void BoardSelector::ClearDigitalChannel(int32_t channel) {
+  current_->ClearDigitalChannel(channel);
+  Watch();
+}
+
+int32_t BoardSelector::ReadDigitalChannel(int32_t channel) {
+  const int32_t value = current_->ReadDigitalChannel(channel);
+  Watch();
+  return value;
+}
+
+std::unique_ptr<BoardSelector> MakeBoardSelector(const std::filesystem::path& root) {
+  auto load_library = [root]() -> std::unique_ptr<Board> {
+    const auto file = FindBoardLibrary(root);
+    if (!file) return nullptr;
+    return LibraryBoard::Load(std::filesystem::absolute(*file));
+  };
+  return std::make_unique<BoardSelector>(std::make_unique<SimulatedBoard>(),
+                                         std::move(load_library),
+                                         std::make_unique<UsbBoard>(MakeLibusbTransport()));
+}
+
+}  // namespace tessaro

@@ -13,7 +13,7 @@
 #include <string>
 #include <system_error>
 
-#include "engine/board/library_board.h"
+#include "engine/board/board_selection.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
 #include "ui/core/main_window.h"
@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
   if (point.size() == 1 && point[0].unicode() < 128) {
     image->DecimalSeparator = static_cast<char>(point[0].unicode());
   }
-  const std::unique_ptr<tessaro::Board> board = tessaro::MakeStartupBoard(root);
+  // The simulated board, or a board library from the start; "Kaart" may bring in another.
+  const std::unique_ptr<tessaro::Board> board = tessaro::MakeBoardSelector(root);
   tessaro::QtMessages messages;
   tessaro::Trainer trainer(*image, *board, messages, root);
   tessaro::MainWindow& window = trainer.main_window();

@@ -1,8 +1,11 @@
 #include "ui/core/trainer.h"
 
 #include <QTimer>
+#include <utility>
 
+#include "engine/board/board.h"
 #include "engine/core/board_connection.h"
+#include "engine/core/messages.h"
 #include "engine/core/scan.h"
 #include "ui/core/main_window.h"
 
@@ -21,9 +24,25 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
 
 Trainer::~Trainer() = default;
 
-void Trainer::schakelblok() { tessaro::schakelblok(image_, board_, *this); }
+void Trainer::schakelblok() {
+  tessaro::schakelblok(image_, board_, *this);
+  ShowBoardNotice();
+}
 
-void Trainer::SWklok() { tessaro::SWklok(image_, board_); }
+void Trainer::SWklok() {
+  tessaro::SWklok(image_, board_);
+  ShowBoardNotice();
+}
+
+// A board that stopped answering is told once, after the tick, so that the box does not hold
+// up the tick that found it; the timers run on while it is shown.
+void Trainer::ShowBoardNotice() {
+  std::string notice = board_.TakeNotice();
+  if (notice.empty()) return;
+  QMetaObject::invokeMethod(
+      this, [this, notice = std::move(notice)] { messages_.Information(notice); },
+      Qt::QueuedConnection);
+}
 
 void Trainer::KaartLezenClick() { tessaro::KaartLezenClick(image_, board_, messages_, *this); }
 

@@ -42,6 +42,9 @@ class Trainer : public QObject, public ScreenView {
   void AddressBoxHidden() override;
 
  private:
+  // Shows a notice the board has for the user, without blocking the tick.
+  void ShowBoardNotice();
+
   ProcessImage& image_;
   Board& board_;
   Messages& messages_;

@@ -8,6 +8,7 @@
 #include "engine/core/messages.h"
 #include "engine/core/scan.h"
 #include "ui/core/main_window.h"
+#include "ui/editor/logic_grid_window.h"
 
 namespace tessaro {
 
@@ -20,6 +21,8 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   connect(main_->Timer1(), &QTimer::timeout, this, &Trainer::schakelblok);
   connect(main_->Timer2(), &QTimer::timeout, this, &Trainer::SWklok);
   connect(main_.get(), &MainWindow::KaartClicked, this, &Trainer::KaartLezenClick);
+  grid_ = std::make_unique<LogicGridWindow>(image, messages, main_->pictures());
+  connect(main_.get(), &MainWindow::LogicsClicked, grid_.get(), &LogicGridWindow::ShowLogics);
 }
 
 Trainer::~Trainer() = default;
@@ -63,5 +66,10 @@ void Trainer::ItemLeftChanged(int item, int left) { main_->ItemLeftChanged(item,
 void Trainer::ItemTopChanged(int item, int top) { main_->ItemTopChanged(item, top); }
 
 void Trainer::AddressBoxHidden() { main_->AddressBoxHidden(); }
+
+void Trainer::FieldTextPainted(int row, int column, int x, int y, const std::string& text,
+                               bool silver) {
+  grid_->FieldTextPainted(row, column, x, y, text, silver);
+}
 
 }  // namespace tessaro

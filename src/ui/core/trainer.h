@@ -13,6 +13,7 @@
 namespace tessaro {
 
 class Board;
+class LogicGridWindow;
 class MainWindow;
 class Messages;
 struct ProcessImage;
@@ -26,6 +27,7 @@ class Trainer : public QObject, public ScreenView {
   ~Trainer() override;
 
   MainWindow& main_window() { return *main_; }
+  LogicGridWindow& logic_grid() { return *grid_; }
 
   // The scan timer's tick and the multiplex timer's tick.
   void schakelblok();
@@ -40,6 +42,9 @@ class Trainer : public QObject, public ScreenView {
   void ItemLeftChanged(int item, int left) override;
   void ItemTopChanged(int item, int top) override;
   void AddressBoxHidden() override;
+  // ScreenView: captions on the logic grid's fields.
+  void FieldTextPainted(int row, int column, int x, int y, const std::string& text,
+                        bool silver) override;
 
  private:
   // Shows a notice the board has for the user, without blocking the tick.
@@ -49,6 +54,7 @@ class Trainer : public QObject, public ScreenView {
   Board& board_;
   Messages& messages_;
   std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
 };
 
 }  // namespace tessaro

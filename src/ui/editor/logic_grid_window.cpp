@@ -1,0 +1,162 @@
+#include "ui/editor/logic_grid_window.h"
+
+#include <QCloseEvent>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "engine/core/messages.h"
+#include "engine/editor/grid.h"
+#include "ui/core/click_label.h"
+#include "ui/core/fonts.h"
+#include "ui/core/picture_loader.h"
+#include "ui/editor/input_palette.h"
+#include "ui/editor/output_palette.h"
+#include "ui/editor/processing_palette.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kFieldSize = 71;
+constexpr int kFontPixels = 11;
+// 536 x 800 on screen, window frame included.
+constexpr QSize kInnerSize(528, 770);
+constexpr QPoint kPosition(475, 56);
+constexpr int kLabelTop = 1144;
+constexpr int kBottomMargin = 8;
+const QColor kSilver(192, 192, 192);
+
+size_t Index(Palette palette) { return static_cast<size_t>(palette); }
+
+}  // namespace
+
+QPixmap StartFieldPicture() {
+  QImage picture(kFieldSize, kFieldSize, QImage::Format_RGB888);
+  constexpr int kDark[] = {11, 10, 11};
+  constexpr int kLight[] = {150, 149, 150};
+  for (int y = 0; y < kFieldSize; ++y) {
+    for (int x = 0; x < kFieldSize; ++x) {
+      const double t = (x + y) / (2.0 * (kFieldSize - 1));
+      int rgb[3];
+      for (int i = 0; i < 3; ++i) rgb[i] = kDark[i] + qRound(t * (kLight[i] - kDark[i]));
+      picture.setPixel(x, y, qRgb(rgb[0], rgb[1], rgb[2]));
+    }
+  }
+  return QPixmap::fromImage(picture);
+}
+
+LogicGridWindow::LogicGridWindow(ProcessImage& image, Messages& messages, PictureLoader& pictures,
+                                 QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+      image_(image),
+      messages_(messages),
+      pictures_(pictures) {
+  setObjectName(QStringLiteral("TForm3"));
+  setWindowTitle(QStringLiteral("Logics, bouw hier je logisch schema op"));
+  setFont(TahomaFont(kFontPixels));
+  resize(kInnerSize);
+  move(kPosition);
+
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll);
+
+  auto* grid = new QWidget;
+  BuildFields(grid);
+  auto* label = new QLabel(QStringLiteral("Logics"), grid);
+  label->setObjectName(QStringLiteral("Label1"));
+  label->move(0, kLabelTop);
+  label->adjustSize();
+  grid->resize(kColumns * kFieldSize, label->geometry().bottom() + 1 + kBottomMargin);
+  scroll->setWidget(grid);
+
+  palettes_[Index(Palette::Processing)] =
+      std::make_unique<ProcessingPalette>(image, messages, pictures, *this, parent);
+  palettes_[Index(Palette::Input)] =
+      std::make_unique<InputPalette>(image, messages, pictures, *this, parent);
+  palettes_[Index(Palette::Output)] =
+      std::make_unique<OutputPalette>(image, messages, pictures, *this, parent);
+}
+
+LogicGridWindow::~LogicGridWindow() = default;
+
+void LogicGridWindow::BuildFields(QWidget* grid) {
+  const QPixmap start = StartFieldPicture();
+  for (int row = 1; row <= kRows; ++row) {
+    for (int column = 1; column <= kColumns; ++column) {
+      auto* field = new ClickLabel(grid);
+      field->setObjectName(QStringLiteral("Image%1").arg((row - 1) * kColumns + column));
+      field->setGeometry((column - 1) * kFieldSize, (row - 1) * kFieldSize, kFieldSize, kFieldSize);
+      field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      field->setPixmap(start);
+      connect(field, &ClickLabel::clicked, this, [this, row, column] { VeldClick(row, column); });
+      fields_[static_cast<size_t>(row)][static_cast<size_t>(column)] = field;
+    }
+  }
+}
+
+void LogicGridWindow::ShowLogics() {
+  show();
+  raise();
+  activateWindow();
+  LogicsShown(image_);
+}
+
+void LogicGridWindow::VeldClick(int row, int column) {
+  const FieldClick click = tessaro::VeldClick(image_, row, column);
+  if (!click.valid) return;
+  PaletteWindow(click.palette).ShowOnTop();
+  const QPixmap blank = pictures_.Load(click.picture);
+  if (blank.isNull()) {
+    // The palette is open and the field selected: placing a block still works.
+    messages_.Error(CannotOpenText(click.picture).toStdString());
+    return;
+  }
+  SetFieldPicture(row, column, blank);
+}
+
+BlockPalette& LogicGridWindow::PaletteWindow(Palette palette) const {
+  return *palettes_[Index(palette)];
+}
+
+QLabel* LogicGridWindow::Field(int row, int column) const {
+  if (row < 1 || row > kRows || column < 1 || column > kColumns) return nullptr;
+  return fields_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+}
+
+void LogicGridWindow::SetFieldPicture(int row, int column, const QPixmap& picture) {
+  if (QLabel* field = Field(row, column)) field->setPixmap(picture);
+}
+
+void LogicGridWindow::FieldTextPainted(int row, int column, int x, int y, const std::string& text,
+                                       bool silver) {
+  QLabel* field = Field(row, column);
+  if (field == nullptr) return;
+  // Painting detaches the field's copy; a cached picture stays as its file holds it.
+  QPixmap picture = field->pixmap();
+  if (picture.isNull()) return;
+  const QString shown = QString::fromStdString(text);
+  const QFontMetrics metrics(font());
+  const QRect box(x, y, metrics.horizontalAdvance(shown), metrics.height());
+  {
+    QPainter painter(&picture);
+    painter.setFont(font());
+    // The box is opaque, so the trailing blanks wipe out the digits of a longer old value.
+    painter.fillRect(box, silver ? kSilver : QColor(Qt::white));
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, shown);
+  }
+  field->setPixmap(picture);
+}
+
+void LogicGridWindow::closeEvent(QCloseEvent* event) {
+  sluiten(image_);
+  QWidget::closeEvent(event);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,66 @@
+// The logic grid: 16 rows of 7 field pictures on which the user builds the schema. A click
+// on a field selects it and opens the palette of its column; the three palettes belong to
+// this window and place their blocks into its fields. While the scan runs, wire values and
+// block parameters are painted onto the field pictures.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "engine/core/block_keys.h"
+#include "engine/core/process_image.h"
+
+class QLabel;
+
+namespace tessaro {
+
+class BlockPalette;
+class Messages;
+class PictureLoader;
+
+class LogicGridWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The window and its palettes are created hidden.
+  LogicGridWindow(ProcessImage& image, Messages& messages, PictureLoader& pictures,
+                  QWidget* parent = nullptr);
+  ~LogicGridWindow() override;
+
+  // The main window's "Logics": shows the window, or brings it to the front.
+  void ShowLogics();
+
+  // A click on field (row, column).
+  void VeldClick(int row, int column);
+
+  BlockPalette& PaletteWindow(Palette palette) const;
+
+  // The picture control of field (row, column); rows 1..16, columns 1..7.
+  QLabel* Field(int row, int column) const;
+  void SetFieldPicture(int row, int column, const QPixmap& picture);
+
+  // The scan paints `text` onto a field's picture with its top-left corner at (x, y): on
+  // silver, or on the picture's own white.
+  void FieldTextPainted(int row, int column, int x, int y, const std::string& text, bool silver);
+
+ protected:
+  // "sluiten": the window only hides; fields, selection and palettes stay as they are.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildFields(QWidget* grid);
+
+  ProcessImage& image_;
+  Messages& messages_;
+  PictureLoader& pictures_;
+  std::array<std::array<QLabel*, kColumns + 1>, kRows + 1> fields_{};
+  std::array<std::unique_ptr<BlockPalette>, 3> palettes_;
+};
+
+// The picture every field shows at start: a grey gradient from dark at the top left to mid
+// grey at the bottom right.
+QPixmap StartFieldPicture();
+
+}  // namespace tessaro

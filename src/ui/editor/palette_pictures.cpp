@@ -1,0 +1,493 @@
+#include "ui/editor/palette_pictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QString>
+#include <bit>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+
+#include "engine/core/block_code.h"
+#include "ui/core/fonts.h"
+
+namespace tessaro {
+
+namespace {
+
+const QColor kPaper(255, 255, 255);
+const QColor kInk(24, 24, 24);
+const QColor kSignal(20, 50, 120);  // wires, inputs and outputs
+const QColor kBox(236, 242, 250);
+const QColor kHint(110, 110, 110);
+const QColor kRed(210, 20, 20);
+const QColor kYellow(255, 215, 0);
+const QColor kTerminalGrey(165, 165, 170);
+
+// Picture edges, combined as flags.
+enum Side : unsigned { kLeft = 1, kTop = 2, kRight = 4, kBottom = 8 };
+
+QPointF EdgeMiddle(const QRectF& area, Side side) {
+  switch (side) {
+    case kLeft:
+      return {area.left(), area.center().y()};
+    case kTop:
+      return {area.center().x(), area.top()};
+    case kRight:
+      return {area.right(), area.center().y()};
+    case kBottom:
+      return {area.center().x(), area.bottom()};
+  }
+  return area.center();
+}
+
+// A unit step pointing towards `side`.
+QPointF Towards(Side side) {
+  switch (side) {
+    case kLeft:
+      return {-1, 0};
+    case kTop:
+      return {0, -1};
+    case kRight:
+      return {1, 0};
+    case kBottom:
+      return {0, 1};
+  }
+  return {};
+}
+
+void SignalPen(QPainter& p, double width = 2) {
+  p.setPen(QPen(kSignal, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+  p.setBrush(Qt::NoBrush);
+}
+
+void Stroke(QPainter& p, std::initializer_list<QPointF> points, const QColor& colour,
+            double width) {
+  p.save();
+  p.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPolyline(QPolygonF(QList<QPointF>(points)));
+  p.restore();
+}
+
+// A filled arrow head whose tip is at `tip`, pointing towards `side`.
+void ArrowHead(QPainter& p, QPointF tip, Side side, double length = 5, double half_width = 3) {
+  const QPointF along = Towards(side);
+  const QPointF across(along.y(), along.x());
+  const QPointF base = tip - along * length;
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(kSignal);
+  p.drawPolygon(QPolygonF{tip, base + across * half_width, base - across * half_width});
+  p.restore();
+}
+
+// A line that ends in an arrow head at `to`, pointing towards `side`.
+void Arrow(QPainter& p, QPointF from, QPointF to, Side side) {
+  SignalPen(p);
+  p.drawLine(from, to - Towards(side) * 4);
+  ArrowHead(p, to, side);
+}
+
+// `text` centred in `box`, the font made smaller until the text fits the box's width.
+void Text(QPainter& p, const QRectF& box, const QString& text, int pixels, bool bold,
+          const QColor& colour, Qt::Alignment align = Qt::AlignCenter) {
+  QFont font = TahomaFont(pixels, bold);
+  while (pixels > 6 && QFontMetricsF(font).horizontalAdvance(text) > box.width()) {
+    font.setPixelSize(--pixels);
+  }
+  p.save();
+  p.setFont(font);
+  p.setPen(colour);
+  p.drawText(box, align, text);
+  p.restore();
+}
+
+// A signal path: in at `from`, through the centre, out at each of `to` with an arrow head;
+// a dot marks a branch.
+void Wire(QPainter& p, const QRectF& area, Side from, unsigned to) {
+  const QPointF centre = area.center();
+  SignalPen(p);
+  p.drawLine(EdgeMiddle(area, from), centre);
+  for (Side side : {kLeft, kTop, kRight, kBottom}) {
+    if (to & side) Arrow(p, centre, EdgeMiddle(area, side), side);
+  }
+  if (std::popcount(to) > 1) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kSignal);
+    p.drawEllipse(centre, 2.6, 2.6);
+  }
+}
+
+// The box of a block, clear of the edges so that the inputs above and below show.
+QRectF BlockBox(const QRectF& area) { return area.adjusted(14, 7, -14, -7); }
+
+// A block: a box with its name, a stub on every input side and the output on the right,
+// with an inversion circle when `negated`.
+void Block(QPainter& p, const QRectF& area, const QString& name, unsigned inputs,
+           bool negated = false) {
+  const QRectF box = BlockBox(area);
+  for (Side side : {kLeft, kTop, kBottom}) {
+    if (!(inputs & side)) continue;
+    const QPointF edge = EdgeMiddle(area, side);
+    const QPointF on_box = EdgeMiddle(box, side);
+    SignalPen(p, 1.6);
+    p.drawLine(edge, on_box);
+    ArrowHead(p, on_box,
+              static_cast<Side>(side == kLeft  ? kRight
+                                : side == kTop ? kBottom
+                                               : kTop),
+              side == kLeft ? 4 : 3, side == kLeft ? 2.5 : 2);
+  }
+  QPointF out = EdgeMiddle(box, kRight);
+  if (negated) {
+    p.setPen(QPen(kSignal, 1.4));
+    p.setBrush(kPaper);
+    p.drawEllipse(out + QPointF(3, 0), 3, 3);
+    out += QPointF(6, 0);
+  }
+  Arrow(p, out, EdgeMiddle(area, kRight), kRight);
+  p.setPen(QPen(kSignal, 1.2));
+  p.setBrush(kBox);
+  p.drawRect(box);
+  Text(p, box.adjusted(1, 0, -1, 0), name, 10, true, kInk);
+}
+
+// Which sides a gate reads: 1 = left and lower, 2 = left and upper, 3 = all three.
+unsigned GateInputs(int inputs) {
+  return inputs == 1 ? kLeft | kBottom : inputs == 2 ? kLeft | kTop : kLeft | kTop | kBottom;
+}
+
+// A screw terminal: a disc with a slot.
+void Terminal(QPainter& p, QPointF centre, double radius, const QColor& fill) {
+  p.setPen(QPen(kInk, 1.2));
+  p.setBrush(fill);
+  p.drawEllipse(centre, radius, radius);
+  const QPointF slot(radius * 0.6, -radius * 0.6);
+  p.drawLine(centre - slot, centre + slot);
+}
+
+// Column-1 sources: a terminal on the left, the key above the signal going out.
+void InputTerminal(QPainter& p, const QRectF& area, const QString& key, const QColor& fill) {
+  const double y = area.bottom() - 9;
+  Terminal(p, {area.left() + 9, y}, 6, fill);
+  Arrow(p, {area.left() + 15, y}, {area.right(), y}, kRight);
+  Text(p, QRectF(area.left() + 16, area.top(), area.width() - 18, 14), key, 11, true, kInk);
+}
+
+// Column-7 outputs: the signal comes in from the left and ends in a terminal.
+void OutputTerminal(QPainter& p, const QRectF& area, const QString& key, const QColor& fill) {
+  const double y = area.bottom() - 9;
+  Arrow(p, {area.left(), y}, {area.right() - 16, y}, kRight);
+  Terminal(p, {area.right() - 9, y}, 6, fill);
+  Text(p, QRectF(area.left() + 2, area.top(), area.width() - 20, 14), key, 11, true, kInk);
+}
+
+void SpinSymbol(QPainter& p, const QRectF& body) {
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(kPaper);
+  p.drawRect(body);
+  p.drawLine(QPointF(body.left(), body.center().y()), QPointF(body.right(), body.center().y()));
+  p.setPen(Qt::NoPen);
+  p.setBrush(kInk);
+  const double cx = body.center().x();
+  const double top = body.top(), mid = body.center().y(), bottom = body.bottom();
+  p.drawPolygon(QPolygonF{{cx, top + 2}, {cx - 3, mid - 2}, {cx + 3, mid - 2}});
+  p.drawPolygon(QPolygonF{{cx, bottom - 2}, {cx - 3, mid + 2}, {cx + 3, mid + 2}});
+}
+
+// A controller faceplate: a dark panel with its measured value, setpoint and output bars.
+void FaceplateSymbol(QPainter& p, const QRectF& panel) {
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(QColor(60, 60, 60));
+  p.drawRect(panel);
+  p.setPen(Qt::NoPen);
+  const QColor bars[] = {QColor(255, 60, 60), QColor(80, 220, 80), QColor(90, 160, 255)};
+  const double heights[] = {0.65, 0.45, 0.8};
+  const double width = (panel.width() - 4) / 3;
+  for (int i = 0; i < 3; ++i) {
+    const double h = (panel.height() - 4) * heights[i];
+    p.setBrush(bars[i]);
+    p.drawRect(QRectF(panel.left() + 2 + i * width, panel.bottom() - 2 - h, width - 1, h));
+  }
+}
+
+// A pulse valve: the valve body on its bar, with the actuator on top.
+void ValveSymbol(QPainter& p, const QRectF& area) {
+  const QRectF body(area.left(), area.center().y() - 3, area.width(), 10);
+  p.setPen(QPen(kInk, 1.2));
+  p.setBrush(QColor(250, 250, 250));
+  p.drawPolygon(QPolygonF{body.topLeft(), body.bottomRight(), body.topRight(), body.bottomLeft()});
+  p.drawLine(QPointF(body.center().x(), area.top() + 5), body.center());
+  p.setBrush(kRed);
+  p.drawRect(QRectF(body.center().x() - 4, area.top() + 1, 8, 4));
+  p.setPen(QPen(kInk, 2));
+  p.drawLine(QPointF(area.left() - 1, body.bottom() + 3),
+             QPointF(area.right() + 1, body.bottom() + 3));
+}
+
+void SineWave(QPainter& p, const QRectF& area) {
+  QPainterPath path;
+  constexpr int kSteps = 48;
+  for (int i = 0; i <= kSteps; ++i) {
+    const double f = static_cast<double>(i) / kSteps;
+    const QPointF point(area.left() + f * area.width(),
+                        area.center().y() - std::sin(2 * std::numbers::pi * f) * area.height() / 2);
+    if (i == 0) {
+      path.moveTo(point);
+    } else {
+      path.lineTo(point);
+    }
+  }
+  p.setPen(QPen(kRed, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(path);
+}
+
+void SquareWave(QPainter& p, const QRectF& a) {
+  const double t = a.top(), b = a.bottom(), w = a.width(), l = a.left();
+  Stroke(p,
+         {{l, b},
+          {l + 0.15 * w, b},
+          {l + 0.15 * w, t},
+          {l + 0.4 * w, t},
+          {l + 0.4 * w, b},
+          {l + 0.6 * w, b},
+          {l + 0.6 * w, t},
+          {l + 0.85 * w, t},
+          {l + 0.85 * w, b},
+          {l + w, b}},
+         kRed, 1.8);
+}
+
+// The range blocks: the upper line stays, the lower one steps towards it or away.
+void RangeSteps(QPainter& p, const QRectF& a, bool narrower) {
+  const double upper = a.top() + 7, near = a.top() + 14, far = a.bottom() - 5;
+  Stroke(p, {{a.left() + 4, upper}, {a.right() - 4, upper}}, kSignal, 2);
+  const double before = narrower ? far : near, after = narrower ? near : far;
+  const double step = a.center().x();
+  Stroke(p, {{a.left() + 4, before}, {step, before}, {step, after}, {a.right() - 4, after}}, kRed,
+         2);
+}
+
+// "Rec" and the number over a trend on recorder paper.
+void RecorderSymbol(QPainter& p, const QRectF& a, int n) {
+  Text(p, QRectF(a.left(), a.top(), a.width(), 13), QStringLiteral("Rec %1").arg(n), 11, true,
+       kInk);
+  const QRectF paper(a.left() + 6, a.top() + 14, a.width() - 12, a.height() - 16);
+  p.setPen(QPen(QColor(120, 160, 120), 1));
+  p.setBrush(QColor(255, 251, 228));
+  p.drawRect(paper);
+  const double l = paper.left(), w = paper.width(), t = paper.top(), h = paper.height();
+  Stroke(p,
+         {{l + 1, t + 0.8 * h},
+          {l + 0.2 * w, t + 0.55 * h},
+          {l + 0.35 * w, t + 0.7 * h},
+          {l + 0.55 * w, t + 0.2 * h},
+          {l + 0.75 * w, t + 0.45 * h},
+          {l + w - 1, t + 0.25 * h}},
+         kRed, 1.6);
+}
+
+// The controller entries: a symbol on the left, two lines of words beside it.
+void ControllerSymbol(QPainter& p, const QRectF& a, bool valve, const QString& upper,
+                      const QString& lower) {
+  const QRectF symbol(a.left() + 2, a.top() + 2, 12, a.height() - 4);
+  if (valve) {
+    ValveSymbol(p, symbol);
+  } else {
+    FaceplateSymbol(p, symbol);
+  }
+  const QRectF words(symbol.right() + 3, a.top(), a.right() - symbol.right() - 4, a.height());
+  Text(p, QRectF(words.left(), words.top() + 1, words.width(), words.height() / 2 - 1), upper, 10,
+       true, kInk);
+  Text(p, QRectF(words.left(), words.center().y(), words.width(), words.height() / 2 - 1), lower,
+       10, false, kHint);
+}
+
+void Controller(QPainter& p, const QRectF& a, int n) {
+  const QString number = QString::number(n);
+  if (n <= 2) {
+    ControllerSymbol(p, a, false, QStringLiteral("Regelaar ") + number, QStringLiteral("PID"));
+  } else if (n == 3) {
+    ControllerSymbol(p, a, false, QStringLiteral("Regelaar"), QStringLiteral("cascade"));
+  } else if (n <= 6) {
+    ControllerSymbol(p, a.adjusted(0, 0, 0, -5), true, QStringLiteral("Regelaar"), number);
+    Stroke(p, {{a.left() + 18, a.bottom() - 3}, {a.right() - 3, a.bottom() - 3}}, kRed, 2);
+  } else {
+    ControllerSymbol(p, a, false, QStringLiteral("Aan/uit ") + number, QStringLiteral("Regelaar"));
+  }
+}
+
+// "Not" over the signal with its inversion dot.
+void NotSymbol(QPainter& p, const QRectF& a) {
+  Text(p, QRectF(a.left(), a.top(), a.width(), 14), QStringLiteral("Not"), 11, true, kInk);
+  const double y = a.bottom() - 8;
+  SignalPen(p);
+  p.drawLine(QPointF(a.left(), y), QPointF(a.left() + 26, y));
+  p.setPen(QPen(kSignal, 1.6));
+  p.setBrush(kPaper);
+  p.drawEllipse(QPointF(a.left() + 30, y), 4, 4);
+  Arrow(p, {a.left() + 34, y}, {a.right(), y}, kRight);
+}
+
+// The automatic switch-off: an open contact pulled open by a red spring.
+void ContactSymbol(QPainter& p, const QRectF& a) {
+  const double y = a.bottom() - 7;
+  const double pivot = a.left() + 20, contact = a.left() + 42;
+  SignalPen(p);
+  p.drawLine(QPointF(a.left(), y), QPointF(pivot, y));
+  p.setPen(QPen(kInk, 2, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(pivot, y), QPointF(contact + 2, a.top() + 8));
+  Arrow(p, {contact, y}, {a.right(), y}, kRight);
+  Stroke(p, {{contact - 6, y - 5}, {contact, y}}, kInk, 1.5);
+  // The spring that pulls the blade open again.
+  const double x0 = pivot + 9, top = a.top() + 2;
+  Stroke(p,
+         {{x0, a.top() + 13},
+          {x0 + 3, top + 7},
+          {x0 + 6, top + 2},
+          {x0 + 9, top + 7},
+          {x0 + 12, top + 2},
+          {x0 + 15, top + 7},
+          {x0 + 18, top}},
+         kRed, 1.3);
+}
+
+// The calculation block: factor over 100, times the input, plus the offset, out. The two
+// editors of the palette stand on the blank places left for them.
+void Formula(QPainter& p, const QRectF& a) {
+  p.setPen(QPen(kSignal, 1));
+  p.setBrush(kBox);
+  p.drawRect(a.adjusted(0, 0, -1, -1));
+  const double mid = a.top() + 37;
+  Stroke(p, {{a.left() + 8, mid}, {a.left() + 81, mid}}, kInk, 2);
+  Text(p, QRectF(a.left() + 8, mid + 2, 73, 18), QStringLiteral("100"), 15, true, kInk);
+  Text(p, QRectF(a.left() + 83, mid - 11, 14, 22), QString(QChar(0x00d7)), 17, true, kInk);
+  Text(p, QRectF(a.left() + 99, mid - 11, 14, 22), QStringLiteral("+"), 17, true, kInk);
+  Arrow(p, {a.left() + 188, mid}, {a.right() - 4, mid}, kRight);
+}
+
+void Draw(QPainter& p, const QRectF& a, std::string_view key) {
+  const QString text = QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+  const BlockCode code = DecodeKey(key);
+  const int n = code.number;
+  switch (code.kind) {
+    case BlockKind::Empty:
+    case BlockKind::Unknown:
+      return;
+    case BlockKind::Spin:
+      SpinSymbol(p, QRectF(a.left() + 2, a.top() + 5, 11, a.height() - 10));
+      Text(p, QRectF(a.left() + 14, a.top(), 34, a.height()), QStringLiteral("spin %1").arg(n), 11,
+           true, kInk);
+      Arrow(p, {a.left() + 48, a.center().y()}, EdgeMiddle(a, kRight), kRight);
+      return;
+    case BlockKind::AnalogIn:
+      return InputTerminal(p, a, text, kTerminalGrey);
+    case BlockKind::DigitalIn:
+      return InputTerminal(p, a, text, kYellow);
+    case BlockKind::Knop:
+      Text(p, QRectF(a.left() + 1, a.top(), 23, a.height()), QStringLiteral("knop"), 10, true,
+           kInk);
+      p.setPen(QPen(QColor(150, 110, 0), 1.4));
+      p.setBrush(kYellow);
+      p.drawEllipse(QPointF(a.left() + 33, a.center().y()), 7.5, 7.5);
+      Text(p, QRectF(a.left() + 42, a.top(), 12, a.height()), QString::number(n), 12, true, kInk);
+      Arrow(p, {a.left() + 53, a.center().y()}, EdgeMiddle(a, kRight), kRight);
+      return;
+    case BlockKind::Sinus:
+      return SineWave(p, a.adjusted(4, 4, -4, -4));
+    case BlockKind::AnalogOut:
+      return OutputTerminal(p, a, text, kTerminalGrey);
+    case BlockKind::DigitalOut:
+      return OutputTerminal(p, a, text, kYellow);
+    case BlockKind::Wire: {
+      // In at the first side, out at the others.
+      struct Shape {
+        Side from;
+        unsigned to;
+      };
+      static constexpr Shape kShapes[] = {
+          {kLeft, kRight},
+          {kBottom, kTop},
+          {kTop, kBottom},
+          {kLeft, kBottom},
+          {kBottom, kRight},
+          {kTop, kRight},
+          {kLeft, kTop},
+          {kLeft, kTop | kBottom},
+          {kLeft, kRight | kTop},
+          {kLeft, kRight | kBottom},
+          {kTop, kBottom | kRight},
+          {kBottom, kTop | kRight},
+          {kLeft, kRight | kTop | kBottom},
+      };
+      if (n < 1 || n > 13) return;
+      if (n == 1) {
+        Text(p, QRectF(a.left(), a.top(), a.width(), 13), QStringLiteral("Draad"), 11, true, kHint);
+        return Wire(p, a.adjusted(0, 12, 0, 0), kLeft, kRight);
+      }
+      return Wire(p, a, kShapes[n - 1].from, kShapes[n - 1].to);
+    }
+    case BlockKind::Recorder:
+      return RecorderSymbol(p, a, n);
+    case BlockKind::Controller:
+      return Controller(p, a, n);
+    case BlockKind::Gate: {
+      static const char* const kNames[] = {"AND", "NAND", "OR", "NOR"};
+      const GateOp op = GateOpOf(code.number);
+      return Block(p, a, QString::fromLatin1(kNames[static_cast<int>(op)]),
+                   GateInputs(GateInputsOf(code.number)), op == GateOp::Nand || op == GateOp::Nor);
+    }
+    case BlockKind::Xor:
+      return Block(p, a, QStringLiteral("XOR"), kTop | kBottom);
+    case BlockKind::HighSelect:
+      return Block(p, a, QStringLiteral("HS"), kLeft | kTop);
+    case BlockKind::LowSelect:
+      return Block(p, a, QStringLiteral("LS"), kLeft | kBottom);
+    case BlockKind::Flipflop:
+      return Block(p, a, QStringLiteral("flipflop"), kLeft | kBottom);
+    case BlockKind::Not:
+      return NotSymbol(p, a);
+    case BlockKind::Wortel: {
+      Block(p, a, QString(), kLeft);
+      const QRectF box = BlockBox(a).adjusted(4, 2, -4, -2);
+      Stroke(p,
+             {{box.left(), box.center().y()},
+              {box.left() + 4, box.bottom()},
+              {box.left() + 10, box.top()},
+              {box.right(), box.top()}},
+             kRed, 1.8);
+      return;
+    }
+    case BlockKind::ChUp:
+      return RangeSteps(p, a, false);
+    case BlockKind::ChDw:
+      return RangeSteps(p, a, true);
+    case BlockKind::Ads:
+    case BlockKind::Tup:
+    case BlockKind::Taf:
+      return Block(p, a, text, kLeft);
+    case BlockKind::RR1:
+      return Formula(p, a);
+    case BlockKind::Soff:
+      return ContactSymbol(p, a);
+    case BlockKind::Blinker:
+      Text(p, QRectF(a.left(), a.top(), a.width(), 13), QStringLiteral("Blinker"), 11, true, kInk);
+      return SquareWave(p, QRectF(a.left() + 6, a.top() + 15, a.width() - 12, a.height() - 18));
+  }
+}
+
+}  // namespace
+
+QPixmap PaletteEntryPicture(std::string_view key, QSize size) {
+  QPixmap picture(size);
+  picture.fill(kPaper);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)), key);
+  return picture;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,121 @@
+#include "ui/editor/processing_palette.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include "engine/core/process_image.h"
+#include "engine/editor/placement.h"
+#include "ui/core/fonts.h"
+
+namespace tessaro {
+
+namespace {
+
+const PaletteDesign kDesign{"TForm4", "Plaats de verwerkingsblokken", {998, 461}, {207, 344}};
+
+struct GroupTitle {
+  const char* text;
+  int left;
+  int top;
+};
+
+constexpr GroupTitle kGroupTitles[] = {
+    {"Logische poorten", 520, 16}, {"Set off schakelaar", 816, 104}, {"Regelaars", 320, 216},
+    {"Knipperautomaat", 816, 272}, {"Recorders", 96, 264},           {"Timers", 440, 336},
+};
+constexpr int kTitlePixels = 13;
+
+// A setting editor: the spin box SpinEdit<spin>, or for spin 0 the text box that holds
+// `text`.
+struct EditorDesign {
+  const char* name;
+  int spin;
+  std::string PaletteEditors::*text;
+  const char* tooltip;
+  int left;
+  int top;
+  int width;
+  int font_pixels = 13;
+};
+
+constexpr EditorDesign kEditors[] = {
+    {"SpinEdit2", 2, nullptr, "Bovenzijde Range", 168, 112, 57},
+    {"Edit1", 0, &PaletteEditors::Edit1, "Eenheid van de Range", 168, 144, 57},
+    {"SpinEdit1", 1, nullptr, "Onderzijde Range", 168, 176, 57},
+    {"Edit2", 0, &PaletteEditors::Edit2, "Naam van de Regelaar/Recorder", 168, 216, 137},
+    {"SpinEdit3", 3, nullptr, "Bovenschakelpunt ADS", 288, 352, 65},
+    {"SpinEdit4", 4, nullptr, "Onderschakelpunt ADS", 288, 416, 65},
+    {"SpinEdit5", 5, nullptr, "Tijd voor timer in seconde", 440, 384, 65},
+    {"SpinEdit6", 6, nullptr, "", 640, 378, 73, 15},
+    {"SpinEdit7", 7, nullptr, "", 748, 392, 65, 15},
+    {"SpinEdit8", 8, nullptr, "Tijdsinstelling voor blinker", 816, 240, 65},
+    {"SpinEdit9", 9, nullptr, "Tijdsinstelling Set Off (automatische uitschakelaar) in seconde",
+     816, 72, 65},
+};
+
+// Editor heights for their two font sizes.
+int EditorHeight(int font_pixels) { return font_pixels + 11; }
+
+}  // namespace
+
+ProcessingPalette::ProcessingPalette(ProcessImage& image, Messages& messages,
+                                     PictureLoader& pictures, LogicGridWindow& grid,
+                                     QWidget* parent)
+    : BlockPalette(Palette::Processing, kDesign, image, messages, pictures, grid, parent) {
+  AddGroupTitles();
+  AddEditors();
+}
+
+void ProcessingPalette::AddGroupTitles() {
+  for (const GroupTitle& title : kGroupTitles) {
+    auto* label = new QLabel(QString::fromLatin1(title.text), this);
+    label->setFont(TahomaFont(kTitlePixels, true));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, Qt::yellow);
+    label->setPalette(colours);
+    label->move(title.left, title.top);
+    label->adjustSize();
+  }
+}
+
+void ProcessingPalette::AddEditors() {
+  // Every change is mirrored into the image at once, so a placement never asks a widget.
+  const PaletteEditors start;
+  for (const EditorDesign& design : kEditors) {
+    QWidget* editor = nullptr;
+    if (design.spin == 0) {
+      auto* box = new QLineEdit(QString::fromStdString(start.*design.text), this);
+      std::string& text = image().Editors.*design.text;
+      text = start.*design.text;
+      connect(box, &QLineEdit::textChanged, this,
+              [&text](const QString& now) { text = now.toStdString(); });
+      editor = box;
+    } else {
+      auto* box = new QSpinBox(this);
+      const int n = design.spin;
+      const EditorRange range = SpinEditRange(n);
+      box->setRange(range.min, range.max);
+      box->setValue(start.SpinEdit[static_cast<size_t>(n)]);
+      SetSpinEdit(image(), n, box->value());
+      // The box reports its values, set or typed; its line edit also reports typed text
+      // that is no number, about which the box stays silent; and when the box gives up
+      // such text for its last value, the image follows what it shows again.
+      const auto mirror = [this, n](const QString& now) {
+        SetSpinEditText(image(), n, now.toStdString());
+      };
+      connect(box, &QSpinBox::textChanged, this, mirror);
+      connect(box->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, mirror);
+      connect(box, &QSpinBox::editingFinished, this, [box, mirror] { mirror(box->text()); });
+      editor = box;
+    }
+    editor->setObjectName(QString::fromLatin1(design.name));
+    editor->setFont(TahomaFont(design.font_pixels, true));
+    editor->setToolTip(QString::fromUtf8(design.tooltip));
+    editor->setGeometry(design.left, design.top, design.width, EditorHeight(design.font_pixels));
+    // The calculation block's editors stand on its picture.
+    editor->raise();
+  }
+}
+
+}  // namespace tessaro

@@ -1,0 +1,21 @@
+// The palette of processing blocks, for the fields of columns 2 to 6, with the setting
+// editors whose values the blocks with settings take along.
+#pragma once
+
+#include "ui/editor/block_palette.h"
+
+namespace tessaro {
+
+class ProcessingPalette : public BlockPalette {
+  Q_OBJECT
+
+ public:
+  ProcessingPalette(ProcessImage& image, Messages& messages, PictureLoader& pictures,
+                    LogicGridWindow& grid, QWidget* parent = nullptr);
+
+ private:
+  void AddGroupTitles();
+  void AddEditors();
+};
+
+}  // namespace tessaro

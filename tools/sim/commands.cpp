@@ -105,11 +105,15 @@ void InputCommand(Simulator& s, const Line& l) {
   } else if (c == "ain") {
     ExpectWords(l, 3);
     const int n = static_cast<int>(Integer(l[1], 1, kAnalogInputs, "analog input"));
-    s.board().SetMuxInput(n, static_cast<uint8_t>(Integer(l[2], 0, 255, "value")));
+    if (!s.lab().SetAnalogInput(n, static_cast<uint8_t>(Integer(l[2], 0, 255, "value")))) {
+      throw ScriptError("analog input " + l[1] + " is driven by the plant");
+    }
   } else if (c == "din") {
     ExpectWords(l, 3);
     const int n = static_cast<int>(Integer(l[1], 1, 5, "digital input"));
-    s.board().SetDigitalInput(n, Integer(l[2], 0, 1, "level") == 1);
+    if (!s.lab().SetDigitalInput(n, Integer(l[2], 0, 1, "level") == 1)) {
+      throw ScriptError("digital input " + l[1] + " is driven by the plant");
+    }
   } else {  // kaart
     ExpectWords(l, 2);
     s.image().AddressBox = static_cast<int32_t>(Integer(l[1], 0, 3, "address"));
@@ -125,10 +129,11 @@ void TimeCommand(Simulator& s, const Line& l) {
     return;
   }
   const int64_t k = Count(l);
-  if (c == "tick") {
-    for (int64_t i = 0; i < k; ++i) s.ScanTick();
-  } else if (c == "cycle") {
-    for (int64_t i = 0; i < 4 * k; ++i) s.ScanTick();
+  if (c == "tick" || c == "cycle") {
+    for (int64_t i = 0; i < (c == "tick" ? k : 4 * k); ++i) {
+      s.AdvancePlant(250);
+      s.ScanTick();
+    }
   } else {  // mux
     for (int64_t i = 0; i < k; ++i) s.MuxTick();
   }

@@ -100,7 +100,7 @@ void PrintCommand(Simulator& s, const Line& l) {
       {"label", Label},   {"lamp", Lamp},         {"item", Item},
       {"range", Range},   {"phase", Phase},       {"pid", PrintInstrument},
       {"step", PrintInstrument}, {"onoff", PrintInstrument}, {"tag", PrintInstrument},
-      {"trend", PrintInstrument}, {"recorder", PrintInstrument},
+      {"trend", PrintInstrument}, {"recorder", PrintInstrument}, {"plant", PrintPlant},
   };
   for (const auto& [name, handler] : kPrints) {
     if (l[1] == name) return handler(s, l);

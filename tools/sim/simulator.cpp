@@ -97,6 +97,7 @@ void Simulator::Execute(const Line& line) {
       {"cycle", TimeCommand},    {"mux", TimeCommand},        {"run", TimeCommand},
       {"pid", InstrumentCommand}, {"step", InstrumentCommand}, {"onoff", InstrumentCommand},
       {"save", ProjectCommand},  {"load", ProjectCommand},    {"print", PrintCommand},
+      {"plant", PlantCommand},
   };
   auto it = kCommands.find(line[0]);
   if (it == kCommands.end()) throw ScriptError("unknown command '" + line[0] + "'");
@@ -115,10 +116,12 @@ void Simulator::Advance(int64_t ms) {
     const int64_t next_mux = (clock_ms_ / 333 + 1) * 333;
     const int64_t next = std::min(next_scan, next_mux);
     if (next > end) break;
+    AdvancePlant(next - clock_ms_);
     clock_ms_ = next;
     if (next == next_scan) ScanTick();
     if (next == next_mux) MuxTick();
   }
+  AdvancePlant(end - clock_ms_);
   clock_ms_ = end;
 }
 

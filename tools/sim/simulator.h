@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/lab.h"
 #include "engine/board/simulated_board.h"
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
@@ -56,13 +57,17 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
 
   ProcessImage& image() { return image_; }
   SimulatedBoard& board() { return board_; }
+  Lab& lab() { return lab_; }
   const std::filesystem::path& root() const { return root_; }
   void Print(const std::string& line);
 
-  // The two timers: a scan tick and a multiplex tick, and the virtual clock of `run`.
+  // The two timers: a scan tick and a multiplex tick, and the virtual clock of `run`. The
+  // plant lives on the same clock: `run` moves it to every timer event before the event
+  // fires, and a scan tick given alone (`tick`, `cycle`) first lets it run 250 ms.
   void ScanTick();
   void MuxTick();
   void Advance(int64_t ms);
+  void AdvancePlant(int64_t ms) { lab_.Advance(static_cast<double>(ms) / 1000); }
 
   // Messages: every box is printed at once as "message TEXT"; questions are answered Yes.
   void Information(const std::string& text) override;
@@ -74,6 +79,7 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   std::filesystem::path root_;
   ProcessImage image_;
   SimulatedBoard board_;
+  Lab lab_{board_};
   int64_t clock_ms_ = 0;
 };
 
@@ -85,5 +91,7 @@ void InstrumentCommand(Simulator& s, const Line& l);  // pid, step, onoff
 void ProjectCommand(Simulator& s, const Line& l);     // save, load
 void PrintCommand(Simulator& s, const Line& l);       // print ...
 void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|tag|trend|recorder
+void PlantCommand(Simulator& s, const Line& l);       // plant
+void PrintPlant(Simulator& s, const Line& l);         // print plant
 
 }  // namespace tessaro::sim

@@ -9,6 +9,7 @@
 #include "engine/core/scan.h"
 #include "ui/core/main_window.h"
 #include "ui/editor/logic_grid_window.h"
+#include "ui/screen/layout_window.h"
 
 namespace tessaro {
 
@@ -21,6 +22,8 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   connect(main_->Timer1(), &QTimer::timeout, this, &Trainer::schakelblok);
   connect(main_->Timer2(), &QTimer::timeout, this, &Trainer::SWklok);
   connect(main_.get(), &MainWindow::KaartClicked, this, &Trainer::KaartLezenClick);
+  layout_ = std::make_unique<LayoutWindow>(image, *this, main_->pictures());
+  connect(main_.get(), &MainWindow::ScreenClicked, layout_.get(), &LayoutWindow::ShowEditor);
   grid_ = std::make_unique<LogicGridWindow>(image, messages, main_->pictures());
   connect(main_.get(), &MainWindow::LogicsClicked, grid_.get(), &LogicGridWindow::ShowLogics);
 }

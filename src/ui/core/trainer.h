@@ -13,6 +13,7 @@
 namespace tessaro {
 
 class Board;
+class LayoutWindow;
 class LogicGridWindow;
 class MainWindow;
 class Messages;
@@ -27,6 +28,7 @@ class Trainer : public QObject, public ScreenView {
   ~Trainer() override;
 
   MainWindow& main_window() { return *main_; }
+  LayoutWindow& layout_window() { return *layout_; }
   LogicGridWindow& logic_grid() { return *grid_; }
 
   // The scan timer's tick and the multiplex timer's tick.
@@ -54,6 +56,7 @@ class Trainer : public QObject, public ScreenView {
   Board& board_;
   Messages& messages_;
   std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<LayoutWindow> layout_;
   std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
 };
 

@@ -1,0 +1,195 @@
+#include "ui/screen/layout_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include "engine/screen/screen_items.h"
+#include "ui/core/fonts.h"
+#include "ui/core/picture_loader.h"
+#include "ui/screen/jpeg_image.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kClientWidth = 1125;
+constexpr int kClientHeight = 406;
+constexpr int kFirstLeft = 237;
+constexpr int kFirstTop = 228;
+constexpr int kFontPixels = 11;
+constexpr int kRadioHeight = 17;
+const QColor kSilver(192, 192, 192);
+const QColor kGrey(128, 128, 128);
+const QColor kHeadingBlue(0, 0, 255);
+
+const QString kWiringFile = QStringLiteral(":/screen/Bedrading.jpg");
+constexpr QSize kWiringSize(404, 406);
+constexpr QSize kPreviewSize(71, 71);
+
+struct Heading {
+  const char* name;
+  const char* text;
+  int left, top;
+};
+
+constexpr Heading kHeadings[] = {
+    {"Label1", "Analoge ingangen 0 - 5 Volt", 8, 16},
+    {"Label2", "Digitale ingangen high/low", 8, 384},
+    {"Label3", "Spinknoppen 0 - 255", 184, 240},
+    {"Label4", "Digitale uitgangen high/low", 536, 240},
+    {"Label5", "beeldschermknoppen", 400, 384},
+    {"Label6", "Regelaars", 352, 224},
+    {"Label7", "Recorders", 208, 208},
+};
+
+// A position box that changes only by stepping (its arrows, the up and down keys): its text
+// cannot be typed over, which a read-only spin box would also refuse to step.
+class StepOnlySpinBox : public QSpinBox {
+ public:
+  StepOnlySpinBox(QWidget* parent, int maximum) : QSpinBox(parent) {
+    setRange(0, maximum);
+    setSingleStep(1);
+    lineEdit()->setReadOnly(true);
+  }
+};
+
+QPixmap Plain(QSize size) {
+  QPixmap picture(size);
+  picture.fill(kGrey);
+  return picture;
+}
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename Control>
+Control* Place(Control* control, const QString& name, int left, int top) {
+  control->setObjectName(name);
+  control->move(left, top);
+  return control;
+}
+
+}  // namespace
+
+LayoutWindow::LayoutWindow(ProcessImage& image, ScreenView& view, PictureLoader& pictures,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
+      image_(image),
+      view_(view),
+      pictures_(pictures) {
+  setObjectName(QStringLiteral("TForm2"));
+  setWindowTitle(QStringLiteral("Screen, maak hier je items zichtbaar"));
+  setFont(TahomaFont(kFontPixels));
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kSilver);
+  setPalette(palette);
+  setFixedSize(kClientWidth, kClientHeight);
+  move(kFirstLeft, kFirstTop);
+  BuildControls();
+}
+
+void LayoutWindow::BuildControls() {
+  for (const Heading& heading : kHeadings) {
+    auto* label = Place(new QLabel(QString::fromLatin1(heading.text), this),
+                        QString::fromLatin1(heading.name), heading.left, heading.top);
+    label->setFont(TahomaFont(kFontPixels, true));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kHeadingBlue);
+    label->setPalette(palette);
+    label->adjustSize();
+  }
+
+  // One group: selecting one button clears the others; none is selected at start.
+  radios_ = new QButtonGroup(this);
+  radios_->setExclusive(true);
+  const auto& items = ScreenItems();
+  for (int n = 1; n <= static_cast<int>(items.size()); ++n) {
+    const ScreenItemInfo& item = items[static_cast<size_t>(n - 1)];
+    auto* radio = Place(new QRadioButton(Latin1(item.caption), this),
+                        QStringLiteral("RadioButton%1").arg(n), item.radio_left, item.radio_top);
+    radio->setFont(TahomaFont(kFontPixels, true));
+    radio->resize(radio->sizeHint().width(), kRadioHeight);
+    radios_->addButton(radio, n);
+  }
+  // Wie runs only when a button becomes selected, not on a click on the selected one.
+  connect(radios_, &QButtonGroup::idToggled, this, [this](int button, bool checked) {
+    if (checked) Wie(button);
+  });
+
+  preview_ = Place(new QLabel(this), QStringLiteral("Image1"), 568, 40);
+  preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  preview_->resize(kPreviewSize);
+  preview_->setPixmap(Plain(kPreviewSize));
+
+  horizontal_ =
+      Place(new StepOnlySpinBox(this, kMaxItemLeft), QStringLiteral("SpinEdit1"), 568, 16);
+  horizontal_->resize(57, 22);
+  horizontal_->setToolTip(QStringLiteral("Verschuiven naar rechts"));
+  connect(horizontal_, &QSpinBox::valueChanged, this, [this](int value) {
+    SetSpinEdit1(image_, view_, editor_, value);
+    ShowState();
+  });
+
+  vertical_ = Place(new StepOnlySpinBox(this, kMaxItemTop), QStringLiteral("SpinEdit2"), 648, 88);
+  vertical_->resize(57, 22);
+  vertical_->setToolTip(QStringLiteral("Verschuiven naar onderen"));
+  connect(vertical_, &QSpinBox::valueChanged, this, [this](int value) {
+    SetSpinEdit2(image_, view_, editor_, value);
+    ShowState();
+  });
+
+  visible_ =
+      Place(new QCheckBox(QStringLiteral("Visible"), this), QStringLiteral("Visible"), 568, 120);
+  visible_->adjustSize();
+  connect(visible_, &QCheckBox::toggled, this, [this](bool ticked) {
+    SetVisibleBox(image_, view_, editor_, ticked);
+    ShowState();
+  });
+
+  auto* wiring = Place(new QLabel(this), QStringLiteral("Image2"), 720, 0);
+  wiring->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  wiring->resize(kWiringSize);
+  wiring->setPixmap(WiringPicture(kWiringFile));
+}
+
+QPixmap LayoutWindow::WiringPicture(const QString& file) {
+  const QImage drawing = LoadJpeg(file);
+  return drawing.isNull() ? Plain(kWiringSize) : QPixmap::fromImage(drawing);
+}
+
+void LayoutWindow::ShowEditor() {
+  if (isVisible()) {
+    raise();
+    activateWindow();
+    return;
+  }
+  show();
+}
+
+void LayoutWindow::Wie(int button) {
+  tessaro::Wie(image_, view_, editor_, button);
+  if (!editor_.EditedItemPicture.empty()) {
+    // A missing picture is passed over: the preview keeps what it showed.
+    const QPixmap picture = pictures_.Load(editor_.EditedItemPicture);
+    if (!picture.isNull()) preview_->setPixmap(picture);
+  }
+  ShowState();
+}
+
+void LayoutWindow::ShowState() {
+  const QSignalBlocker quiet_box(visible_);
+  const QSignalBlocker quiet_left(horizontal_);
+  const QSignalBlocker quiet_top(vertical_);
+  visible_->setChecked(editor_.Visible);
+  horizontal_->setValue(editor_.SpinEdit1);
+  vertical_->setValue(editor_.SpinEdit2);
+}
+
+}  // namespace tessaro

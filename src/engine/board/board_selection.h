@@ -40,6 +40,8 @@ class BoardSelector : public Board {
   std::string TakeNotice() override;
 
   BoardSource source() const { return source_; }
+  // The simulated board, which takes the calls until another board answers.
+  Board& simulated() { return *simulated_; }
 
  private:
   void Use(Board* board, BoardSource source);

@@ -142,6 +142,10 @@ void MainWindow::BuildControls() {
   address_box_->resize(41, 26);
   connect(MakeCommandButton(this, "Button5", "Opslaan/inlezen", 344, 89), &QPushButton::clicked,
           this, &MainWindow::OpslaanClicked);
+  // The panel of the simulated board; hidden until the trainer has one.
+  simulatie_button_ = MakeCommandButton(this, "SimulatieButton", "Simulatie", 440, 73);
+  simulatie_button_->hide();
+  connect(simulatie_button_, &QPushButton::clicked, this, &MainWindow::SimulatieClicked);
 
   for (int n = 1; n <= kAnalogInputs; ++n) {
     QLabel* label = Place(new QLabel(this), Name("Label", n + 1), 24, 200 + 40 * (n - 1), false);
@@ -263,6 +267,8 @@ void MainWindow::ItemTopChanged(int item, int top) {
 }
 
 void MainWindow::AddressBoxHidden() { address_box_->hide(); }
+
+void MainWindow::ShowSimulatieButton(bool shown) { simulatie_button_->setVisible(shown); }
 
 void MainWindow::Button1Click() {
   if (tessaro::ExitClick(messages_, board_)) close();

@@ -14,6 +14,7 @@
 #include "ui/core/picture_loader.h"
 
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QTimer;
 
@@ -50,6 +51,8 @@ class MainWindow : public QWidget, public ScreenView {
   void ItemLeftChanged(int item, int left) override;
   void ItemTopChanged(int item, int top) override;
   void AddressBoxHidden() override;
+  // The "Simulatie" button, shown while the simulated board takes the board calls.
+  void ShowSimulatieButton(bool shown);
 
  signals:
   // The window has closed: the program ends.
@@ -59,6 +62,7 @@ class MainWindow : public QWidget, public ScreenView {
   void LogicsClicked();
   void KaartClicked();
   void OpslaanClicked();
+  void SimulatieClicked();
   void RecorderClicked(int n);  // 1..8
   void RegelaarClicked(int n);  // 1..9
 
@@ -79,6 +83,7 @@ class MainWindow : public QWidget, public ScreenView {
 
   QLabel* plate_ = nullptr;
   QSpinBox* address_box_ = nullptr;
+  QPushButton* simulatie_button_ = nullptr;
   QTimer* timer1_ = nullptr;
   QTimer* timer2_ = nullptr;
   std::array<QWidget*, kScreenItems> items_{};

@@ -4,9 +4,13 @@
 #include <utility>
 
 #include "engine/board/board.h"
+#include "engine/board/board_selection.h"
+#include "engine/board/lab.h"
+#include "engine/board/simulated_board.h"
 #include "engine/core/board_connection.h"
 #include "engine/core/messages.h"
 #include "engine/core/scan.h"
+#include "ui/board/board_panel.h"
 #include "ui/core/main_window.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/screen/layout_window.h"
@@ -22,6 +26,7 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   connect(main_->Timer1(), &QTimer::timeout, this, &Trainer::schakelblok);
   connect(main_->Timer2(), &QTimer::timeout, this, &Trainer::SWklok);
   connect(main_.get(), &MainWindow::KaartClicked, this, &Trainer::KaartLezenClick);
+  CreateLab();
   layout_ = std::make_unique<LayoutWindow>(image, *this, main_->pictures());
   connect(main_.get(), &MainWindow::ScreenClicked, layout_.get(), &LayoutWindow::ShowEditor);
   grid_ = std::make_unique<LogicGridWindow>(image, messages, main_->pictures());
@@ -32,11 +37,13 @@ Trainer::~Trainer() = default;
 
 void Trainer::schakelblok() {
   tessaro::schakelblok(image_, board_, *this);
+  UpdateLab();
   ShowBoardNotice();
 }
 
 void Trainer::SWklok() {
   tessaro::SWklok(image_, board_);
+  UpdateLab();
   ShowBoardNotice();
 }
 
@@ -50,7 +57,70 @@ void Trainer::ShowBoardNotice() {
       Qt::QueuedConnection);
 }
 
-void Trainer::KaartLezenClick() { tessaro::KaartLezenClick(image_, board_, messages_, *this); }
+void Trainer::KaartLezenClick() {
+  tessaro::KaartLezenClick(image_, board_, messages_, *this);
+  UpdateLab();
+}
+
+namespace {
+
+// The simulated board behind the program's board, if it has one.
+SimulatedBoard* SimulatedBoardOf(Board& board) {
+  if (auto* selector = dynamic_cast<BoardSelector*>(&board)) {
+    return dynamic_cast<SimulatedBoard*>(&selector->simulated());
+  }
+  return dynamic_cast<SimulatedBoard*>(&board);
+}
+
+constexpr int kPlantTickMs = 100;
+
+}  // namespace
+
+// With a simulated board the program is a lab: the panel works its inputs, and a process
+// wired to it runs on a timer of its own. The plant counts ticks, not the wall clock, just
+// as the controllers count scan ticks, so a busy moment slows both alike.
+void Trainer::CreateLab() {
+  SimulatedBoard* simulated = SimulatedBoardOf(board_);
+  if (simulated == nullptr) return;
+  lab_ = std::make_unique<Lab>(*simulated);
+  panel_ = std::make_unique<BoardPanel>(*lab_);
+  connect(main_.get(), &MainWindow::SimulatieClicked, this, [this] {
+    panel_->show();
+    panel_->raise();
+    panel_->activateWindow();
+  });
+  plant_timer_ = new QTimer(this);
+  plant_timer_->setObjectName(QStringLiteral("PlantTimer"));
+  connect(plant_timer_, &QTimer::timeout, this, &Trainer::PlantTick);
+  plant_timer_->start(kPlantTickMs);
+  main_->ShowSimulatieButton(SimulatedBoardInUse());
+}
+
+bool Trainer::SimulatedBoardInUse() const {
+  if (!lab_) return false;
+  if (auto* selector = dynamic_cast<const BoardSelector*>(&board_)) {
+    return selector->source() == BoardSource::kSimulated;
+  }
+  return true;  // the board is the simulated board itself
+}
+
+void Trainer::PlantTick() {
+  if (!SimulatedBoardInUse()) return;
+  lab_->Advance(kPlantTickMs / 1000.0);
+  panel_->Refresh();
+}
+
+void Trainer::UpdateLab() {
+  if (!lab_) return;
+  if (SimulatedBoardInUse()) {
+    panel_->Refresh();
+    return;
+  }
+  // A real board answered: its inputs are the ones that count now.
+  plant_timer_->stop();
+  panel_->hide();
+  main_->ShowSimulatieButton(false);
+}
 
 void Trainer::ItemTextChanged(int item, const std::string& text) {
   main_->ItemTextChanged(item, text);

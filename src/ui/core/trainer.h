@@ -10,9 +10,13 @@
 
 #include "engine/core/screen_view.h"
 
+class QTimer;
+
 namespace tessaro {
 
 class Board;
+class BoardPanel;
+class Lab;
 class LayoutWindow;
 class LogicGridWindow;
 class MainWindow;
@@ -28,6 +32,9 @@ class Trainer : public QObject, public ScreenView {
   ~Trainer() override;
 
   MainWindow& main_window() { return *main_; }
+  // The simulated board's panel and lab; null when the program has no simulated board.
+  BoardPanel* board_panel() { return panel_.get(); }
+  Lab* lab() { return lab_.get(); }
   LayoutWindow& layout_window() { return *layout_; }
   LogicGridWindow& logic_grid() { return *grid_; }
 
@@ -36,6 +43,10 @@ class Trainer : public QObject, public ScreenView {
   void SWklok();
   // "Kaart".
   void KaartLezenClick();
+  // The plant timer's tick: the process on the simulated board runs 100 ms further.
+  void PlantTick();
+  // The simulated board takes the board calls: no board library or USB board is in use.
+  bool SimulatedBoardInUse() const;
 
   // ScreenView: the operator-screen reports go to the main window.
   void ItemTextChanged(int item, const std::string& text) override;
@@ -51,11 +62,18 @@ class Trainer : public QObject, public ScreenView {
  private:
   // Shows a notice the board has for the user, without blocking the tick.
   void ShowBoardNotice();
+  void CreateLab();
+  // Shows the board's new state on the panel; hides panel and button once a real board
+  // has taken over.
+  void UpdateLab();
 
   ProcessImage& image_;
   Board& board_;
   Messages& messages_;
   std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<Lab> lab_;
+  std::unique_ptr<BoardPanel> panel_;
+  QTimer* plant_timer_ = nullptr;
   std::unique_ptr<LayoutWindow> layout_;
   std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
 };

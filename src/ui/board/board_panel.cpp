@@ -1,0 +1,251 @@
+#include "ui/board/board_panel.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "engine/board/lab.h"
+#include "engine/board/plant.h"
+#include "ui/board/board_widgets.h"
+#include "ui/board/process_view.h"
+#include "ui/core/fonts.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kFontPixels = 12;
+const QColor kSelectedPair(30, 100, 210);
+
+// The processes as the panel offers them, in the lab's order.
+struct PlantEntry {
+  const char* name;
+  const char* text;
+};
+constexpr PlantEntry kPlants[] = {{"none", "Geen proces"},
+                                  {"heater", "Verwarming (A1uit, D1uit → A1in)"},
+                                  {"tank", "Tank (A2uit, D2uit → A2in, D1in, D2in)"},
+                                  {"valve", "Motorklep (D3uit, D4uit → A3in)"}};
+
+QString Numbered(const char* prefix, int n, const char* suffix = "") {
+  return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
+}
+
+QLabel* SmallLabel(const QString& text, QWidget* parent, bool bold = false) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(TahomaFont(kFontPixels, bold));
+  return label;
+}
+
+QGroupBox* Group(const char* title, QWidget* parent) {
+  auto* group = new QGroupBox(QString::fromUtf8(title), parent);
+  group->setFont(TahomaFont(kFontPixels, true));
+  return group;
+}
+
+}  // namespace
+
+BoardPanel::BoardPanel(Lab& lab, QWidget* parent) : QWidget(parent, Qt::Window), lab_(lab) {
+  setObjectName(QStringLiteral("BoardPanel"));
+  setWindowTitle(QStringLiteral("Simulatie: kaart en proces"));
+  setFont(TahomaFont(kFontPixels));
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(BuildInputs());
+  layout->addWidget(BuildOutputs());
+  layout->addWidget(BuildProcess());
+  Refresh();
+}
+
+QWidget* BoardPanel::BuildInputs() {
+  auto* column = new QWidget(this);
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+
+  QGroupBox* digital = Group("Digitale ingangen", column);
+  auto* switches = new QGridLayout(digital);
+  for (int n = 1; n <= 5; ++n) {
+    auto* input = new SlideSwitch(digital);
+    input->setObjectName(Numbered("DigitalIn", n));
+    input->setToolTip(Numbered("D", n, "in: omhoog is hoog"));
+    connect(input, &SlideSwitch::toggled, this, [this, n](bool high) {
+      lab_.SetDigitalInput(n, high);
+      Refresh();
+    });
+    switches->addWidget(input, 0, n - 1, Qt::AlignHCenter);
+    switches->addWidget(SmallLabel(Numbered("D", n, "in"), digital), 1, n - 1, Qt::AlignHCenter);
+    switches_[static_cast<size_t>(n)] = input;
+  }
+  layout->addWidget(digital);
+
+  QGroupBox* analog = Group("Analoge ingangen (achter de multiplexer)", column);
+  auto* sliders = new QGridLayout(analog);
+  sliders->setVerticalSpacing(2);
+  for (int n = 1; n <= 8; ++n) {
+    auto* caption = SmallLabel(Numbered("A", n, "in"), analog, true);
+    auto* slider = new QSlider(Qt::Horizontal, analog);
+    slider->setObjectName(Numbered("AnalogIn", n));
+    slider->setRange(0, 255);
+    slider->setMinimumWidth(180);
+    connect(slider, &QSlider::valueChanged, this, [this, n](int value) {
+      lab_.SetAnalogInput(n, static_cast<uint8_t>(value));
+      Refresh();
+    });
+    auto* value = SmallLabel(QStringLiteral("0"), analog, true);
+    value->setObjectName(Numbered("AnalogInValue", n));
+    value->setMinimumWidth(90);
+    sliders->addWidget(caption, n - 1, 0);
+    sliders->addWidget(slider, n - 1, 1);
+    sliders->addWidget(value, n - 1, 2);
+    slider_captions_[static_cast<size_t>(n)] = caption;
+    sliders_[static_cast<size_t>(n)] = slider;
+    slider_values_[static_cast<size_t>(n)] = value;
+  }
+  layout->addWidget(analog);
+  layout->addStretch();
+  return column;
+}
+
+QWidget* BoardPanel::BuildOutputs() {
+  auto* column = new QWidget(this);
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+
+  QGroupBox* digital = Group("Digitale uitgangen", column);
+  auto* lamps = new QGridLayout(digital);
+  for (int n = 1; n <= 8; ++n) {
+    // Outputs 7 and 8 select the multiplexer's channel; they have a colour of their own.
+    const bool select = n >= 7;
+    auto* lamp = new BoardLamp(select ? QColor(70, 150, 240) : QColor(240, 50, 40), digital);
+    lamp->setObjectName(Numbered("DigitalOut", n));
+    lamp->setMinimumSize(lamp->sizeHint());
+    lamps->addWidget(lamp, 0, n - 1, Qt::AlignHCenter);
+    lamps->addWidget(SmallLabel(QString::number(n), digital), 1, n - 1, Qt::AlignHCenter);
+    lamps_[static_cast<size_t>(n)] = lamp;
+  }
+  lamps->addWidget(SmallLabel(QStringLiteral("D1uit .. D6uit"), digital), 2, 0, 1, 6,
+                   Qt::AlignHCenter);
+  lamps->addWidget(SmallLabel(QStringLiteral("kies"), digital), 2, 6, 1, 2, Qt::AlignHCenter);
+  layout->addWidget(digital);
+
+  QGroupBox* analog = Group("Analoge uitgangen", column);
+  auto* bars = new QGridLayout(analog);
+  for (int n = 1; n <= 2; ++n) {
+    auto* bar = new OutputBar(analog);
+    bar->setObjectName(Numbered("AnalogOut", n));
+    bar->setMinimumSize(bar->sizeHint());
+    bars->addWidget(SmallLabel(Numbered("A", n, "uit"), analog, true), n - 1, 0);
+    bars->addWidget(bar, n - 1, 1);
+    bars_[static_cast<size_t>(n)] = bar;
+  }
+  layout->addWidget(analog);
+
+  QGroupBox* mux = Group("Multiplexer", column);
+  auto* mux_layout = new QVBoxLayout(mux);
+  mux_state_ = SmallLabel({}, mux);
+  mux_state_->setObjectName(QStringLiteral("MuxState"));
+  mux_layout->addWidget(mux_state_);
+  layout->addWidget(mux);
+  layout->addStretch();
+  return column;
+}
+
+QWidget* BoardPanel::BuildProcess() {
+  QGroupBox* group = Group("Proces", this);
+  auto* layout = new QVBoxLayout(group);
+  plant_choice_ = new QComboBox(group);
+  plant_choice_->setObjectName(QStringLiteral("PlantChoice"));
+  plant_choice_->setFont(TahomaFont(kFontPixels));
+  for (const PlantEntry& entry : kPlants) {
+    plant_choice_->addItem(QString::fromUtf8(entry.text), QString::fromLatin1(entry.name));
+  }
+  connect(plant_choice_, &QComboBox::currentIndexChanged, this, &BoardPanel::PlantChosen);
+  layout->addWidget(plant_choice_);
+  process_view_ = new ProcessView(lab_, group);
+  layout->addWidget(process_view_);
+  plant_state_ = SmallLabel({}, group);
+  plant_state_->setObjectName(QStringLiteral("PlantState"));
+  plant_state_->setWordWrap(true);
+  layout->addWidget(plant_state_);
+  layout->addStretch();
+  return group;
+}
+
+void BoardPanel::PlantChosen(int index) {
+  lab_.SetPlant(plant_choice_->itemData(index).toString().toStdString());
+  Refresh();
+}
+
+void BoardPanel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Refresh();
+}
+
+void BoardPanel::Refresh() {
+  if (!isVisible()) return;
+  const SimulatedBoard& board = lab_.board();
+  const int pair = lab_.SelectedPair();
+  for (int n = 1; n <= 5; ++n) {
+    SlideSwitch* input = switches_[static_cast<size_t>(n)];
+    const QSignalBlocker quiet(input);
+    input->setChecked(board.DigitalInput(n));
+    input->setEnabled(!lab_.DrivesDigitalInput(n));
+  }
+  for (int n = 1; n <= 8; ++n) {
+    QSlider* slider = sliders_[static_cast<size_t>(n)];
+    const int value = board.MuxInput(n);
+    const bool driven = lab_.DrivesAnalogInput(n);
+    if (slider->value() != value) {
+      const QSignalBlocker quiet(slider);
+      slider->setValue(value);
+    }
+    slider->setEnabled(!driven);
+    slider_values_[static_cast<size_t>(n)]->setText(
+        driven ? QString::number(value) + QStringLiteral(" (proces)") : QString::number(value));
+    // The pair the select lines put on the board's two analog inputs now.
+    const bool selected = n == pair || n == pair + 1;
+    QLabel* caption = slider_captions_[static_cast<size_t>(n)];
+    QPalette colours = caption->palette();
+    colours.setColor(QPalette::WindowText,
+                     selected ? kSelectedPair : palette().color(QPalette::WindowText));
+    if (colours != caption->palette()) caption->setPalette(colours);
+  }
+  for (int n = 1; n <= 8; ++n) lamps_[static_cast<size_t>(n)]->SetOn(board.DigitalOutput(n));
+  for (int n = 1; n <= 2; ++n) {
+    const int value = board.AnalogOutput(n);
+    bars_[static_cast<size_t>(n)]->SetValue(
+        value, QStringLiteral("%1   %2 V")
+                   .arg(value)
+                   .arg(QLocale().toString(lab_.AnalogOutputVolts(n), 'f', 2)));
+  }
+  mux_state_->setText(
+      QStringLiteral("Uitgang 7 %1, uitgang 8 %2: A%3in en A%4in op de kaart")
+          .arg(board.DigitalOutput(7) ? QStringLiteral("aan") : QStringLiteral("uit"),
+               board.DigitalOutput(8) ? QStringLiteral("aan") : QStringLiteral("uit"))
+          .arg(pair)
+          .arg(pair + 1));
+  const int chosen = plant_choice_->findData(QString::fromStdString(lab_.plant().Name()));
+  if (chosen != plant_choice_->currentIndex()) {
+    const QSignalBlocker quiet(plant_choice_);
+    plant_choice_->setCurrentIndex(chosen);
+  }
+  QStringList readings;
+  for (const PlantReading& r : lab_.plant().Readings()) {
+    // A reading without a unit is a switch: 0 or 1.
+    const int decimals = r.unit.empty() ? 0 : 1;
+    readings << QStringLiteral("%1 %2 %3")
+                    .arg(QString::fromStdString(r.name), QLocale().toString(r.value, 'f', decimals),
+                         QString::fromStdString(r.unit))
+                    .trimmed();
+  }
+  plant_state_->setText(readings.join(QStringLiteral(" · ")));
+  process_view_->update();
+}
+
+}  // namespace tessaro

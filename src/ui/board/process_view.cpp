@@ -1,0 +1,276 @@
+#include "ui/board/process_view.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "engine/board/lab.h"
+#include "engine/board/plant_models.h"
+#include "engine/core/numbers.h"
+#include "ui/core/fonts.h"
+
+namespace tessaro {
+
+namespace {
+
+const QColor kInk(40, 40, 40);
+const QColor kPipe(200, 206, 214);
+const QColor kWater(70, 140, 215);
+const QColor kActive(235, 70, 40);
+const QColor kIdle(150, 150, 150);
+
+QString Number(double value, int decimals) { return QLocale().toString(value, 'f', decimals); }
+
+// The share 0..1 of `value` between `low` and `high`.
+double Share(double value, double low, double high) {
+  return std::clamp((value - low) / (high - low), 0.0, 1.0);
+}
+
+QColor Mix(const QColor& a, const QColor& b, double share) {
+  return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * share,
+                          a.greenF() + (b.greenF() - a.greenF()) * share,
+                          a.blueF() + (b.blueF() - a.blueF()) * share);
+}
+
+void Caption(QPainter& painter, const QRectF& box, const QString& text, bool bold = false,
+             int flags = Qt::AlignLeft | Qt::AlignVCenter) {
+  painter.setFont(TahomaFont(12, bold));
+  painter.setPen(kInk);
+  painter.drawText(box, flags, text);
+}
+
+void Pipe(QPainter& painter, const QPolygonF& line) {
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(kInk, 9, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+  painter.drawPolyline(line);
+  painter.setPen(QPen(kPipe, 6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+  painter.drawPolyline(line);
+}
+
+// A valve symbol, two triangles meeting at `centre`, filled by its opening 0..1.
+void ValveSymbol(QPainter& painter, QPointF centre, double opening, bool vertical = false) {
+  const qreal s = 11;
+  QPolygonF left, right;
+  if (vertical) {
+    left << centre << centre + QPointF(-s, -s) << centre + QPointF(s, -s);
+    right << centre << centre + QPointF(-s, s) << centre + QPointF(s, s);
+  } else {
+    left << centre << centre + QPointF(-s, -s) << centre + QPointF(-s, s);
+    right << centre << centre + QPointF(s, -s) << centre + QPointF(s, s);
+  }
+  painter.setPen(QPen(kInk, 1.5));
+  painter.setBrush(Mix(Qt::white, kWater, opening));
+  painter.drawPolygon(left);
+  painter.drawPolygon(right);
+}
+
+void Arrow(QPainter& painter, QPointF tip, bool up, bool lit) {
+  QPolygonF head;
+  const qreal d = up ? 1 : -1;
+  head << tip << tip + QPointF(-8, 10 * d) << tip + QPointF(-3, 10 * d) << tip + QPointF(-3, 20 * d)
+       << tip + QPointF(3, 20 * d) << tip + QPointF(3, 10 * d) << tip + QPointF(8, 10 * d);
+  painter.setPen(QPen(kInk, 1));
+  painter.setBrush(lit ? kActive : QColor(225, 225, 225));
+  painter.drawPolygon(head);
+}
+
+}  // namespace
+
+ProcessView::ProcessView(const Lab& lab, QWidget* parent) : QWidget(parent), lab_(lab) {
+  setObjectName(QStringLiteral("ProcessView"));
+  setMinimumSize(sizeHint());
+}
+
+void ProcessView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), QColor(246, 247, 249));
+  painter.setPen(QColor(190, 190, 190));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.setRenderHint(QPainter::Antialiasing);
+  const std::string name = lab_.plant().Name();
+  if (name == "heater") {
+    DrawHeater(painter);
+  } else if (name == "tank") {
+    DrawTank(painter);
+  } else if (name == "valve") {
+    DrawValve(painter);
+  } else {
+    DrawNothing(painter);
+  }
+}
+
+void ProcessView::DrawNothing(QPainter& painter) const {
+  Caption(painter, QRectF(rect()).adjusted(20, 20, -20, -20),
+          QStringLiteral("Geen proces aangesloten.\n\nDe ingangen volgen de schakelaars "
+                         "en de schuiven."),
+          false, Qt::AlignCenter | Qt::TextWordWrap);
+}
+
+void ProcessView::DrawHeater(QPainter& painter) const {
+  const auto& heater = dynamic_cast<const HeaterPlant&>(lab_.plant());
+  const SimulatedBoard& board = lab_.board();
+  const double temperature = heater.Temperature();
+  const double power = BytePercent(board.AnalogOutput(1));
+  const bool fan = board.DigitalOutput(1);
+
+  // The block, glowing from cool grey at ambient to red at 100 °C.
+  const QRectF block(70, 50, 130, 90);
+  const double heat = Share(temperature, HeaterPlant::kAmbient, 100);
+  painter.setPen(QPen(kInk, 2));
+  painter.setBrush(Mix(QColor(150, 165, 185), QColor(230, 60, 30), heat));
+  painter.drawRoundedRect(block, 6, 6);
+  Caption(painter, block, QStringLiteral("blok"), true, Qt::AlignCenter);
+
+  // The heating element under it.
+  QPainterPath coil;
+  coil.moveTo(80, 160);
+  for (int i = 0; i < 8; ++i) coil.lineTo(87.5 + 15 * i, i % 2 == 0 ? 150 : 170);
+  coil.lineTo(200, 160);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Mix(kIdle, kActive, Share(power, 0, 100)), 3));
+  painter.drawPath(coil);
+  Caption(painter, QRectF(60, 178, 160, 18),
+          QStringLiteral("verwarming %1 %").arg(Number(power, 0)), false, Qt::AlignCenter);
+
+  // The fan to its left.
+  const QPointF hub(32, 95);
+  painter.setPen(QPen(kInk, 1.5));
+  painter.setBrush(fan ? QColor(90, 170, 230) : QColor(225, 225, 225));
+  for (int blade = 0; blade < 3; ++blade) {
+    painter.save();
+    painter.translate(hub);
+    painter.rotate(120 * blade + 15);
+    painter.drawEllipse(QRectF(2, -6, 20, 12));
+    painter.restore();
+  }
+  painter.setBrush(kInk);
+  painter.drawEllipse(hub, 3, 3);
+  Caption(painter, QRectF(0, 124, 70, 18),
+          fan ? QStringLiteral("ventilator aan") : QStringLiteral("ventilator uit"), false,
+          Qt::AlignCenter);
+
+  // The thermometer: 0..100 °C.
+  const QRectF tube(250, 30, 16, 140);
+  painter.setPen(QPen(kInk, 1.5));
+  painter.setBrush(Qt::white);
+  painter.drawRoundedRect(tube, 8, 8);
+  const double fill = Share(temperature, 0, 100) * (tube.height() - 8);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(220, 40, 40));
+  painter.drawRoundedRect(QRectF(tube.left() + 4, tube.bottom() - 4 - fill, 8, fill), 4, 4);
+  painter.drawEllipse(QPointF(tube.center().x(), tube.bottom() + 6), 11, 11);
+  painter.setPen(kInk);
+  painter.setFont(TahomaFont(9));
+  for (int t = 0; t <= 100; t += 20) {
+    const qreal y = tube.bottom() - 4 - t / 100.0 * (tube.height() - 8);
+    painter.drawLine(QPointF(tube.right(), y), QPointF(tube.right() + 5, y));
+    painter.drawText(QRectF(tube.right() + 7, y - 6, 30, 12), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::number(t));
+  }
+  Caption(painter, QRectF(210, 196, 108, 20), QStringLiteral("%1 °C").arg(Number(temperature, 1)),
+          true, Qt::AlignCenter);
+  Caption(painter, QRectF(6, 6, 300, 18),
+          QStringLiteral("A1uit verwarming, D1uit ventilator → A1in"));
+}
+
+void ProcessView::DrawTank(QPainter& painter) const {
+  const auto& tank = dynamic_cast<const TankPlant&>(lab_.plant());
+  const SimulatedBoard& board = lab_.board();
+  const double level = tank.Level();
+  const double opening = BytePercent(board.AnalogOutput(2)) / 100;
+  const bool pump = board.DigitalOutput(2);
+
+  // Inlet from the top left through the valve.
+  Pipe(painter, QPolygonF({{10, 44}, {150, 44}, {150, 62}}));
+  ValveSymbol(painter, {70, 44}, opening);
+  Caption(painter, QRectF(40, 52, 80, 18),
+          QStringLiteral("klep %1 %").arg(Number(opening * 100, 0)), false, Qt::AlignCenter);
+
+  // Outlet at the foot to the pump.
+  const QRectF vessel(100, 62, 110, 130);
+  Pipe(painter, QPolygonF({{155, vessel.bottom()}, {155, 212}, {310, 212}}));
+  const QPointF pump_centre(250, 212);
+  painter.setPen(QPen(kInk, 1.5));
+  painter.setBrush(pump ? QColor(90, 190, 90) : QColor(225, 225, 225));
+  painter.drawEllipse(pump_centre, 12, 12);
+  painter.setBrush(kInk);
+  painter.drawPolygon(QPolygonF(
+      {pump_centre + QPointF(-5, -7), pump_centre + QPointF(7, 0), pump_centre + QPointF(-5, 7)}));
+  Caption(painter, QRectF(205, 226, 90, 18),
+          pump ? QStringLiteral("pomp aan") : QStringLiteral("pomp uit"), false, Qt::AlignCenter);
+
+  // The vessel and its water.
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(Qt::white);
+  painter.drawRect(vessel);
+  const double height = Share(level, 0, 100) * vessel.height();
+  painter.setBrush(kWater);
+  painter.drawRect(QRectF(vessel.left(), vessel.bottom() - height, vessel.width(), height));
+  painter.setPen(QPen(kInk, 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(vessel);
+  Caption(painter, vessel.adjusted(0, 0, 0, -vessel.height() / 2),
+          QStringLiteral("%1 %").arg(Number(level, 1)), true, Qt::AlignCenter);
+
+  // The level switches on the vessel's right wall, lit while made.
+  auto level_switch = [&](double at, bool made, const QString& text) {
+    const qreal y = vessel.bottom() - at / 100 * vessel.height();
+    painter.setPen(QPen(kInk, 1.5));
+    painter.drawLine(QPointF(vessel.right(), y), QPointF(vessel.right() + 14, y));
+    painter.setBrush(made ? QColor(250, 200, 40) : QColor(225, 225, 225));
+    painter.drawEllipse(QPointF(vessel.right() + 22, y), 8, 8);
+    Caption(painter, QRectF(vessel.right() + 34, y - 9, 80, 18), text);
+  };
+  level_switch(TankPlant::kHighSwitch, board.DigitalInput(1), QStringLiteral("hoog D1in"));
+  level_switch(TankPlant::kLowSwitch, board.DigitalInput(2), QStringLiteral("laag D2in"));
+  Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("A2uit klep, D2uit pomp → A2in niveau"));
+}
+
+void ProcessView::DrawValve(QPainter& painter) const {
+  const auto& valve = dynamic_cast<const MotorValvePlant&>(lab_.plant());
+  const SimulatedBoard& board = lab_.board();
+  const double position = valve.Position() / 100;
+  const bool opening = board.DigitalOutput(3);
+  const bool closing = board.DigitalOutput(4);
+
+  // The pipe, with water after the valve as far as it flows.
+  const qreal y = 150;
+  Pipe(painter, QPolygonF({{10, y}, {310, y}}));
+  painter.setPen(
+      QPen(Mix(kPipe, kWater, Share(valve.Flow(), 0, 100)), 6, Qt::SolidLine, Qt::FlatCap));
+  painter.drawLine(QPointF(172, y), QPointF(310, y));
+  const QPointF centre(160, y);
+  ValveSymbol(painter, centre, position);
+
+  // The motor on its spindle, with the open and close arrows lit while driven.
+  painter.setPen(QPen(kInk, 2));
+  painter.drawLine(centre, centre - QPointF(0, 40));
+  const QRectF motor(centre.x() - 22, centre.y() - 82, 44, 42);
+  painter.setBrush(QColor(225, 225, 225));
+  painter.drawRoundedRect(motor, 4, 4);
+  Caption(painter, motor, QStringLiteral("M"), true, Qt::AlignCenter);
+  Arrow(painter, motor.topRight() + QPointF(24, 0), true, opening);
+  Arrow(painter, motor.bottomRight() + QPointF(24, 0), false, closing);
+  Caption(painter, QRectF(motor.right() + 38, motor.top() + 2, 90, 18),
+          QStringLiteral("open D3uit"));
+  Caption(painter, QRectF(motor.right() + 38, motor.bottom() - 20, 90, 18),
+          QStringLiteral("dicht D4uit"));
+
+  // The valve's travel.
+  const QRectF travel(60, 185, 200, 12);
+  painter.setPen(QPen(kInk, 1));
+  painter.setBrush(Qt::white);
+  painter.drawRect(travel);
+  painter.fillRect(QRectF(travel.left() + 1, travel.top() + 1, (travel.width() - 1) * position,
+                          travel.height() - 1),
+                   QColor(120, 120, 120));
+  Caption(painter, QRectF(60, 200, 200, 18),
+          QStringLiteral("stand %1 %   debiet %2 l/min")
+              .arg(Number(position * 100, 0), Number(valve.Flow(), 1)),
+          false, Qt::AlignCenter);
+  Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("D3uit open, D4uit dicht → A3in debiet"));
+}
+
+}  // namespace tessaro

@@ -23,6 +23,7 @@ struct ChartText {
   int x = 0;
   int y = 0;
   std::string text;
+  bool operator==(const ChartText&) const = default;
 };
 
 struct ChartPen {

@@ -10,7 +10,9 @@ namespace tessaro {
 
 namespace {
 
-int32_t& BoxValue(PidBoxes& boxes, PidBox box) {
+// The value of `box` in `boxes`, writable or not as `boxes` is.
+template <typename Boxes>
+auto& BoxValue(Boxes& boxes, PidBox box) {
   switch (box) {
     case PidBox::PBSpin:
       return boxes.PBSpin;
@@ -92,6 +94,8 @@ void BoxChanged(ProcessImage& image, int n, PidBox box) {
 }
 
 }  // namespace
+
+int32_t PidBoxValue(const PidBoxes& boxes, PidBox box) { return BoxValue(boxes, box); }
 
 BoxRange PidBoxRange(int n, PidBox box) {
   switch (box) {

@@ -24,6 +24,11 @@ struct BoxRange {
   int32_t max;
 };
 
+struct PidBoxes;
+
+// What box `box` shows.
+int32_t PidBoxValue(const PidBoxes& boxes, PidBox box);
+
 // The range of box `box` on the faceplate of controller n; the cascade slave's integral
 // time cannot be switched off.
 BoxRange PidBoxRange(int n, PidBox box);

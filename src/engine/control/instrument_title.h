@@ -1,0 +1,20 @@
+// The captions of the instrument windows: the name given when the block was placed, and
+// before that the caption each window starts with.
+#pragma once
+
+#include <string>
+
+namespace tessaro {
+
+struct ProcessImage;
+
+// The caption of the window of range slot `slot` (recorders 1..8, controllers 9..17): the
+// instrument's name once its block has been placed, else `before_placement`.
+std::string InstrumentCaption(const ProcessImage& image, int slot,
+                              const std::string& before_placement);
+
+// A recorder window's caption until its block is placed: "Form7" for recorder 1 up to
+// "Form14" for recorder 8.
+std::string RecorderStartCaption(int n);
+
+}  // namespace tessaro

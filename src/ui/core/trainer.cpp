@@ -11,11 +11,26 @@
 #include "engine/core/messages.h"
 #include "engine/core/scan.h"
 #include "ui/board/board_panel.h"
+#include "ui/control/onoff_faceplate.h"
+#include "ui/control/pid_faceplate.h"
+#include "ui/control/recorder_window.h"
+#include "ui/control/step_faceplate.h"
 #include "ui/core/main_window.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/screen/layout_window.h"
 
 namespace tessaro {
+
+namespace {
+
+// Shows a window that lives for the whole run, or brings it to the front when it is shown.
+void ShowToFront(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+}  // namespace
 
 Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
                  const std::filesystem::path& data_root)
@@ -31,9 +46,42 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   connect(main_.get(), &MainWindow::ScreenClicked, layout_.get(), &LayoutWindow::ShowEditor);
   grid_ = std::make_unique<LogicGridWindow>(image, messages, main_->pictures());
   connect(main_.get(), &MainWindow::LogicsClicked, grid_.get(), &LogicGridWindow::ShowLogics);
+  CreateInstrumentWindows();
+  // The save/load window comes between the step faceplates and recorder 2's window.
+  CreateLateInstrumentWindows();
 }
 
 Trainer::~Trainer() = default;
+
+// The recorder and controller windows, all hidden, in the order the trainer has always
+// created them: recorders 1, 5..8, the PID and step faceplates; later recorders 2..4 and the
+// on/off faceplates.
+void Trainer::CreateInstrumentWindows() {
+  PictureLoader& pictures = main_->pictures();
+  for (int n : {1, 5, 6, 7, 8}) {
+    recorders_[static_cast<size_t>(n)] = std::make_unique<RecorderWindow>(image_, pictures, n);
+  }
+  for (int n = 1; n <= 3; ++n) {
+    faceplates_[static_cast<size_t>(n)] = std::make_unique<PidFaceplate>(image_, pictures, n);
+  }
+  for (int n = 4; n <= 6; ++n) {
+    faceplates_[static_cast<size_t>(n)] = std::make_unique<StepFaceplate>(image_, pictures, n);
+  }
+}
+
+void Trainer::CreateLateInstrumentWindows() {
+  PictureLoader& pictures = main_->pictures();
+  for (int n : {2, 3, 4}) {
+    recorders_[static_cast<size_t>(n)] = std::make_unique<RecorderWindow>(image_, pictures, n);
+  }
+  for (int n = 7; n <= 9; ++n) {
+    faceplates_[static_cast<size_t>(n)] = std::make_unique<OnOffFaceplate>(image_, pictures, n);
+  }
+  connect(main_.get(), &MainWindow::RecorderClicked, this,
+          [this](int n) { ShowToFront(recorder_window(n)); });
+  connect(main_.get(), &MainWindow::RegelaarClicked, this,
+          [this](int n) { ShowToFront(faceplate(n)); });
+}
 
 void Trainer::schakelblok() {
   tessaro::schakelblok(image_, board_, *this);
@@ -143,6 +191,14 @@ void Trainer::AddressBoxHidden() { main_->AddressBoxHidden(); }
 void Trainer::FieldTextPainted(int row, int column, int x, int y, const std::string& text,
                                bool silver) {
   grid_->FieldTextPainted(row, column, x, y, text, silver);
+}
+
+void Trainer::ControllerCycled(int n) {
+  if (n >= 1 && n <= 9) faceplate(n).Cycled();
+}
+
+void Trainer::RecorderSampled(int n) {
+  if (n >= 1 && n <= 8) recorder_window(n).Sampled();
 }
 
 }  // namespace tessaro

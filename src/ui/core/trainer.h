@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -17,11 +18,13 @@ namespace tessaro {
 class Board;
 class BoardPanel;
 class Lab;
+class FaceplateWindow;
 class LayoutWindow;
 class LogicGridWindow;
 class MainWindow;
 class Messages;
 struct ProcessImage;
+class RecorderWindow;
 
 class Trainer : public QObject, public ScreenView {
   Q_OBJECT
@@ -37,6 +40,10 @@ class Trainer : public QObject, public ScreenView {
   Lab* lab() { return lab_.get(); }
   LayoutWindow& layout_window() { return *layout_; }
   LogicGridWindow& logic_grid() { return *grid_; }
+
+  // The window of recorder n (1..8) and the faceplate of controller n (1..9).
+  RecorderWindow& recorder_window(int n) { return *recorders_[static_cast<size_t>(n)]; }
+  FaceplateWindow& faceplate(int n) { return *faceplates_[static_cast<size_t>(n)]; }
 
   // The scan timer's tick and the multiplex timer's tick.
   void schakelblok();
@@ -58,8 +65,14 @@ class Trainer : public QObject, public ScreenView {
   // ScreenView: captions on the logic grid's fields.
   void FieldTextPainted(int row, int column, int x, int y, const std::string& text,
                         bool silver) override;
+  // ScreenView: the instruments' reports go to their windows.
+  void ControllerCycled(int n) override;
+  void RecorderSampled(int n) override;
 
  private:
+  void CreateInstrumentWindows();
+  void CreateLateInstrumentWindows();
+
   // Shows a notice the board has for the user, without blocking the tick.
   void ShowBoardNotice();
   void CreateLab();
@@ -74,6 +87,8 @@ class Trainer : public QObject, public ScreenView {
   std::unique_ptr<Lab> lab_;
   std::unique_ptr<BoardPanel> panel_;
   QTimer* plant_timer_ = nullptr;
+  std::array<std::unique_ptr<RecorderWindow>, 9> recorders_;     // 1..8
+  std::array<std::unique_ptr<FaceplateWindow>, 10> faceplates_;  // 1..9
   std::unique_ptr<LayoutWindow> layout_;
   std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
 };

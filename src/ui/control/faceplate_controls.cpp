@@ -1,0 +1,81 @@
+#include "ui/control/faceplate_controls.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace tessaro {
+
+namespace {
+
+QToolButton* MakeArrow(QWidget* parent, const char* name, Qt::ArrowType arrow) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setArrowType(arrow);
+  button->setAutoRepeat(false);
+  return button;
+}
+
+QColor LampQColor(LampColour colour) {
+  switch (colour) {
+    case LampColour::Yellow:
+      return QColor(255, 255, 0);
+    case LampColour::Red:
+      return QColor(255, 0, 0);
+    case LampColour::White:
+      break;
+  }
+  return QColor(255, 255, 255);
+}
+
+}  // namespace
+
+ArrowPair::ArrowPair(QWidget* parent)
+    : QWidget(parent),
+      up_(MakeArrow(this, "Up", Qt::UpArrow)),
+      down_(MakeArrow(this, "Down", Qt::DownArrow)) {
+  connect(up_, &QToolButton::clicked, this, &ArrowPair::UpClicked);
+  connect(down_, &QToolButton::clicked, this, &ArrowPair::DownClicked);
+}
+
+void ArrowPair::resizeEvent(QResizeEvent* /*event*/) {
+  const int upper = height() / 2;
+  up_->setGeometry(0, 0, width(), upper);
+  down_->setGeometry(0, upper, width(), height() - upper);
+}
+
+LampShape::LampShape(QWidget* parent) : QWidget(parent) {}
+
+void LampShape::SetColour(LampColour colour) {
+  const QColor shown = LampQColor(colour);
+  if (shown == colour_) return;
+  colour_ = shown;
+  update();
+}
+
+void LampShape::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(colour_);
+  painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+LampShape* MakeLamp(QWidget* parent, const char* name, int left, int top) {
+  auto* lamp = new LampShape(parent);
+  lamp->setObjectName(QString::fromLatin1(name));
+  lamp->setGeometry(left, top, 33, 33);
+  return lamp;
+}
+
+ArrowSpinBox::ArrowSpinBox(QWidget* parent) : QSpinBox(parent) { lineEdit()->setReadOnly(true); }
+
+void ArrowSpinBox::Mirror(int value) {
+  // Setting the value a box already shows still redraws it.
+  if (value == this->value()) return;
+  const QSignalBlocker quiet(this);
+  setValue(value);
+}
+
+}  // namespace tessaro

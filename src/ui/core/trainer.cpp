@@ -10,12 +10,14 @@
 #include "engine/core/board_connection.h"
 #include "engine/core/messages.h"
 #include "engine/core/scan.h"
+#include "engine/project/project_file.h"
 #include "ui/board/board_panel.h"
 #include "ui/control/onoff_faceplate.h"
 #include "ui/control/pid_faceplate.h"
 #include "ui/control/recorder_window.h"
 #include "ui/control/step_faceplate.h"
 #include "ui/core/main_window.h"
+#include "ui/project/project_dialog.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/screen/layout_window.h"
 
@@ -37,6 +39,7 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
     : image_(image),
       board_(board),
       messages_(messages),
+      root_(data_root),
       main_(std::make_unique<MainWindow>(image, board, messages, data_root)) {
   connect(main_->Timer1(), &QTimer::timeout, this, &Trainer::schakelblok);
   connect(main_->Timer2(), &QTimer::timeout, this, &Trainer::SWklok);
@@ -48,6 +51,13 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   connect(main_.get(), &MainWindow::LogicsClicked, grid_.get(), &LogicGridWindow::ShowLogics);
   CreateInstrumentWindows();
   // The save/load window comes between the step faceplates and recorder 2's window.
+  project_ = std::make_unique<ProjectDialog>([this] { return Opslaan(); },
+                                             [this] { return Inlezen(); });
+  connect(main_.get(), &MainWindow::OpslaanClicked, project_.get(), [this] {
+    project_->show();
+    project_->raise();
+    project_->activateWindow();
+  });
   CreateLateInstrumentWindows();
 }
 
@@ -199,6 +209,32 @@ void Trainer::ControllerCycled(int n) {
 
 void Trainer::RecorderSampled(int n) {
   if (n >= 1 && n <= 8) recorder_window(n).Sampled();
+}
+
+}  // namespace tessaro
+
+namespace tessaro {
+
+bool Trainer::Opslaan() { return SaveProject(image_, root_, messages_); }
+
+bool Trainer::Inlezen() {
+  // A load whose only trouble was missing block pictures has still put the whole project in
+  // force (the missing ones were reported), so it counts as done.
+  return LoadProject(image_, root_, messages_, *this) != LoadResult::Failed;
+}
+
+void Trainer::PidActionSelected(int n, bool /*direct*/) {
+  // The engine has made the choice; the faceplate shows it.
+  faceplate(n).Refresh();
+}
+
+void Trainer::FieldPictureLoaded(int row, int column, const std::filesystem::path& file) {
+  const std::string relative = file.lexically_relative(root_).generic_string();
+  grid_->SetFieldPicture(row, column, main_->pictures().Load(relative));
+}
+
+void Trainer::FieldPictureCleared(int row, int column) {
+  grid_->SetFieldPicture(row, column, main_->pictures().Load("velden/Blanco.bmp"));
 }
 
 }  // namespace tessaro

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/core/screen_view.h"
+#include "engine/project/project_apply.h"
 
 class QTimer;
 
@@ -23,10 +24,11 @@ class LayoutWindow;
 class LogicGridWindow;
 class MainWindow;
 class Messages;
+class ProjectDialog;
 struct ProcessImage;
 class RecorderWindow;
 
-class Trainer : public QObject, public ScreenView {
+class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   Q_OBJECT
 
  public:
@@ -40,6 +42,11 @@ class Trainer : public QObject, public ScreenView {
   Lab* lab() { return lab_.get(); }
   LayoutWindow& layout_window() { return *layout_; }
   LogicGridWindow& logic_grid() { return *grid_; }
+  ProjectDialog& project_dialog() { return *project_; }
+
+  // "Opslaan" and "Inlezen" of the save/load dialog; true when the action completed.
+  bool Opslaan();
+  bool Inlezen();
 
   // The window of recorder n (1..8) and the faceplate of controller n (1..9).
   RecorderWindow& recorder_window(int n) { return *recorders_[static_cast<size_t>(n)]; }
@@ -68,6 +75,11 @@ class Trainer : public QObject, public ScreenView {
   // ScreenView: the instruments' reports go to their windows.
   void ControllerCycled(int n) override;
   void RecorderSampled(int n) override;
+  // ProjectLoadView: a loaded project's action choices and grid pictures. (The item reports
+  // above serve a load as well.)
+  void PidActionSelected(int n, bool direct) override;
+  void FieldPictureLoaded(int row, int column, const std::filesystem::path& file) override;
+  void FieldPictureCleared(int row, int column) override;
 
  private:
   void CreateInstrumentWindows();
@@ -83,6 +95,7 @@ class Trainer : public QObject, public ScreenView {
   ProcessImage& image_;
   Board& board_;
   Messages& messages_;
+  std::filesystem::path root_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<Lab> lab_;
   std::unique_ptr<BoardPanel> panel_;
@@ -91,6 +104,7 @@ class Trainer : public QObject, public ScreenView {
   std::array<std::unique_ptr<FaceplateWindow>, 10> faceplates_;  // 1..9
   std::unique_ptr<LayoutWindow> layout_;
   std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
+  std::unique_ptr<ProjectDialog> project_;
 };
 
 }  // namespace tessaro

@@ -104,6 +104,16 @@ void RecorderWindowTest::SamplesDrawTheRedLineNewestAtTheRight() {
   QCOMPARE(Pixel(chart, 472, 152), kRed);
   QCOMPARE(Pixel(chart, 469, 80), kRed);  // the first sample has moved ten places left
   QCOMPARE(Pixel(chart, 480, 80), kTrendPaperColour);
+
+  // A jump from full scale to nothing is one unbroken stroke, two pixels wide.
+  r.Sample(255);
+  r.Sample(0);
+  chart = r.Chart();
+  for (int y = 25; y <= 280; ++y) {
+    int red = 0;
+    for (int x = 476; x <= 480; ++x) red += Pixel(chart, x, y) == kRed ? 1 : 0;
+    QVERIFY2(red >= 2, qPrintable(QStringLiteral("gap at y = %1").arg(y)));
+  }
 }
 
 void RecorderWindowTest::ScaleShowsTheRange() {

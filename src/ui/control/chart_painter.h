@@ -3,9 +3,10 @@
 #pragma once
 
 #include <QFont>
-#include <QLine>
+#include <QImage>
 #include <QList>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <array>
 #include <initializer_list>
@@ -39,16 +40,16 @@ class ChartPainter {
  private:
   // The paper with the scale texts written on it, kept while neither changes: the texts
   // cost more to write than the lines to draw.
-  const QPixmap& WrittenPaper(const std::array<ChartText, 11>& scale);
+  const QImage& WrittenPaper(const std::array<ChartText, 11>& scale);
 
   PictureLoader& pictures_;
   std::string paper_;
   QSize paper_size_;
   QFont font_;
-  QPixmap written_;
+  QImage written_;  // 32-bit pixels, so that the lines are set straight into them
   qint64 written_paper_key_ = 0;
   std::array<ChartText, 11> written_scale_{};
-  QList<QLine> segments_;  // reused, so a drawing allocates nothing for its lines
+  QList<QRect> runs_;  // reused, so a drawing allocates nothing for its lines
 };
 
 }  // namespace tessaro

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,6 +58,7 @@ constexpr std::array<BoxDesign, 7> kBoxes{{{PidBox::PBSpin, "PBSpin", 8},
                                            {PidBox::SpinEdit5, "SpinEdit5", 176}}};
 
 constexpr int kTuningLeft = 656;
+constexpr int kCaptionLeft = 700;
 
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text, int left) {
   auto* radio = new QRadioButton(QString::fromLatin1(text), parent);
@@ -152,7 +154,8 @@ void PidFaceplate::closeEvent(QCloseEvent* event) {
 
 void PidFaceplate::paintEvent(QPaintEvent* event) {
   FaceplateWindow::paintEvent(event);
-  if (!captions_shown_) return;
+  // The trend is redrawn every cycle; its repaints never reach the captions.
+  if (!captions_shown_ || event->rect().right() < kCaptionLeft) return;
   // The box captions are written on the window itself, black on silver.
   QPainter painter(this);
   painter.setFont(font());

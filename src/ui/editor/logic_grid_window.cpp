@@ -1,5 +1,7 @@
 #include "ui/editor/logic_grid_window.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QImage>
 #include <QLabel>
@@ -140,6 +142,12 @@ void LogicGridWindow::FieldTextPainted(int row, int column, int x, int y, const 
   // Painting detaches the field's copy; a cached picture stays as its file holds it.
   QPixmap picture = field->pixmap();
   if (picture.isNull()) return;
+  Painted& painted = painted_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+  if (painted.picture != picture.cacheKey()) painted = Painted{};  // a new picture was loaded
+  const std::string mark = text + (silver ? "|s" : "|w");
+  auto slot = std::find_if(painted.captions.begin(), painted.captions.end(),
+                           [y](const auto& c) { return c.first == y || c.second.empty(); });
+  if (slot != painted.captions.end() && slot->first == y && slot->second == mark) return;
   const QString shown = QString::fromStdString(text);
   const QFontMetrics metrics(font());
   const QRect box(x, y, metrics.horizontalAdvance(shown), metrics.height());
@@ -152,6 +160,8 @@ void LogicGridWindow::FieldTextPainted(int row, int column, int x, int y, const 
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, shown);
   }
   field->setPixmap(picture);
+  painted.picture = field->pixmap().cacheKey();
+  if (slot != painted.captions.end()) *slot = {y, mark};
 }
 
 void LogicGridWindow::closeEvent(QCloseEvent* event) {

@@ -57,6 +57,15 @@ class LogicGridWindow : public QWidget {
   PictureLoader& pictures_;
   std::array<std::array<QLabel*, kColumns + 1>, kRows + 1> fields_{};
   std::array<std::unique_ptr<BlockPalette>, 3> palettes_;
+
+  // What each field's picture carries from the last captions: the picture painted (by its
+  // cache key) and the text at each caption position. The scan repaints the same captions
+  // every cycle; a caption already standing on the picture is not painted again.
+  struct Painted {
+    qint64 picture = 0;
+    std::array<std::pair<int, std::string>, 2> captions{};  // (y, text + background)
+  };
+  std::array<std::array<Painted, kColumns + 1>, kRows + 1> painted_{};
 };
 
 // The picture every field shows at start: a grey gradient from dark at the top left to mid

@@ -23,6 +23,7 @@ using tessaro::testing::AnyInk;
 using tessaro::testing::ClickArrow;
 using tessaro::testing::Find;
 using tessaro::testing::Instruments;
+using tessaro::testing::RunningInstrument;
 using tessaro::testing::kTrendPaperColour;
 using tessaro::testing::Pixel;
 using tessaro::testing::Shown;
@@ -317,16 +318,9 @@ void PidFaceplateTest::CaptionIsTheRangeUntilThePlacementNamesIt() {
 }
 
 void PidFaceplateTest::ScanAndOperatorScreenReachTheFaceplates() {
-  Instruments s;
-  tessaro::SimulatedBoard board;
-  tessaro::testing::RecordingMessages messages;
-  tessaro::Trainer trainer(s.image, board, messages, s.root.path());
-  trainer.main_window().show();
-  s.image.FieldGrid[5][1] = "Spin1";
-  s.image.FieldGrid[5][2] = "Reg1";
-  s.image.KnobValue[1] = 153;
-  tessaro::SetItemVisible(s.image, trainer.main_window(), tessaro::ItemIndex("Reg1"), true);
-  for (int i = 0; i < 4; ++i) trainer.schakelblok();
+  RunningInstrument s(5, "Reg1", 153);
+  tessaro::Trainer& trainer = s.trainer;
+  s.Ticks(4);
   QWidget& plate = trainer.faceplate(1);
   QCOMPARE(Find<QLabel>(plate, "PVLabel")->y(), 98);
   QCOMPARE(Pixel(Shown(plate, "Image1"), 400, 93), kRed);

@@ -19,6 +19,7 @@ using tessaro::RecorderWindow;
 using tessaro::testing::AnyInk;
 using tessaro::testing::Find;
 using tessaro::testing::Instruments;
+using tessaro::testing::RunningInstrument;
 using tessaro::testing::kTrendPaperColour;
 using tessaro::testing::Pixel;
 using tessaro::testing::Shown;
@@ -162,16 +163,9 @@ void RecorderWindowTest::CaptionIsTheNameOnceThePlacementGivesIt() {
 }
 
 void RecorderWindowTest::ScanAndOperatorScreenReachTheRecorders() {
-  Instruments s;
-  tessaro::SimulatedBoard board;
-  tessaro::testing::RecordingMessages messages;
-  tessaro::Trainer trainer(s.image, board, messages, s.root.path());
-  trainer.main_window().show();
-  s.image.FieldGrid[2][1] = "Spin1";
-  s.image.FieldGrid[2][2] = "Rec2";
-  s.image.KnobValue[1] = 128;
-  tessaro::SetItemVisible(s.image, trainer.main_window(), tessaro::ItemIndex("Rec2"), true);
-  for (int i = 0; i < 16; ++i) trainer.schakelblok();
+  RunningInstrument s(2, "Rec2", 128);
+  tessaro::Trainer& trainer = s.trainer;
+  s.Ticks(16);
 
   RecorderWindow& window = trainer.recorder_window(2);
   QCOMPARE(window.objectName(), QStringLiteral("TForm8"));

@@ -9,9 +9,15 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "engine/board/simulated_board.h"
+#include "engine/core/operator_screen.h"
 #include "engine/core/process_image.h"
+#include "engine/screen/screen_items.h"
+#include "support/recording_messages.h"
 #include "support/test_pictures.h"
+#include "ui/core/main_window.h"
 #include "ui/core/picture_loader.h"
+#include "ui/core/trainer.h"
 
 namespace tessaro::testing {
 
@@ -28,6 +34,25 @@ struct Instruments {
   TestDataRoot root;
   ProcessImage image;
   PictureLoader pictures{root.path()};
+};
+
+// The whole trainer over those papers, with one instrument fed by value knob 1 and its
+// label shown, driven by calling the scan tick.
+struct RunningInstrument : Instruments {
+  RunningInstrument(int row, const char* key, int knob) {
+    trainer.main_window().show();
+    image.FieldGrid[row][1] = "Spin1";
+    image.FieldGrid[row][2] = key;
+    image.KnobValue[1] = knob;
+    SetItemVisible(image, trainer.main_window(), ItemIndex(key), true);
+  }
+  void Ticks(int n) {
+    for (int i = 0; i < n; ++i) trainer.schakelblok();
+  }
+
+  SimulatedBoard board;
+  RecordingMessages messages;
+  Trainer trainer{image, board, messages, root.path()};
 };
 
 template <typename Control = QWidget>

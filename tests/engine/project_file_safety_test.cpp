@@ -1,13 +1,13 @@
 // The project file against what a real folder can hold: FIFOs, devices, huge files, a
 // byte-order mark, pictures that are no pictures, and folders the user may not write.
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <grp.h>
-#include <sys/types.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
 
 #include "engine/project/project_data.h"
 #include "engine/project/project_file.h"

@@ -126,6 +126,8 @@ std::vector<FoundBoard> UsbBoard::Survey() {
     }
     found.push_back(board);
   }
+  std::stable_sort(found.begin(), found.end(),
+                   [](const FoundBoard& a, const FoundBoard& b) { return a.address < b.address; });
   return found;
 }
 

@@ -52,7 +52,7 @@ class UsbBoard : public Board {
   void ClearDigitalChannel(int32_t channel) override;
   int32_t ReadDigitalChannel(int32_t channel) override;
 
-  // Every board of this kind on the bus, by address, and whether it could be opened now. The
+  // Every board of this kind on the bus, in the order of their addresses, and whether it could be opened now. The
   // board this object has open counts as open and is left alone.
   std::vector<FoundBoard> Survey();
 

@@ -56,6 +56,7 @@ void BoardSelector::Watch() {
 std::string BoardSelector::TakeNotice() { return std::exchange(notice_, {}); }
 
 std::string BoardSelector::NoBoardReason(int32_t address) {
+  if (!usb_) return {};  // a selector without USB has nothing to look at
   return tessaro::NoBoardReason(address, usb_->Survey());
 }
 

@@ -99,7 +99,7 @@ class FakeUsbTransport : public UsbTransport {
   bool kernel_driver = false;
   bool denied = false;       // the user may not open it
   bool claim_fails = false;  // another program holds it
-  bool gone = false;  // unplugged: every transfer fails
+  bool gone = false;         // unplugged: every transfer fails
   int write_fails = 0;
   std::deque<Read> script;
   std::optional<UsbReport> sending;  // what the board keeps sending once the script is done

@@ -90,8 +90,9 @@ std::string EmulatedBoard::Record() const {
   std::snprintf(product, sizeof product, "%04x", 0x5500 + address_);
   return "P: " + SysPath().substr(4) + "\nN: " + DevNode().substr(5) +
          "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nE: DRIVER=usb\nE: BUSNUM=001\nE: DEVNUM=" +
-         DevNode().substr(17) + "\nE: DEVNAME=" + DevNode() + "\nA: busnum=1\\n\nA: devnum=" +
-         devnum + "\\n\nA: speed=1.5\\n\nA: bConfigurationValue=1\\n\nA: idVendor=10cf\\n\n" +
+         DevNode().substr(17) + "\nE: DEVNAME=" + DevNode() +
+         "\nA: busnum=1\\n\nA: devnum=" + devnum +
+         "\\n\nA: speed=1.5\\n\nA: bConfigurationValue=1\\n\nA: idVendor=10cf\\n\n" +
          "A: idProduct=" + product + "\\n\nH: descriptors=" + Hex(kBoardDescriptors, address_) +
          "\n";
 }
@@ -258,8 +259,10 @@ Bytes EmulatedBoard::BuiltReport() const {
   const bool seven = (select_ & 0x40) != 0;
   const bool eight = (select_ & 0x80) != 0;
   const int first = !seven && !eight ? 1 : seven && !eight ? 3 : seven ? 5 : 7;
-  return {digital_, static_cast<uint8_t>(address_ + status_offset_), mux_[first], mux_[first + 1],
-          0, 0, 0, 0};
+  return {digital_,    static_cast<uint8_t>(address_ + status_offset_),
+          mux_[first], mux_[first + 1],
+          0,           0,
+          0,           0};
 }
 
 Bytes EmulatedBoard::NextReport() {

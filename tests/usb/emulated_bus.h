@@ -35,15 +35,15 @@ class EmulatedBoard {
   // True while a program has the board's device file open.
   bool HeldOpen();
 
-  void SetDigital(uint8_t bits);                // the first report byte
-  void SetMuxInput(int input, uint8_t value);   // 1..8
-  void SetStatusOffset(uint8_t offset);         // 1, or 11 for the newer variant
-  void Script(Bytes report);                    // sent before any built report
-  void SetSending(bool sending);                // false: no input reports at all
+  void SetDigital(uint8_t bits);               // the first report byte
+  void SetMuxInput(int input, uint8_t value);  // 1..8
+  void SetStatusOffset(uint8_t offset);        // 1, or 11 for the newer variant
+  void Script(Bytes report);                   // sent before any built report
+  void SetSending(bool sending);               // false: no input reports at all
   // The board samples its inputs right after sending a report, so the report waiting when
   // an output changes still shows the inputs from before the change.
   void SetSamplesAfterReport(bool on);
-  void SetKernelDriver(bool bound);             // a kernel driver holds interface 0
+  void SetKernelDriver(bool bound);  // a kernel driver holds interface 0
   void SetHeldByAnotherProgram(bool held);
   // The next input transfer is submitted and then the board is pulled out under it.
   void UnplugDuringNextRead();

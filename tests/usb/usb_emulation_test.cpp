@@ -98,9 +98,9 @@ TEST_F(UsbEmulationTest, TheBoardGetsExactlyTheOutputReports) {
   board->ClearDigitalChannel(2);
   board->OutputAnalogChannel(1, -4);
   board->ClearDigitalChannel(5);  // already off
-  EXPECT_EQ(chip.Outputs(),
-            (std::vector<Bytes>{Output(0x02, 0, 0), Output(0x82, 0, 0), Output(0x82, 255, 0),
-                                Output(0x82, 255, 77), Output(0x80, 255, 77), Output(0x80, 0, 77)}));
+  EXPECT_EQ(chip.Outputs(), (std::vector<Bytes>{Output(0x02, 0, 0), Output(0x82, 0, 0),
+                                                Output(0x82, 255, 0), Output(0x82, 255, 77),
+                                                Output(0x80, 255, 77), Output(0x80, 0, 77)}));
 }
 
 TEST_F(UsbEmulationTest, EveryInputIsReadAndForeignOrShortReportsAreSkipped) {
@@ -170,8 +170,7 @@ class KaartOnEmulatedBus : public UsbEmulationTest {
   };
 
   // The program's selector, without a board library, on the test's clock.
-  KaartOnEmulatedBus()
-      : selector_(std::make_unique<SimulatedBoard>(), nullptr, NewBoard()) {
+  KaartOnEmulatedBus() : selector_(std::make_unique<SimulatedBoard>(), nullptr, NewBoard()) {
     image_.MuxPhase = 1;
   }
   void Tick() {
@@ -287,8 +286,8 @@ TEST_F(UsbEmulationTest, ASurveyTellsOpenBusyAndDeniedBoardsApart) {
 TEST_F(UsbEmulationTest, TheRunnerListsTheBoardsOnTheBus) {
   auto boards = [] {
     // The runner is a process of its own: it joins the emulation through the preload.
-    const std::string command = "echo boards | LD_PRELOAD=libumockdev-preload.so.0 " +
-                                std::string(TESSARO_SIM) + " 2>&1";
+    const std::string command =
+        "echo boards | LD_PRELOAD=libumockdev-preload.so.0 " + std::string(TESSARO_SIM) + " 2>&1";
     std::string out;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return out;

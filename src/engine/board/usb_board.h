@@ -52,8 +52,8 @@ class UsbBoard : public Board {
   void ClearDigitalChannel(int32_t channel) override;
   int32_t ReadDigitalChannel(int32_t channel) override;
 
-  // Every board of this kind on the bus, in the order of their addresses, and whether it could be opened now. The
-  // board this object has open counts as open and is left alone.
+  // Every board of this kind on the bus, in the order of their addresses, and whether it could be
+  // opened now. The board this object has open counts as open and is left alone.
   std::vector<FoundBoard> Survey();
 
   bool IsOpen() const { return open_; }

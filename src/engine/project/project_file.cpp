@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <random>
@@ -15,6 +16,8 @@
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
 #include "engine/project/project_data.h"
+#include "engine/project/project_extras.h"
+#include "engine/project/project_session.h"
 
 namespace tessaro {
 
@@ -73,12 +76,12 @@ bool IsReadOnly(fs::perms perms) {
          fs::perms::none;
 }
 
-// Creates a new, unused file beside the project file; returns it open for writing.
-std::FILE* CreateTemporary(const fs::path& folder, fs::path& path, int& err) {
+// Creates a new, unused file beside the project file `name` in `folder`; returns it open for writing.
+std::FILE* CreateTemporary(const fs::path& folder, const std::string& name, fs::path& path,
+                           int& err) {
   static std::mt19937_64 generator{std::random_device{}()};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    path = folder /
-           ("." + std::string(kFileName) + "." + std::to_string(generator() % 1000000000) + ".tmp");
+    path = folder / ("." + name + "." + std::to_string(generator() % 1000000000) + ".tmp");
     if (std::FILE* file = std::fopen(path.c_str(), "wbx")) return file;
     err = errno;
     if (err != EEXIST) return nullptr;
@@ -103,7 +106,8 @@ int ReadProjectLines(std::FILE* file, std::vector<std::string>& lines) {
   size_t line_ends = 0;
   char chunk[1 << 16];
   // Every line takes at most two end characters, so this many ends hold all lines.
-  while (line_ends <= 2 * kProjectLines + 1) {
+  constexpr size_t kLines = kProjectLines + kMaxExtrasLines;
+  while (line_ends <= 2 * kLines + 1) {
     errno = 0;
     size_t got = std::fread(chunk, 1, sizeof chunk, file);
     for (size_t i = 0; i < got; ++i) {
@@ -115,22 +119,23 @@ int ReadProjectLines(std::FILE* file, std::vector<std::string>& lines) {
       break;
     }
   }
-  lines = SplitLines(text, kProjectLines);
+  lines = SplitLines(text, kLines);
   return 0;
 }
 
 }  // namespace
 
-bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& messages) {
-  auto folder = DataFolder(root);
-  if (!folder) return NoFolder(messages);
+namespace {
 
+// Writes the project over `target`, which may not exist yet. The new text goes to a
+// temporary file beside it that then replaces the old one, so a failure leaves the old file
+// whole.
+bool SaveProjectTo(const ProcessImage& image, fs::path target, Messages& messages) {
   std::error_code ec;
-  fs::path target = *folder / kFileName;
   std::optional<fs::perms> old_perms;
-  if (auto existing = ResolveFolderFile(root, kFolder, kFileName)) {
+  if (fs::exists(fs::symlink_status(target, ec))) {
     // A linked project file is replaced where it really is; the link stays.
-    target = fs::is_symlink(*existing, ec) ? fs::canonical(*existing, ec) : *existing;
+    if (fs::is_symlink(target, ec)) target = fs::canonical(target, ec);
     if (ec) return Fail(messages, ec.value());
     auto status = fs::status(target, ec);
     if (ec) return Fail(messages, ec.value());
@@ -140,10 +145,11 @@ bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& mess
     old_perms = status.permissions();
   }
 
-  const std::string text = FormatProject(CaptureProject(image));
+  const std::string text = FormatProject(CaptureProject(image)) + FormatExtras(CaptureExtras(image));
   fs::path temporary;
   int err = 0;
-  std::FILE* file = CreateTemporary(target.parent_path(), temporary, err);
+  std::FILE* file =
+      CreateTemporary(target.parent_path(), target.filename().string(), temporary, err);
   if (!file) return Fail(messages, err != 0 ? err : EIO);
   err = WriteAndClose(file, text);
   if (err == 0 && old_perms) {
@@ -161,18 +167,17 @@ bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& mess
   return true;
 }
 
-LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& messages,
-                       ProjectLoadView& view, GridPictures pictures) {
-  if (!DataFolder(root)) {
-    NoFolder(messages);
-    return LoadResult::Failed;
-  }
-  auto path = ResolveFolderFile(root, kFolder, kFileName);
-  if (!path) {
-    Fail(messages, ENOENT);
-    return LoadResult::Failed;
-  }
-  std::FILE* file = std::fopen(path->c_str(), "rb");
+// The folder a chosen file is to be in; relative paths are taken from the working folder.
+bool FolderExists(const fs::path& file) {
+  std::error_code ec;
+  const fs::path folder = file.parent_path();
+  return fs::is_directory(folder.empty() ? fs::path(".") : folder, ec);
+}
+
+LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const fs::path& root,
+                           Messages& messages, ProjectLoadView& view, GridPictures pictures,
+                           LoadStart start) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
     Fail(messages, errno);
     return LoadResult::Failed;
@@ -190,8 +195,17 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
     ShowError(messages, "Invalid numeric input");
     return LoadResult::Failed;
   }
+  const std::vector<std::string> after(
+      lines.begin() + std::min<size_t>(lines.size(), kProjectLines), lines.end());
+  const ExtrasRead extras = ParseExtras(after, kProjectLines + 1);
+  if (!extras.error.empty()) {
+    ShowError(messages, extras.error);
+    return LoadResult::Failed;
+  }
 
+  if (start == LoadStart::Fresh) ResetToStartup(image, view);
   StoreProject(*data, image);
+  if (extras.extras) ApplyExtras(*extras.extras, image);
   ApplyScreenLayout(image, view);
   if (pictures == GridPictures::Skip) return LoadResult::Loaded;
 
@@ -201,6 +215,49 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
   for (const auto& name : missing) names += (names.empty() ? "" : "\", \"") + name;
   ShowError(messages, "Cannot open file \"" + names + "\". " + std::string(std::strerror(ENOENT)));
   return LoadResult::PicturesMissing;
+}
+
+}  // namespace
+
+bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& messages) {
+  auto folder = DataFolder(root);
+  if (!folder) return NoFolder(messages);
+  auto existing = ResolveFolderFile(root, kFolder, kFileName);
+  return SaveProjectTo(image, existing ? *existing : *folder / kFileName, messages);
+}
+
+bool SaveProjectAs(const ProcessImage& image, const fs::path& file, Messages& messages) {
+  if (file.filename().empty() || !FolderExists(file)) return NoFolder(messages);
+  return SaveProjectTo(image, file, messages);
+}
+
+LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& messages,
+                       ProjectLoadView& view, GridPictures pictures) {
+  if (!DataFolder(root)) {
+    NoFolder(messages);
+    return LoadResult::Failed;
+  }
+  auto path = ResolveFolderFile(root, kFolder, kFileName);
+  if (!path) {
+    Fail(messages, ENOENT);
+    return LoadResult::Failed;
+  }
+  return LoadProjectFrom(image, *path, root, messages, view, pictures, LoadStart::AsItIs);
+}
+
+LoadResult LoadProjectFile(ProcessImage& image, const fs::path& file, const fs::path& root,
+                           Messages& messages, ProjectLoadView& view, GridPictures pictures,
+                           LoadStart start) {
+  std::error_code ec;
+  if (file.filename().empty() || !FolderExists(file)) {
+    NoFolder(messages);
+    return LoadResult::Failed;
+  }
+  if (!fs::exists(file, ec)) {
+    Fail(messages, ENOENT);
+    return LoadResult::Failed;
+  }
+  return LoadProjectFrom(image, file, root, messages, view, pictures, start);
 }
 
 }  // namespace tessaro

@@ -12,11 +12,16 @@ namespace tessaro {
 class Messages;
 struct ProcessImage;
 
-// Writes the 470 lines of the project to "Velden/data1.txt" under `root`. The new text goes
+// Writes the 470 lines of the project, and after them the settings section when there is
+// one, to "Velden/data1.txt" under `root`. The new text goes
 // to a temporary file in Velden that then replaces the old file, so a failure leaves the
 // old file whole. A data1.txt without any write permission bit is not replaced ("File
 // access denied."). Nothing in memory changes. True when the file was written.
 bool SaveProject(const ProcessImage& image, const std::filesystem::path& root, Messages& messages);
+
+// "Opslaan als": as SaveProject, to any file in an existing folder.
+bool SaveProjectAs(const ProcessImage& image, const std::filesystem::path& file,
+                   Messages& messages);
 
 enum class LoadResult {
   Failed,           // nothing changed; the error was shown
@@ -26,10 +31,21 @@ enum class LoadResult {
 
 enum class GridPictures { Refresh, Skip };
 
+// Whether a load puts the project over what is there (as "Inlezen" always has: what the
+// file does not hold stays) or over the start-up state, as a lesson begins.
+enum class LoadStart { AsItIs, Fresh };
+
 // Reads "Velden/data1.txt" under `root` whole; only when every line read well does it
 // replace the project tables, then places the screen items, selects the PID actions and
 // (unless skipped, as the headless runner does) gives the grid fields their pictures.
 LoadResult LoadProject(ProcessImage& image, const std::filesystem::path& root, Messages& messages,
                        ProjectLoadView& view, GridPictures pictures = GridPictures::Refresh);
+
+// "Openen": as LoadProject, from any file; block pictures are still found under `root`.
+// With LoadStart::Fresh the project is put over the start-up state, once it has read well.
+LoadResult LoadProjectFile(ProcessImage& image, const std::filesystem::path& file,
+                           const std::filesystem::path& root, Messages& messages,
+                           ProjectLoadView& view, GridPictures pictures = GridPictures::Refresh,
+                           LoadStart start = LoadStart::AsItIs);
 
 }  // namespace tessaro

@@ -164,10 +164,10 @@ TEST_F(ProjectExtrasTest, UnknownKeysAndCommentsArePassedOverAndAbsentKeysStartA
 }
 
 TEST_F(ProjectExtrasTest, ABadValueRefusesTheWholeFileAndChangesNothing) {
-  const char* const kBad[] = {"Reg1.mode=fast",      "Reg2.mode=casc",    "Reg1.pb=abc",
-                              "Reg1.pb=",            "Reg1.pb=99999999999", "Reg4.view=super",
-                              "Reg1.setpoint=nan",   "Reg7.setpoint=1,5", "Reg7.gap=4 %",
-                              "palette.SpinEdit3=x", "no key here"};
+  const char* const kBad[] = {
+      "Reg1.mode=fast",      "Reg2.mode=casc",      "Reg1.pb=abc",       "Reg1.pb=",
+      "Reg1.pb=99999999999", "Reg4.view=super",     "Reg1.setpoint=nan", "Reg7.setpoint=1,5",
+      "Reg7.gap=4 %",        "palette.SpinEdit3=x", "no key here"};
   for (const char* bad : kBad) {
     ProcessImage project = Started();
     project.FieldGrid[1][1] = "A1in";

@@ -148,10 +148,10 @@ TEST(ProjectFuzz, DamagedFilesNeverHalfLoadAndWhatLoadsSavesBackTheSame) {
   int refused = 0, loaded = 0, pictures_missing = 0, round_trips_on_disk = 0;
   for (int input = 0; input < kInputs; ++input) {
     const std::string& base = bases[input % 3];
-    const std::string text = input % 3 == 2 && input % 2 == 0
-                                 ? base.substr(0, section_start) +
-                                       mutator.Mutate(base.substr(section_start))
-                                 : mutator.Mutate(base);
+    const std::string text =
+        input % 3 == 2 && input % 2 == 0
+            ? base.substr(0, section_start) + mutator.Mutate(base.substr(section_start))
+            : mutator.Mutate(base);
     fs::remove(root.data_file());  // a truncated file would be flushed to disk on close
     WriteBytes(root.data_file(), text);
     ProcessImage image = current;

@@ -56,16 +56,15 @@ Key WholeKey(std::string name, Get field) {
           [field](const ProjectExtras& x) {
             return std::to_string(field(const_cast<ProjectExtras&>(x)));
           },
-          [field](ProjectExtras& x, const std::string& v) {
-            return ReadWhole(v, field(x));
-          }};
+          [field](ProjectExtras& x, const std::string& v) { return ReadWhole(v, field(x)); }};
 }
 
 template <typename Get>
 Key RealKey(std::string name, Get field) {
-  return {std::move(name),
-          [field](const ProjectExtras& x) { return RealText(field(const_cast<ProjectExtras&>(x))); },
-          [field](ProjectExtras& x, const std::string& v) { return ReadReal(v, field(x)); }};
+  return {
+      std::move(name),
+      [field](const ProjectExtras& x) { return RealText(field(const_cast<ProjectExtras&>(x))); },
+      [field](ProjectExtras& x, const std::string& v) { return ReadReal(v, field(x)); }};
 }
 
 // A text value; `allowed` lists the words it may hold, or is empty for any text.
@@ -114,17 +113,17 @@ std::vector<Key> BuildKeys() {
         return pid(x).boxes.*member;
       }));
     }
-    keys.push_back(TextKey(
-        reg + "view", [pid](ProjectExtras& x) -> std::string& { return pid(x).view; },
-        {"klein", "groot", "super"}));
+    keys.push_back(TextKey(reg + "view",
+                           [pid](ProjectExtras& x) -> std::string& { return pid(x).view; },
+                           {"klein", "groot", "super"}));
   }
   for (int n = kFirstStepController; n <= kLastOnOffController; ++n) {
     const std::string reg = "Reg" + std::to_string(n) + ".";
     auto plate = [n](ProjectExtras& x) -> SetpointSettings& { return x.Controller[n]; };
     const bool onoff = n >= kFirstOnOffController;
-    keys.push_back(TextKey(
-        reg + "mode", [plate](ProjectExtras& x) -> std::string& { return plate(x).mode; },
-        {"hand", "auto"}));
+    keys.push_back(TextKey(reg + "mode",
+                           [plate](ProjectExtras& x) -> std::string& { return plate(x).mode; },
+                           {"hand", "auto"}));
     keys.push_back(RealKey(reg + "setpoint",
                            [plate](ProjectExtras& x) -> double& { return plate(x).setpoint; }));
     if (onoff) {
@@ -140,10 +139,10 @@ std::vector<Key> BuildKeys() {
     keys.push_back(WholeKey("palette.SpinEdit" + std::to_string(i),
                             [i](ProjectExtras& x) -> int32_t& { return x.Editors.SpinEdit[i]; }));
   }
-  keys.push_back(TextKey("palette.Edit1",
-                         [](ProjectExtras& x) -> std::string& { return x.Editors.Edit1; }));
-  keys.push_back(TextKey("palette.Edit2",
-                         [](ProjectExtras& x) -> std::string& { return x.Editors.Edit2; }));
+  keys.push_back(
+      TextKey("palette.Edit1", [](ProjectExtras& x) -> std::string& { return x.Editors.Edit1; }));
+  keys.push_back(
+      TextKey("palette.Edit2", [](ProjectExtras& x) -> std::string& { return x.Editors.Edit2; }));
   return keys;
 }
 

@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <random>
@@ -76,7 +76,8 @@ bool IsReadOnly(fs::perms perms) {
          fs::perms::none;
 }
 
-// Creates a new, unused file beside the project file `name` in `folder`; returns it open for writing.
+// Creates a new, unused file beside the project file `name` in `folder`; returns it open for
+// writing.
 std::FILE* CreateTemporary(const fs::path& folder, const std::string& name, fs::path& path,
                            int& err) {
   static std::mt19937_64 generator{std::random_device{}()};
@@ -145,7 +146,8 @@ bool SaveProjectTo(const ProcessImage& image, fs::path target, Messages& message
     old_perms = status.permissions();
   }
 
-  const std::string text = FormatProject(CaptureProject(image)) + FormatExtras(CaptureExtras(image));
+  const std::string text =
+      FormatProject(CaptureProject(image)) + FormatExtras(CaptureExtras(image));
   fs::path temporary;
   int err = 0;
   std::FILE* file =

@@ -1,6 +1,8 @@
 // Editing, inputs, time and the project file.
 #include <string>
 
+#include "engine/board/board_search.h"
+#include "engine/board/usb_board.h"
 #include "engine/core/block_keys.h"
 #include "engine/core/board_connection.h"
 #include "engine/core/operator_screen.h"
@@ -154,6 +156,23 @@ void ProjectCommand(Simulator& s, const Line& l) {
   // A relative path is taken from the working folder, as the program's file dialog does.
   const std::filesystem::path file = s.root() / l[1];
   l[0] == "save" ? project.SaveAs(file) : project.Open(file);
+}
+
+}  // namespace tessaro::sim
+
+namespace tessaro::sim {
+
+void BoardsCommand(Simulator& s, const Line& l) {
+  ExpectWords(l, 1);
+  // The bus itself, not the script's simulated board: the same look "Kaart" takes when it
+  // finds nothing.
+  UsbBoard usb(MakeLibusbTransport());
+  const std::vector<FoundBoard> found = usb.Survey();
+  if (found.empty()) s.Print("boards none");
+  for (const FoundBoard& board : found) {
+    s.Print("board address=" + std::to_string(board.address) +
+            " status=" + AccessName(board.access));
+  }
 }
 
 }  // namespace tessaro::sim

@@ -8,6 +8,7 @@
 #include "engine/core/operator_screen.h"
 #include "engine/editor/placement.h"
 #include "engine/project/project_file.h"
+#include "engine/project/project_session.h"
 #include "engine/screen/layout_editor.h"
 #include "simulator.h"
 
@@ -144,12 +145,20 @@ void TimeCommand(Simulator& s, const Line& l) {
 }
 
 void ProjectCommand(Simulator& s, const Line& l) {
-  ExpectWords(l, 1);
-  if (l[0] == "save") {
-    SaveProject(s.image(), s.root(), s);
-  } else {
-    LoadProject(s.image(), s.root(), s, s, GridPictures::Skip);
+  ProjectSession& project = s.project();
+  if (l[0] == "new") {
+    ExpectWords(l, 1);
+    project.New();
+    return;
   }
+  if (l.size() == 1) {
+    l[0] == "save" ? project.Save() : project.Load();
+    return;
+  }
+  ExpectWords(l, 2);
+  // A relative path is taken from the working folder, as the program's file dialog does.
+  const std::filesystem::path file = s.root() / l[1];
+  l[0] == "save" ? project.SaveAs(file) : project.Open(file);
 }
 
 }  // namespace tessaro::sim

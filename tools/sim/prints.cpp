@@ -1,6 +1,8 @@
 // The `print` commands for the schema, the board and the operator screen.
 #include <string>
 
+#include "engine/control/instrument_title.h"
+#include "engine/control/pid_faceplate.h"
 #include "engine/screen/screen_items.h"
 #include "simulator.h"
 
@@ -89,6 +91,23 @@ void Phase(Simulator& s, const Line& l) {
           " recorder=" + N(p.RecorderPhase) + " mux=" + N(p.MuxPhase));
 }
 
+// The window title of recorder "Rec1".."Rec8" or controller "Reg1".."Reg9". Before its block
+// is placed a controller's window keeps the caption it got when it was made at start-up.
+void Title(Simulator& s, const Line& l) {
+  ExpectWords(l, 3);
+  const std::string& key = l[2];
+  const bool recorder = key.rfind("Rec", 0) == 0;
+  if (key.size() != 4 || (!recorder && key.rfind("Reg", 0) != 0) || key[3] < '1' ||
+      key[3] > (recorder ? '8' : '9')) {
+    throw ScriptError("no recorder or controller '" + key + "'");
+  }
+  const int n = key[3] - '0';
+  const int slot = recorder ? n : 8 + n;
+  static const ProcessImage start_up;
+  const std::string before = recorder ? RecorderStartCaption(n) : RangeCaption(start_up, slot);
+  s.Print("title " + key + " " + InstrumentCaption(s.image(), slot, before));
+}
+
 }  // namespace
 
 void PrintCommand(Simulator& s, const Line& l) {
@@ -110,6 +129,7 @@ void PrintCommand(Simulator& s, const Line& l) {
       {"trend", PrintInstrument},
       {"recorder", PrintInstrument},
       {"plant", PrintPlant},
+      {"title", Title},
   };
   for (const auto& [name, handler] : kPrints) {
     if (l[1] == name) return handler(s, l);

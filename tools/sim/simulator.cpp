@@ -133,7 +133,7 @@ void Simulator::Execute(const Line& line) {
       {"cycle", TimeCommand},     {"mux", TimeCommand},        {"run", TimeCommand},
       {"pid", InstrumentCommand}, {"step", InstrumentCommand}, {"onoff", InstrumentCommand},
       {"save", ProjectCommand},   {"load", ProjectCommand},    {"print", PrintCommand},
-      {"plant", PlantCommand},    {"boards", BoardsCommand},
+      {"plant", PlantCommand},    {"boards", BoardsCommand},   {"new", ProjectCommand},
   };
   auto it = kCommands.find(line[0]);
   if (it == kCommands.end()) throw ScriptError("unknown command '" + line[0] + "'");

@@ -16,6 +16,7 @@
 #include "engine/core/process_image.h"
 #include "engine/core/screen_view.h"
 #include "engine/project/project_apply.h"
+#include "engine/project/project_session.h"
 
 namespace tessaro::sim {
 
@@ -64,6 +65,7 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   ProcessImage& image() { return image_; }
   SimulatedBoard& board() { return board_; }
   Lab& lab() { return lab_; }
+  ProjectSession& project() { return project_; }
   const std::filesystem::path& root() const { return root_; }
   void Print(const std::string& line);
 
@@ -86,6 +88,7 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   ProcessImage image_;
   SimulatedBoard board_;
   Lab lab_{board_};
+  ProjectSession project_{image_, board_, *this, *this, root_, GridPictures::Skip};
   int64_t clock_ms_ = 0;
 };
 
@@ -94,7 +97,7 @@ void EditingCommand(Simulator& s, const Line& l);     // place, editor, param, s
 void InputCommand(Simulator& s, const Line& l);       // knob, button, ain, din, kaart
 void TimeCommand(Simulator& s, const Line& l);        // tick, cycle, mux, run
 void InstrumentCommand(Simulator& s, const Line& l);  // pid, step, onoff
-void ProjectCommand(Simulator& s, const Line& l);     // save, load
+void ProjectCommand(Simulator& s, const Line& l);     // save, load, new
 void PrintCommand(Simulator& s, const Line& l);       // print ...
 void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|tag|trend|recorder
 void PlantCommand(Simulator& s, const Line& l);       // plant

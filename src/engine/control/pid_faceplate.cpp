@@ -194,6 +194,13 @@ void SpinButton1DownClick(ProcessImage& image, int n) {
   }
 }
 
+void SetSetpoint(ProcessImage& image, int n, double percent) {
+  if (!IsPidController(n)) return;
+  PidState& pid = image.Pid[n];
+  pid.Sp = LimitToSetpointBoxes(pid, std::clamp(percent, 0.0, 100.0));
+  ShowSetpoint(image, n, 4);
+}
+
 void SetBox(ProcessImage& image, int n, PidBox box, int32_t value) {
   if (!IsPidController(n)) return;
   const BoxRange range = PidBoxRange(n, box);

@@ -68,6 +68,10 @@ void SpinButton1DownClick(ProcessImage& image, int n);
 // box ("Outp-max %" below "Outp-min %" pushes "Outp-min %" down, and so on).
 void SetBox(ProcessImage& image, int n, PidBox box, int32_t value);
 
+// Puts the setpoint at `percent` as a stored project does: within 0..100 and within the
+// "Setp-max %" and "Setp-min %" boxes, exactly as given otherwise; the tag follows.
+void SetSetpoint(ProcessImage& image, int n, double percent);
+
 // "D" (direct action, +1) and "R" (reverse, -1).
 void RadioButton1Click(ProcessImage& image, int n);
 void RadioButton2Click(ProcessImage& image, int n);

@@ -19,6 +19,7 @@ struct PidBoxes {
   int32_t SpinEdit3 = 0;  // "Outp-min %", feeds OutMin
   int32_t SpinEdit4 = 0;  // "Setp-max %", the setpoint's upper limit
   int32_t SpinEdit5 = 0;  // "Setp-min %", the setpoint's lower limit
+  bool operator==(const PidBoxes&) const = default;
 };
 
 struct PidState {

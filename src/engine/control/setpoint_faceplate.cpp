@@ -77,7 +77,11 @@ void SwitchToHand(SetpointFaceplate& plate) {
 }
 
 void MoveSetpoint(SetpointFaceplate& plate, const ProcessImage& image, int slot, double delta) {
-  plate.Sp = NearestHalf(std::clamp(plate.Sp + delta, 0.0, 100.0));
+  SetSetpoint(plate, image, slot, NearestHalf(std::clamp(plate.Sp + delta, 0.0, 100.0)));
+}
+
+void SetSetpoint(SetpointFaceplate& plate, const ProcessImage& image, int slot, double percent) {
+  plate.Sp = std::clamp(percent, 0.0, 100.0);
   ShowSetpoint(plate, image, slot);
 }
 

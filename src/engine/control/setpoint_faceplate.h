@@ -31,4 +31,8 @@ void SwitchToHand(SetpointFaceplate& plate);
 // a half percent.
 void MoveSetpoint(SetpointFaceplate& plate, const ProcessImage& image, int slot, double delta);
 
+// Puts the setpoint at `percent` as a stored project does: within 0..100, exactly as given
+// otherwise; the tag follows.
+void SetSetpoint(SetpointFaceplate& plate, const ProcessImage& image, int slot, double percent);
+
 }  // namespace tessaro

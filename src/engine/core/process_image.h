@@ -33,6 +33,7 @@ struct PaletteEditors {
   std::array<int32_t, 10> SpinEdit{0, 0, 100, 200, 50, 10, 100, 0, 10, 10};
   std::string Edit1 = "eenheid";
   std::string Edit2 = "Naam";
+  bool operator==(const PaletteEditors&) const = default;
 };
 
 // A field's key as the scan last decoded it (see RefreshDecodedGrid).

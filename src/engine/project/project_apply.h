@@ -34,6 +34,9 @@ class ProjectLoadView {
   }
   // Grid field (row, column) holds a key without a picture file: it shows no picture.
   virtual void FieldPictureCleared(int /*row*/, int /*column*/) {}
+  // The whole process image is back at its start-up state ("Nieuw", or a lesson about to
+  // be put over it): every window shows what the start-up state says.
+  virtual void ProjectReset() {}
 };
 
 // Places item 0..46 in order (top, left, then shown when ItemVisible is 1, else hidden);

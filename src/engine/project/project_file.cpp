@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -18,6 +19,8 @@
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
 #include "engine/project/project_data.h"
+#include "engine/project/project_extras.h"
+#include "engine/project/project_session.h"
 
 namespace tessaro {
 
@@ -77,11 +80,11 @@ bool IsReadOnly(fs::perms perms) {
 }
 
 // Creates a new, unused file beside the project file; returns it open for writing.
-std::FILE* CreateTemporary(const fs::path& folder, fs::path& path, int& err) {
+std::FILE* CreateTemporary(const fs::path& folder, const std::string& name, fs::path& path,
+                           int& err) {
   static std::mt19937_64 generator{std::random_device{}()};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    path = folder /
-           ("." + std::string(kFileName) + "." + std::to_string(generator() % 1000000000) + ".tmp");
+    path = folder / ("." + name + "." + std::to_string(generator() % 1000000000) + ".tmp");
     if (std::FILE* file = std::fopen(path.c_str(), "wbx")) return file;
     err = errno;
     if (err != EEXIST) return nullptr;
@@ -246,17 +249,19 @@ void ShowMissingPictures(Messages& messages, const std::vector<std::string>& mis
 
 }  // namespace
 
-bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& messages) {
-  auto folder = DataFolder(root);
-  if (!folder) return NoFolder(messages);
+namespace {
 
+// Writes the project over `target`, which may not exist yet. The new text goes to a
+// temporary file beside it that then replaces the old one, so a failure leaves the old file
+// whole; where no file may be made in that folder but the file itself may be written, it is
+// written in place.
+bool SaveProjectTo(const ProcessImage& image, fs::path target, Messages& messages) {
   std::error_code ec;
-  fs::path target = *folder / kFileName;
   std::optional<fs::perms> old_perms;
-  if (auto existing = ResolveFolderFile(root, kFolder, kFileName)) {
+  if (fs::exists(fs::symlink_status(target, ec))) {
     // A linked project file is replaced where it really is; the link stays.
     int err = 0;
-    auto linked = LinkTarget(*existing, err);
+    auto linked = LinkTarget(target, err);
     if (!linked) return Fail(messages, err);
     target = *linked;
     auto status = fs::status(target, ec);
@@ -269,10 +274,12 @@ bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& mess
     }
   }
 
-  const std::string text = FormatProject(CaptureProject(image));
+  const std::string text =
+      FormatProject(CaptureProject(image)) + FormatExtras(CaptureExtras(image));
   fs::path temporary;
   int err = 0;
-  std::FILE* file = CreateTemporary(target.parent_path(), temporary, err);
+  std::FILE* file =
+      CreateTemporary(target.parent_path(), target.filename().string(), temporary, err);
   if (!file && old_perms && MayNotCreate(err) && ::access(target.c_str(), W_OK) == 0) {
     err = WriteInPlace(target, text);
     return err == 0 || Fail(messages, err);
@@ -294,6 +301,66 @@ bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& mess
   return true;
 }
 
+// The folder a chosen file is to be in; relative paths are taken from the working folder.
+bool FolderExists(const fs::path& file) {
+  std::error_code ec;
+  const fs::path folder = file.parent_path();
+  return fs::is_directory(folder.empty() ? fs::path(".") : folder, ec);
+}
+
+LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const fs::path& root,
+                           Messages& messages, ProjectLoadView& view, GridPictures pictures,
+                           LoadStart start) {
+  std::string text;
+  if (auto failure = ReadProjectText(path, text)) {
+    if (failure->err != 0) {
+      Fail(messages, failure->err);
+    } else {
+      ShowError(messages, failure->text);
+    }
+    return LoadResult::Failed;
+  }
+  const std::vector<std::string> lines = SplitLines(text, kProjectLines + kMaxExtrasLines);
+
+  auto data = ParseProject(lines);
+  if (!data) {
+    ShowError(messages, "Invalid numeric input");
+    return LoadResult::Failed;
+  }
+  const std::vector<std::string> after(
+      lines.begin() + std::min<size_t>(lines.size(), kProjectLines), lines.end());
+  const ExtrasRead extras = ParseExtras(after, kProjectLines + 1);
+  if (!extras.error.empty()) {
+    ShowError(messages, extras.error);
+    return LoadResult::Failed;
+  }
+
+  if (start == LoadStart::Fresh) ResetToStartup(image, view);
+  StoreProject(*data, image);
+  if (extras.extras) ApplyExtras(*extras.extras, image);
+  ApplyScreenLayout(image, view);
+  if (pictures == GridPictures::Skip) return LoadResult::Loaded;
+
+  const std::vector<std::string> missing = RefreshGridPictures(image, root, view);
+  if (missing.empty()) return LoadResult::Loaded;
+  ShowMissingPictures(messages, missing);
+  return LoadResult::PicturesMissing;
+}
+
+}  // namespace
+
+bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& messages) {
+  auto folder = DataFolder(root);
+  if (!folder) return NoFolder(messages);
+  auto existing = ResolveFolderFile(root, kFolder, kFileName);
+  return SaveProjectTo(image, existing ? *existing : *folder / kFileName, messages);
+}
+
+bool SaveProjectAs(const ProcessImage& image, const fs::path& file, Messages& messages) {
+  if (file.filename().empty() || !FolderExists(file)) return NoFolder(messages);
+  return SaveProjectTo(image, file, messages);
+}
+
 LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& messages,
                        ProjectLoadView& view, GridPictures pictures) {
   if (!DataFolder(root)) {
@@ -305,31 +372,22 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
     Fail(messages, ENOENT);
     return LoadResult::Failed;
   }
-  std::string text;
-  if (auto failure = ReadProjectText(*path, text)) {
-    if (failure->err != 0) {
-      Fail(messages, failure->err);
-    } else {
-      ShowError(messages, failure->text);
-    }
+  return LoadProjectFrom(image, *path, root, messages, view, pictures, LoadStart::AsItIs);
+}
+
+LoadResult LoadProjectFile(ProcessImage& image, const fs::path& file, const fs::path& root,
+                           Messages& messages, ProjectLoadView& view, GridPictures pictures,
+                           LoadStart start) {
+  std::error_code ec;
+  if (file.filename().empty() || !FolderExists(file)) {
+    NoFolder(messages);
     return LoadResult::Failed;
   }
-  const std::vector<std::string> lines = SplitLines(text, kProjectLines);
-
-  auto data = ParseProject(lines);
-  if (!data) {
-    ShowError(messages, "Invalid numeric input");
+  if (!fs::exists(file, ec)) {
+    Fail(messages, ENOENT);
     return LoadResult::Failed;
   }
-
-  StoreProject(*data, image);
-  ApplyScreenLayout(image, view);
-  if (pictures == GridPictures::Skip) return LoadResult::Loaded;
-
-  const std::vector<std::string> missing = RefreshGridPictures(image, root, view);
-  if (missing.empty()) return LoadResult::Loaded;
-  ShowMissingPictures(messages, missing);
-  return LoadResult::PicturesMissing;
+  return LoadProjectFrom(image, file, root, messages, view, pictures, start);
 }
 
 }  // namespace tessaro

@@ -12,13 +12,18 @@ namespace tessaro {
 class Messages;
 struct ProcessImage;
 
-// Writes the 470 lines of the project to "Velden/data1.txt" under `root`. The new text goes
+// Writes the 470 lines of the project, and after them the settings section when there is
+// one, to "Velden/data1.txt" under `root`. The new text goes
 // to a temporary file in Velden that then replaces the old file, so a failure leaves the
 // old file whole; where no file may be made in that folder but data1.txt may be written,
 // it is written in place. A data1.txt without any write permission bit is not replaced
 // ("File access denied."). A link is followed, to a file not yet made as well. Nothing in
 // memory changes. True when the file was written.
 bool SaveProject(const ProcessImage& image, const std::filesystem::path& root, Messages& messages);
+
+// "Opslaan als": as SaveProject, to any file in an existing folder.
+bool SaveProjectAs(const ProcessImage& image, const std::filesystem::path& file,
+                   Messages& messages);
 
 enum class LoadResult {
   Failed,           // nothing changed; the error was shown
@@ -28,6 +33,10 @@ enum class LoadResult {
 
 enum class GridPictures { Refresh, Skip };
 
+// Whether a load puts the project over what is there (as "Inlezen" always has: what the
+// file does not hold stays) or over the start-up state, as a lesson begins.
+enum class LoadStart { AsItIs, Fresh };
+
 // Reads "Velden/data1.txt" under `root` whole; a file that is not a regular one (a FIFO, a
 // device) is refused without waiting, as is one over 1 MiB or with a line over 4 KiB, and a
 // leading UTF-8 byte-order mark is skipped. Only when every line read well does it
@@ -35,5 +44,12 @@ enum class GridPictures { Refresh, Skip };
 // (unless skipped, as the headless runner does) gives the grid fields their pictures.
 LoadResult LoadProject(ProcessImage& image, const std::filesystem::path& root, Messages& messages,
                        ProjectLoadView& view, GridPictures pictures = GridPictures::Refresh);
+
+// "Openen": as LoadProject, from any file; block pictures are still found under `root`.
+// With LoadStart::Fresh the project is put over the start-up state, once it has read well.
+LoadResult LoadProjectFile(ProcessImage& image, const std::filesystem::path& file,
+                           const std::filesystem::path& root, Messages& messages,
+                           ProjectLoadView& view, GridPictures pictures = GridPictures::Refresh,
+                           LoadStart start = LoadStart::AsItIs);
 
 }  // namespace tessaro

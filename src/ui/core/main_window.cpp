@@ -216,6 +216,17 @@ void MainWindow::LoadProcessPlate(const char* file, bool report_failure) {
   MakePicture(plate_, plate);
 }
 
+void MainWindow::ShowItemState() {
+  for (int item = 0; item < kScreenItems; ++item) {
+    ItemTextChanged(item, image_.ItemText[static_cast<size_t>(item)]);
+    ItemPictureChanged(item, image_.ItemPicture[static_cast<size_t>(item)]);
+  }
+  const std::array<int32_t, kValueKnobs + 1> knobs = image_.KnobValue;
+  for (int n = 1; n <= kValueKnobs; ++n) {
+    findChild<QSpinBox*>(QStringLiteral("SpinEdit%1").arg(n + 1))->setValue(knobs[n]);
+  }
+}
+
 void MainWindow::ItemTextChanged(int item, const std::string& text) {
   QWidget* control = ItemControl(item);
   if (control == nullptr || !IsLabel(ScreenItems()[static_cast<size_t>(item)].kind)) return;

@@ -51,6 +51,9 @@ class MainWindow : public QWidget, public ScreenView {
   void ItemLeftChanged(int item, int left) override;
   void ItemTopChanged(int item, int top) override;
   void AddressBoxHidden() override;
+  // Every item shows what the image holds for it: label texts, lamp and button pictures and
+  // knob values, as after "Nieuw".
+  void ShowItemState();
   // The "Simulatie" button, shown while the simulated board takes the board calls.
   void ShowSimulatieButton(bool shown);
 

@@ -1,6 +1,8 @@
 #include "ui/core/trainer.h"
 
+#include <QFile>
 #include <QPixmap>
+#include <QSettings>
 #include <QTimer>
 #include <utility>
 
@@ -11,20 +13,23 @@
 #include "engine/core/board_connection.h"
 #include "engine/core/messages.h"
 #include "engine/core/scan.h"
-#include "engine/project/project_file.h"
+#include "engine/project/project_session.h"
 #include "ui/board/board_panel.h"
 #include "ui/control/onoff_faceplate.h"
 #include "ui/control/pid_faceplate.h"
 #include "ui/control/recorder_window.h"
 #include "ui/control/step_faceplate.h"
 #include "ui/core/main_window.h"
-#include "ui/project/project_dialog.h"
 #include "ui/editor/logic_grid_window.h"
+#include "ui/project/project_dialog.h"
 #include "ui/screen/layout_window.h"
 
 namespace tessaro {
 
 namespace {
+
+// Where the file dialogs of "Opslaan als" and "Openen" start: the folder used last.
+const QString kFolderSetting = QStringLiteral("project/folder");
 
 // Shows a window that lives for the whole run, or brings it to the front when it is shown.
 void ShowToFront(QWidget& window) {
@@ -52,17 +57,46 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   connect(main_.get(), &MainWindow::LogicsClicked, grid_.get(), &LogicGridWindow::ShowLogics);
   CreateInstrumentWindows();
   // The save/load window comes between the step faceplates and recorder 2's window.
-  project_ = std::make_unique<ProjectDialog>([this] { return Opslaan(); },
-                                             [this] { return Inlezen(); });
+  CreateProjectDialog();
+  CreateLateInstrumentWindows();
+}
+
+Trainer::~Trainer() = default;
+
+void Trainer::CreateProjectDialog() {
+  session_ = std::make_unique<ProjectSession>(image_, board_, messages_, *this, root_);
+  const auto path = [](const QString& file) {
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+  };
+  ProjectDialog::Actions actions{
+      .save = [this] { return Opslaan(); },
+      .load = [this] { return Inlezen(); },
+      .save_as = [this, path](const QString& file) { return OpslaanAls(path(file)); },
+      .open = [this, path](const QString& file) { return Openen(path(file)); },
+      .new_project = [this] { return Nieuw(); },
+      .open_example = [this, path](const QString& file) { return OpenExample(path(file)); },
+      .examples =
+          [this] {
+            std::vector<ProjectDialog::Example> examples;
+            for (const auto& file : ExampleProjects(root_)) {
+              examples.push_back(
+                  {QString::fromStdString(file.stem().string()), QFile::decodeName(file.c_str())});
+            }
+            return examples;
+          },
+      .start_folder =
+          [this] {
+            const QString root = QFile::decodeName(root_.c_str());
+            return QSettings().value(kFolderSetting, root).toString();
+          },
+  };
+  project_ = std::make_unique<ProjectDialog>(std::move(actions));
   connect(main_.get(), &MainWindow::OpslaanClicked, project_.get(), [this] {
     project_->show();
     project_->raise();
     project_->activateWindow();
   });
-  CreateLateInstrumentWindows();
 }
-
-Trainer::~Trainer() = default;
 
 // The recorder and controller windows, all hidden, in the order the trainer has always
 // created them: recorders 1, 5..8, the PID and step faceplates; later recorders 2..4 and the
@@ -216,12 +250,40 @@ void Trainer::RecorderSampled(int n) {
 
 namespace tessaro {
 
-bool Trainer::Opslaan() { return SaveProject(image_, root_, messages_); }
+bool Trainer::Opslaan() { return ProjectChanged(session_->Save()); }
 
-bool Trainer::Inlezen() {
-  // A load whose only trouble was missing block pictures has still put the whole project in
-  // force (the missing ones were reported), so it counts as done.
-  return LoadProject(image_, root_, messages_, *this) != LoadResult::Failed;
+bool Trainer::Inlezen() { return ProjectChanged(session_->Load()); }
+
+bool Trainer::OpslaanAls(const std::filesystem::path& file) {
+  return ProjectChanged(session_->SaveAs(file));
+}
+
+bool Trainer::Openen(const std::filesystem::path& file) {
+  return ProjectChanged(session_->Open(file));
+}
+
+bool Trainer::Nieuw() { return ProjectChanged(session_->New()); }
+
+bool Trainer::OpenExample(const std::filesystem::path& file) {
+  return ProjectChanged(session_->OpenExample(file));
+}
+
+bool Trainer::ProjectChanged(bool completed) {
+  if (!completed) return false;
+  main_->setWindowTitle(QString::fromStdString(session_->WindowTitle()));
+  if (!session_->last_folder().empty()) {
+    QSettings().setValue(kFolderSetting, QFile::decodeName(session_->last_folder().c_str()));
+  }
+  grid_->ShowPaletteEditors();
+  for (int n = 1; n <= 9; ++n) faceplate(n).Cycled();
+  for (int n = 1; n <= 8; ++n) recorder_window(n).Sampled();
+  return true;
+}
+
+void Trainer::ProjectReset() {
+  main_->ShowItemState();
+  grid_->ShowStartFields();
+  UpdateLab();
 }
 
 void Trainer::PidActionSelected(int n, bool /*direct*/) {

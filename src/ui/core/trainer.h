@@ -25,6 +25,7 @@ class LogicGridWindow;
 class MainWindow;
 class Messages;
 class ProjectDialog;
+class ProjectSession;
 struct ProcessImage;
 class RecorderWindow;
 
@@ -44,9 +45,15 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   LogicGridWindow& logic_grid() { return *grid_; }
   ProjectDialog& project_dialog() { return *project_; }
 
-  // "Opslaan" and "Inlezen" of the save/load dialog; true when the action completed.
+  // The project dialog's actions; true when the action completed. Each names the project
+  // in the operator screen's title.
   bool Opslaan();
   bool Inlezen();
+  bool OpslaanAls(const std::filesystem::path& file);
+  bool Openen(const std::filesystem::path& file);
+  bool Nieuw();
+  bool OpenExample(const std::filesystem::path& file);
+  ProjectSession& project() { return *session_; }
 
   // The window of recorder n (1..8) and the faceplate of controller n (1..9).
   RecorderWindow& recorder_window(int n) { return *recorders_[static_cast<size_t>(n)]; }
@@ -80,9 +87,14 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   void PidActionSelected(int n, bool direct) override;
   bool FieldPictureLoaded(int row, int column, const std::filesystem::path& file) override;
   void FieldPictureCleared(int row, int column) override;
+  void ProjectReset() override;
 
  private:
   void CreateInstrumentWindows();
+  void CreateProjectDialog();
+  // After a project action: the title names the project, and the instrument windows and the
+  // palette's editors show the state it brought.
+  bool ProjectChanged(bool completed);
   void CreateLateInstrumentWindows();
 
   // Shows a notice the board has for the user, without blocking the tick.
@@ -104,6 +116,7 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   std::array<std::unique_ptr<FaceplateWindow>, 10> faceplates_;  // 1..9
   std::unique_ptr<LayoutWindow> layout_;
   std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
+  std::unique_ptr<ProjectSession> session_;
   std::unique_ptr<ProjectDialog> project_;
 };
 

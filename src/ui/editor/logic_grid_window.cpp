@@ -122,6 +122,18 @@ void LogicGridWindow::VeldClick(int row, int column) {
   SetFieldPicture(row, column, blank);
 }
 
+void LogicGridWindow::ShowStartFields() {
+  const QPixmap start = StartFieldPicture();
+  for (int r = 1; r <= kRows; ++r) {
+    for (int c = 1; c <= kColumns; ++c) SetFieldPicture(r, c, start);
+  }
+  painted_ = {};
+}
+
+void LogicGridWindow::ShowPaletteEditors() {
+  static_cast<ProcessingPalette&>(PaletteWindow(Palette::Processing)).ShowEditors();
+}
+
 BlockPalette& LogicGridWindow::PaletteWindow(Palette palette) const {
   return *palettes_[Index(palette)];
 }

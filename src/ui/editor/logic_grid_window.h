@@ -41,6 +41,11 @@ class LogicGridWindow : public QWidget {
   QLabel* Field(int row, int column) const;
   void SetFieldPicture(int row, int column, const QPixmap& picture);
 
+  // After "Nieuw" every field shows its start picture again; after a load or "Nieuw" the
+  // processing palette's editors show the image's values.
+  void ShowStartFields();
+  void ShowPaletteEditors();
+
   // The scan paints `text` onto a field's picture with its top-left corner at (x, y): on
   // silver, or on the picture's own white.
   void FieldTextPainted(int row, int column, int x, int y, const std::string& text, bool silver);

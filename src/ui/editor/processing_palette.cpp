@@ -118,4 +118,17 @@ void ProcessingPalette::AddEditors() {
   }
 }
 
+void ProcessingPalette::ShowEditors() {
+  // Copies first: each box mirrors what it now shows back into the image.
+  const PaletteEditors values = image().Editors;
+  for (const EditorDesign& design : kEditors) {
+    const QString name = QString::fromLatin1(design.name);
+    if (design.spin == 0) {
+      findChild<QLineEdit*>(name)->setText(QString::fromStdString(values.*design.text));
+    } else {
+      findChild<QSpinBox*>(name)->setValue(values.SpinEdit[static_cast<size_t>(design.spin)]);
+    }
+  }
+}
+
 }  // namespace tessaro

@@ -13,6 +13,9 @@ class ProcessingPalette : public BlockPalette {
   ProcessingPalette(ProcessImage& image, Messages& messages, PictureLoader& pictures,
                     LogicGridWindow& grid, QWidget* parent = nullptr);
 
+  // The editors show the values the image holds, as after a load or "Nieuw".
+  void ShowEditors();
+
  private:
   void AddGroupTitles();
   void AddEditors();

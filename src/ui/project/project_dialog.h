@@ -1,9 +1,15 @@
-// The save/load dialog: "Opslaan" and "Inlezen" of the one project file. It closes after
-// a save or load that completed and stays open after a failure, so the user can try again.
+// The project dialog: "Opslaan" and "Inlezen" of the one project file, where they have always
+// been, and below them "Opslaan als…" and "Openen…" of any project file, "Nieuw" and the
+// example lessons ("Voorbeelden"). It closes after an action that completed and stays open
+// after a failure, so the user can try again.
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <functional>
+#include <vector>
+
+class QMenu;
 
 namespace tessaro {
 
@@ -11,16 +17,44 @@ class ProjectDialog : public QDialog {
   Q_OBJECT
 
  public:
+  struct Example {
+    QString name;  // shown in the menu
+    QString file;
+  };
   // Each action returns whether it completed.
-  ProjectDialog(std::function<bool()> save, std::function<bool()> load,
-                QWidget* parent = nullptr);
+  struct Actions {
+    std::function<bool()> save;
+    std::function<bool()> load;
+    std::function<bool(const QString&)> save_as;
+    std::function<bool(const QString&)> open;
+    std::function<bool()> new_project;
+    std::function<bool(const QString&)> open_example;
+    std::function<std::vector<Example>()> examples;
+    std::function<QString()> start_folder;  // where the file dialog opens
+  };
+  // Asks the user for a project file to save (`save`) or to open, starting in `folder`;
+  // "" when the user gave none.
+  using FileChooser = std::function<QString(QWidget* parent, bool save, const QString& folder)>;
+
+  explicit ProjectDialog(Actions actions, QWidget* parent = nullptr);
+
+  // Tests answer the file dialog themselves.
+  void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  QMenu* ExamplesMenu() const { return examples_menu_; }
 
   void Opslaan();
   void Inlezen();
+  void OpslaanAls();
+  void Openen();
+  void Nieuw();
 
  private:
-  std::function<bool()> save_;
-  std::function<bool()> load_;
+  void Done(bool completed);
+  void FillExamplesMenu();
+
+  Actions actions_;
+  FileChooser chooser_;
+  QMenu* examples_menu_ = nullptr;
 };
 
 }  // namespace tessaro

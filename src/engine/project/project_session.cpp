@@ -1,0 +1,154 @@
+#include "engine/project/project_session.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+#include <utility>
+
+#include "engine/board/board.h"
+#include "engine/core/messages.h"
+#include "engine/core/paths.h"
+#include "engine/core/process_image.h"
+
+namespace tessaro {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kProjectFileName[] = "data1.txt";
+constexpr char kNewQuestion[] = "Nieuw project beginnen? Wat niet is opgeslagen, gaat verloren.";
+constexpr char kNewTitle[] = "Nieuw";
+constexpr char kExampleRefused[] =
+    "De voorbeelden worden niet overschreven. Kies een andere map om op te slaan.";
+
+bool IsProjectFile(const fs::directory_entry& entry) {
+  std::error_code ec;
+  std::string extension = entry.path().extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".txt" && entry.is_regular_file(ec);
+}
+
+// The folder as the system names it, so that two spellings of one folder compare equal.
+fs::path Canonical(const fs::path& folder) {
+  std::error_code ec;
+  fs::path path = fs::weakly_canonical(folder.empty() ? fs::path(".") : folder, ec);
+  return ec ? folder : path;
+}
+
+}  // namespace
+
+std::optional<fs::path> ExamplesFolder(const fs::path& root) {
+  auto folder = ResolvePath(root, "examples");
+  std::error_code ec;
+  if (!folder || !fs::is_directory(*folder, ec)) return std::nullopt;
+  return folder;
+}
+
+std::vector<fs::path> ExampleProjects(const fs::path& root) {
+  std::vector<fs::path> projects;
+  auto folder = ExamplesFolder(root);
+  if (!folder) return projects;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(*folder, ec)) {
+    if (IsProjectFile(entry)) projects.push_back(entry.path());
+  }
+  std::sort(projects.begin(), projects.end());
+  return projects;
+}
+
+void ResetToStartup(ProcessImage& image, ProjectLoadView& view) {
+  ProcessImage fresh;
+  fresh.AnalogIn = image.AnalogIn;
+  fresh.MuxPhase = image.MuxPhase;
+  fresh.CardAddress = image.CardAddress;
+  fresh.AddressBox = image.AddressBox;
+  fresh.DecimalSeparator = image.DecimalSeparator;
+  ApplyStartupDefaults(fresh);
+  fresh.LogicsOpen = image.LogicsOpen;  // the grid window stays as it is
+  image = std::move(fresh);
+  view.ProjectReset();
+}
+
+void SwitchOutputsOff(Board& board) {
+  for (int channel = 1; channel <= 2; ++channel) board.OutputAnalogChannel(channel, 0);
+  for (int channel = 1; channel <= 6; ++channel) board.ClearDigitalChannel(channel);
+}
+
+ProjectSession::ProjectSession(ProcessImage& image, Board& board, Messages& messages,
+                               ProjectLoadView& view, fs::path root, GridPictures pictures)
+    : image_(image),
+      board_(board),
+      messages_(messages),
+      view_(view),
+      root_(std::move(root)),
+      pictures_(pictures) {}
+
+bool ProjectSession::Save() {
+  if (!SaveProject(image_, root_, messages_)) return false;
+  name_ = kProjectFileName;
+  example_ = false;
+  return true;
+}
+
+bool ProjectSession::Load() {
+  return Opened(LoadProject(image_, root_, messages_, view_, pictures_), kProjectFileName, false);
+}
+
+bool ProjectSession::SaveAs(const fs::path& file) {
+  if (InExamples(file)) {
+    messages_.Error(kExampleRefused);
+    return false;
+  }
+  if (!SaveProjectAs(image_, file, messages_)) return false;
+  name_ = file.filename().string();
+  example_ = false;
+  last_folder_ = file.parent_path();
+  return true;
+}
+
+bool ProjectSession::Open(const fs::path& file) {
+  const LoadResult result = LoadProjectFile(image_, file, root_, messages_, view_, pictures_);
+  if (result == LoadResult::Failed) return false;
+  last_folder_ = file.parent_path();
+  return Opened(result, file, InExamples(file));
+}
+
+bool ProjectSession::OpenExample(const fs::path& file) {
+  const LoadResult result =
+      LoadProjectFile(image_, file, root_, messages_, view_, pictures_, LoadStart::Fresh);
+  if (result != LoadResult::Failed) SwitchOutputsOff(board_);
+  return Opened(result, file, true);
+}
+
+bool ProjectSession::New() {
+  if (!messages_.Question(kNewQuestion, kNewTitle)) return false;
+  ResetToStartup(image_, view_);
+  ApplyScreenLayout(image_, view_);
+  SwitchOutputsOff(board_);
+  name_.clear();
+  example_ = false;
+  return true;
+}
+
+std::string ProjectSession::WindowTitle() const {
+  if (name_.empty()) return "Tessaro";
+  return "Tessaro - " + name_ + (example_ ? " (voorbeeld, alleen lezen)" : "");
+}
+
+// A load whose only trouble was missing block pictures has still put the whole project in
+// force (the missing ones were reported), so it counts as done.
+bool ProjectSession::Opened(LoadResult result, const fs::path& file, bool example) {
+  if (result == LoadResult::Failed) return false;
+  name_ = file.filename().string();
+  example_ = example;
+  return true;
+}
+
+bool ProjectSession::InExamples(const fs::path& file) const {
+  auto folder = ExamplesFolder(root_);
+  return folder && Canonical(file.parent_path()) == Canonical(*folder);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,77 @@
+// The project the user has open: "Opslaan" and "Inlezen" of the one project file, "Opslaan
+// als" and "Openen" of any file, "Nieuw", and the example lessons, which open read-only
+// over the start-up state. The save/load dialog and tessaro-sim both work through it; the
+// windows only ask for a file name.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/project/project_file.h"
+
+namespace tessaro {
+
+class Board;
+class Messages;
+struct ProcessImage;
+
+// The folder with the example lessons, "examples" beside Velden and Teks; none when absent.
+std::optional<std::filesystem::path> ExamplesFolder(const std::filesystem::path& root);
+
+// The example lessons (*.txt in the examples folder), sorted by name.
+std::vector<std::filesystem::path> ExampleProjects(const std::filesystem::path& root);
+
+// Puts the process image back at its start-up state: empty grid, the start-up values of
+// every table, controller, recorder, push button and knob, the palette's editors and the
+// screen items' places. What belongs to the machine rather than the project stays: the
+// board's address and analog inputs, the multiplexer's phase, the decimal separator and
+// whether the grid window is open. The view hears ProjectReset().
+void ResetToStartup(ProcessImage& image, ProjectLoadView& view);
+
+// Both analog outputs to 0 and digital outputs 1..6 off; 7 and 8 select the multiplexer's
+// channel and are left to it.
+void SwitchOutputsOff(Board& board);
+
+class ProjectSession {
+ public:
+  ProjectSession(ProcessImage& image, Board& board, Messages& messages, ProjectLoadView& view,
+                 std::filesystem::path root, GridPictures pictures = GridPictures::Refresh);
+
+  // "Opslaan" and "Inlezen": Velden/data1.txt, as they have always been.
+  bool Save();
+  bool Load();
+  // "Opslaan als" and "Openen". A save into the examples folder is refused.
+  bool SaveAs(const std::filesystem::path& file);
+  bool Open(const std::filesystem::path& file);
+  // A lesson from the examples: the start-up state, outputs off, then the lesson. The
+  // project is marked read-only; no save ever writes into the examples.
+  bool OpenExample(const std::filesystem::path& file);
+  // "Nieuw": after a Yes to its question, the start-up state with the outputs off.
+  bool New();
+
+  // The file's name ("" before any save or load and after "Nieuw"), whether it is an
+  // example, and the operator screen's title that names it.
+  const std::string& name() const { return name_; }
+  bool example() const { return example_; }
+  std::string WindowTitle() const;
+  // The folder of the file last saved or opened by name; "" before any.
+  const std::filesystem::path& last_folder() const { return last_folder_; }
+
+ private:
+  bool Opened(LoadResult result, const std::filesystem::path& file, bool example);
+  bool InExamples(const std::filesystem::path& file) const;
+
+  ProcessImage& image_;
+  Board& board_;
+  Messages& messages_;
+  ProjectLoadView& view_;
+  std::filesystem::path root_;
+  GridPictures pictures_;
+  std::string name_;
+  bool example_ = false;
+  std::filesystem::path last_folder_;
+};
+
+}  // namespace tessaro

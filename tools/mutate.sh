@@ -142,15 +142,19 @@ fi
 
 build_targets() { cmake --build "$build" -j"$jobs" --target engine_tests tessaro-sim >"$scratch/build.log" 2>&1; }
 
-# Runs the engine tests, then the tests/sim cases; prints which caught the mutant, if any.
+# Runs the engine tests, then the tests/sim cases; prints the first test that caught the
+# mutant, or "none".
 run_tests() {
+  local first
   if ! (cd "$build/tests/engine" && timeout "$timeout_s" "$build/engine_tests" --gtest_brief=1) \
       >"$scratch/engine.log" 2>&1; then
-    echo engine; return
+    first=$(sed -n 's/^\[  FAILED  \] \([^ ,]*\).*/\1/p' "$scratch/engine.log" | head -n 1)
+    echo "${first:-engine tests crashed or timed out}"; return
   fi
   if ! timeout "$timeout_s" ctest --test-dir "$build" -R '^sim\.' -j"$jobs" \
       >"$scratch/sim.log" 2>&1; then
-    echo sim; return
+    first=$(sed -n 's/^[[:space:]]*[0-9]* - \(sim\.[^ ]*\).*/\1/p' "$scratch/sim.log" | head -n 1)
+    echo "${first:-sim cases timed out}"; return
   fi
   echo none
 }
@@ -180,7 +184,7 @@ k=0
 for i in "${selected[@]}"; do
   k=$((k + 1))
   id=${ids[$i]} file=${files[$i]} find=${finds[$i]} replace=${replaces[$i]}
-  printf '[%2d/%d] %-28s ' "$k" "$total" "$id"
+  printf '[%2d/%d] %-32s ' "$k" "$total" "$id"
   count=$(occurrences "$i" "$src")
   if [ "$count" -lt 0 ]; then
     result="stale: no file"
@@ -196,7 +200,7 @@ for i in "${selected[@]}"; do
       cp "$scratch/build.log" "$scratch/build-$id.log"
     else
       caught=$(run_tests)
-      if [ "$caught" = none ]; then result=survived; else result="killed ($caught)"; fi
+      if [ "$caught" = none ]; then result=survived; else result="killed by $caught"; fi
     fi
     restore
   fi
@@ -215,12 +219,13 @@ done
 build_targets || true
 
 echo
-printf '%-28s %-18s %s\n' mutation result "what a user would see"
-printf '%-28s %-18s %s\n' -------- ------ ---------------------
+printf '%-32s %s\n' mutation "result / what a user would see"
+printf '%-32s %s\n' -------- ------------------------------
 for r in "${results[@]}"; do
   i=${r%%|*}
-  printf '%-28s %-18s %s\n' "${ids[$i]}" "${r#*|}" "${whys[$i]}"
-  if [ "${r#*|}" = equivalent ]; then printf '%-28s %-18s (%s)\n' "" "" "${equivalents[$i]}"; fi
+  printf '%-32s %s\n' "${ids[$i]}" "${r#*|}"
+  printf '%-32s   %s\n' "" "${whys[$i]}"
+  if [ "${r#*|}" = equivalent ]; then printf '%-32s   (%s)\n' "" "${equivalents[$i]}"; fi
 done
 echo
 scored=$((killed + survived))

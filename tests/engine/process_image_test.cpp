@@ -91,8 +91,7 @@ TEST(StartupDefaults, FaceplateTagsStartAtTheFootOfTheScale) {
     EXPECT_TRUE(at_foot(image.Step[n].SpTag, true) && at_foot(image.Step[n].PvTag, true)) << n;
   }
   for (int n = 7; n <= 9; ++n) {
-    EXPECT_TRUE(at_foot(image.OnOff[n].SpTag, true) && at_foot(image.OnOff[n].PvTag, true))
-        << n;
+    EXPECT_TRUE(at_foot(image.OnOff[n].SpTag, true) && at_foot(image.OnOff[n].PvTag, true)) << n;
   }
 }
 

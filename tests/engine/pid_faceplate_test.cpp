@@ -103,6 +103,11 @@ TEST_F(PidFaceplateTest, ArrowsStepTheSetpointInAuto) {
   pid::SetBox(image, 1, PidBox::SpinEdit5, 43);
   pid::SpinButton1DownClick(image, 1);
   EXPECT_EQ(pid.Sp, 43.0);
+
+  pid::SetBox(image, 1, PidBox::SpinEdit4, 45);
+  pid.Sp = 44.8;
+  pid::SpinButton1UpClick(image, 1);
+  EXPECT_EQ(pid.Sp, 45.0);  // not 45.5: "Setp-max %" holds it
 }
 
 TEST_F(PidFaceplateTest, ArrowsStepTheOutputInHand) {

@@ -120,10 +120,12 @@ TEST_F(PlacementTest, EditorTextsAndValuesStayWithinTheirRanges) {
   EXPECT_EQ(image.Editors.SpinEdit[3], 255);
   SetSpinEditText(image, 4, "");
   EXPECT_EQ(image.Editors.SpinEdit[4], 0);
-  SetSpinEdit(image, 9, 0);
-  EXPECT_EQ(image.Editors.SpinEdit[9], 1);
+  for (int time_box : {5, 8, 9}) {  // no time can be set to zero
+    SetSpinEdit(image, time_box, 0);
+    EXPECT_EQ(image.Editors.SpinEdit[static_cast<size_t>(time_box)], 1) << time_box;
+  }
   SetSpinEdit(image, 10, 5);  // no such editor
-  const std::array<int32_t, 10> expected = {0, 0, 100, 255, 0, 10, -5000, -9999, 10, 1};
+  const std::array<int32_t, 10> expected = {0, 0, 100, 255, 0, 1, -5000, -9999, 1, 1};
   EXPECT_EQ(image.Editors.SpinEdit, expected);
 }
 

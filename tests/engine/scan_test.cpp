@@ -116,6 +116,26 @@ TEST_F(ScanTest, InputReachesOutputThroughWiresAndThroughABlockInOneCycle) {
   EXPECT_EQ(image.ItemPicture[26], "Teks/D1uithoog.bmp");
 }
 
+TEST_F(ScanTest, OutputsTakeWhatColumnSixHandsThem) {
+  image.ScreenButton[1] = 255;
+  image.KnobValue[1] = 200;
+  Put(3, 1, "Knop1");
+  Put(5, 1, "Spin1");
+  for (int c = 2; c <= 5; ++c) {
+    Put(3, c, "Draad1");
+    Put(5, c, "Draad1");
+  }
+  Put(3, 6, "Not");
+  Put(5, 6, "RR1");
+  image.FieldParamA[5][6] = 50;  // half of the input
+  Put(3, 7, "D1uit");
+  Put(5, 7, "A1uit");
+  board.SetDigitalChannel(1);
+  Cycles(2);
+  EXPECT_FALSE(board.DigitalOutput(1));
+  EXPECT_EQ(board.AnalogOutput(1), 100);
+}
+
 TEST_F(ScanTest, ABlockSeesItsLeftNeighbourAtOnceButABlockBehindWiresOneCycleLater) {
   image.ScreenButton[1] = 255;
   Put(1, 1, "Knop1");

@@ -68,29 +68,23 @@ TEST_F(ScanTest, AnalogInputsAreCopiedOnePairPerPhase) {
   EXPECT_EQ(view.texts, expected);
 }
 
+// A column of upward wires fed in row 16: by a knob, which phase 1 already puts there, and by
+// "A4in", which arrives in phase 2 itself, so that only the upward pass carries it.
 TEST_F(ScanTest, AValueRisesThroughAColumnOfUpwardWiresInPhase2) {
-  image.KnobValue[1] = 99;
-  Put(16, 1, "Spin1");
-  Put(16, 2, "Draad7");
-  for (int r = 1; r <= 15; ++r) Put(r, 2, "Draad2");
-  Ticks(1);
-  EXPECT_EQ(image.OutUp[16][2], 99);
-  EXPECT_EQ(image.OutUp[15][2], 0);  // the top-to-bottom pass comes too early for it
-  Ticks(1);
-  EXPECT_EQ(image.OutUp[1][2], 99);
-}
-
-TEST_F(ScanTest, TheUpwardPassStartsInTheBottomRow) {
-  // "A4in" arrives in phase 2 itself, so only the upward pass can carry it from row 16.
-  image.AnalogIn[4] = 99;
-  Put(16, 1, "A4in");
-  Put(16, 2, "Draad7");
-  for (int r = 1; r <= 15; ++r) Put(r, 2, "Draad2");
-  Ticks(1);
-  EXPECT_EQ(image.OutUp[16][2], 0);
-  Ticks(1);
-  EXPECT_EQ(image.OutUp[16][2], 99);
-  EXPECT_EQ(image.OutUp[1][2], 99);
+  for (const std::string input : {"Spin1", "A4in"}) {
+    image = ProcessImage{};
+    ApplyStartupDefaults(image);
+    image.KnobValue[1] = 99;
+    image.AnalogIn[4] = 99;
+    Put(16, 1, input);
+    Put(16, 2, "Draad7");
+    for (int r = 1; r <= 15; ++r) Put(r, 2, "Draad2");
+    Ticks(1);
+    EXPECT_EQ(image.OutUp[16][2], input == "Spin1" ? 99 : 0) << input;
+    EXPECT_EQ(image.OutUp[15][2], 0) << input;  // the top-to-bottom pass comes too early
+    Ticks(1);
+    EXPECT_EQ(image.OutUp[1][2], 99) << input;
+  }
 }
 
 TEST_F(ScanTest, AValueFallsThroughAColumnOfDownwardWiresInPhase1) {

@@ -126,9 +126,19 @@ build="$scratch/build"
 mkdir -p "$src"
 # A run stopped hard may have left a mutant behind; its file is refreshed below.
 if [ -f "$scratch/mutant" ]; then leftover=$(cat "$scratch/mutant"); else leftover=""; fi
-# tar keeps the files' times, so an unchanged file does not rebuild.
+# Only files whose content changed are copied, with a new time, so that the incremental
+# build sees them and nothing else rebuilds; files gone from the tree go here too.
+incoming="$scratch/incoming"
+rm -rf "$incoming" && mkdir -p "$incoming"
 (cd "$root" && git ls-files -z --cached --others --exclude-standard -- . ':!build' |
-  tar --null -T - -cf -) | tar -xf - -C "$src" || { echo "mutate: copy failed" >&2; exit 2; }
+  tar --null -T - -cf -) | tar -xf - -C "$incoming" || { echo "mutate: copy failed" >&2; exit 2; }
+(cd "$incoming" && find . -type f -print0) | while IFS= read -r -d '' f; do
+  if ! cmp -s "$incoming/$f" "$src/$f"; then mkdir -p "$(dirname "$src/$f")" && cp "$incoming/$f" "$src/$f"; fi
+done
+(cd "$src" && find . -type f -print0) | while IFS= read -r -d '' f; do
+  [ -e "$incoming/$f" ] || rm -f "$src/$f"
+done
+rm -rf "$incoming"
 if [ -n "$leftover" ] && [ -f "$src/$leftover" ]; then touch "$src/$leftover"; fi
 rm -f "$scratch/mutant"
 

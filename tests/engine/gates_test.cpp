@@ -50,6 +50,13 @@ TEST(Gates, XorTakesUpperAndLowerOnly) {
   EXPECT_EQ(Eval("XOR", 255, 255, 255), 0);
   EXPECT_EQ(Eval("XOR", 255, 128, 0), 0);
   EXPECT_EQ(Eval("XOR", 0, 0, 0), 0);
+  // A level between low and high on either input is neither, whatever the other holds.
+  for (uint8_t between : {1, 128, 254}) {
+    EXPECT_EQ(Eval("XOR", 0, 0, between), 0) << int(between);
+    EXPECT_EQ(Eval("XOR", 0, 255, between), 0) << int(between);
+    EXPECT_EQ(Eval("XOR", 0, between, 0), 0) << int(between);
+    EXPECT_EQ(Eval("XOR", 0, between, 255), 0) << int(between);
+  }
 }
 
 TEST(Selectors, InverterAndSelectors) {

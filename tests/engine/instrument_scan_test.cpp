@@ -66,6 +66,32 @@ TEST_F(InstrumentScanTest, AHiddenInstrumentKeepsItsLastOutput) {
   EXPECT_EQ(image.OutRight[5][3], 255);
 }
 
+TEST_F(InstrumentScanTest, OnlyAnItemHoldingOneIsShown) {
+  Put(3, 1, "Spin1");
+  Put(3, 2, "Rec4");
+  Put(3, 3, "Reg2");
+  image.KnobValue[1] = 200;
+  image.Pid[2].Out = 40.0;
+  image.OutRight[3][3] = 7;
+  // A loaded project may hold any byte; 2 and 255 hide the item like 0 does.
+  for (uint8_t hidden : {2, 255}) {
+    image.ItemVisible[ItemIndex("Rec4")] = hidden;
+    image.ItemVisible[ItemIndex("Reg2")] = hidden;
+    Cycles(4);
+    EXPECT_TRUE(view.texts.empty()) << int(hidden);
+    EXPECT_TRUE(view.recorder_samples.empty()) << int(hidden);
+    EXPECT_TRUE(view.controller_cycles.empty()) << int(hidden);
+    EXPECT_EQ(image.Recorder[4][0], 0) << int(hidden);
+    EXPECT_EQ(image.OutRight[3][3], 7) << int(hidden);
+  }
+  Show("Rec4");
+  Show("Reg2");
+  Cycles(4);
+  EXPECT_EQ(image.Recorder[4][0], 200);
+  EXPECT_EQ(view.controller_cycles.size(), 4u);
+  EXPECT_EQ(image.OutRight[3][3], 102);  // 40 % of 255
+}
+
 TEST_F(InstrumentScanTest, ARecorderSamplesEveryFourthCycleFromTheFourth) {
   Put(2, 1, "Spin1");
   Put(2, 2, "Rec2");

@@ -37,6 +37,15 @@ TEST(FormatValue, OneDecimalAtMostThreeSignificantDigits) {
   EXPECT_EQ(FormatValue(60.166666666666664), "60.2");
 }
 
+TEST(FormatValue, ASmallNegativeValueReadsZeroWithoutASign) {
+  EXPECT_EQ(FormatValue(-0.04), "0.0");
+  EXPECT_EQ(FormatValue(-0.0), "0.0");
+  EXPECT_EQ(FormatValue(-1e-300), "0.0");
+  EXPECT_EQ(FormatValue(-0.05), "-0.1");
+  // A label on a range around zero: 127 of 255 on -1..1 is -0.0039.
+  EXPECT_EQ(FormatValue(ScaleToRange(BytePercent(127), 1, -1), ','), "0,0");
+}
+
 TEST(FormatValue, ExponentFormAboveThreeIntegerDigits) {
   EXPECT_EQ(FormatValue(1234.5), "1.23E3");
   EXPECT_EQ(FormatValue(1000), "1E3");

@@ -37,15 +37,32 @@ TEST_F(PidFaceplateTest, AutoTakesTheRoundedPvAndCarriesTheOutputOn) {
   Measure(1, 109);
   EXPECT_NEAR(pid.Out, 30.0, 0.01);
 
-  Measure(2, 204);  // 80 %
+  // Held down by "Setp-max %", the setpoint lies 10 % below the value; a reverse-acting
+  // controller still carries its hand output on.
+  PidState& rev = Measure(2, 204);  // 80 %
+  pid::RadioButton2Click(image, 2);
+  rev.Out = 30;
   pid::SetBox(image, 2, PidBox::SpinEdit4, 70);
   pid::AutoButtonClick(image, 2);
-  EXPECT_EQ(image.Pid[2].Sp, 70.0);
+  EXPECT_EQ(rev.Sp, 70.0);
+  EXPECT_DOUBLE_EQ(rev.ITerm, 40.0);
+  Measure(2, 204);
+  EXPECT_NEAR(rev.Out, 30.0, 0.2);  // only the first integral step, -10 / 60
 
   pid::ManualButtonClick(image, 1);
   EXPECT_EQ(pid.Mode, "hand");
   EXPECT_EQ(pid.ModeText, "Hand");
   EXPECT_FALSE(pid.SpTag.visible);
+}
+
+TEST_F(PidFaceplateTest, AutoShowsThreeDigitsOfTheSetpointAndTheArrowsFour) {
+  image.RangeHigh[9] = 999;
+  image.RangeUnit[9] = "l";
+  PidState& pid = Measure(1, 109);  // 42.745 %: setpoint 43 %, 429.57 l
+  pid::AutoButtonClick(image, 1);
+  EXPECT_EQ(pid.SpTag.text, "430 l");
+  pid::SpinButton1UpClick(image, 1);
+  EXPECT_EQ(pid.SpTag.text, "434.6 l");
 }
 
 TEST_F(PidFaceplateTest, CascadeAndBypassBelongToTheSlave) {
@@ -86,6 +103,11 @@ TEST_F(PidFaceplateTest, ArrowsStepTheSetpointInAuto) {
   pid::SetBox(image, 1, PidBox::SpinEdit5, 43);
   pid::SpinButton1DownClick(image, 1);
   EXPECT_EQ(pid.Sp, 43.0);
+
+  pid::SetBox(image, 1, PidBox::SpinEdit4, 45);
+  pid.Sp = 44.8;
+  pid::SpinButton1UpClick(image, 1);
+  EXPECT_EQ(pid.Sp, 45.0);  // not 45.5: "Setp-max %" holds it
 }
 
 TEST_F(PidFaceplateTest, ArrowsStepTheOutputInHand) {

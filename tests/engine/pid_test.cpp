@@ -107,6 +107,25 @@ TEST_F(PidCycleTest, HandKeepsTheOutputFlatWithinTheLimits) {
   EXPECT_EQ(pid.Out, 20.0);
 }
 
+TEST_F(PidCycleTest, AutomaticOutputStaysWithinBothLimits) {
+  PidState& pid = image.Pid[1];
+  pid.Mode = "auto";
+  pid.Sp = 50;
+  pid.Pb = 5;
+  pid.OutMin = 20;
+  pid.OutMax = 60;
+  Run(1, 102);  // 40 %: P = -200, P + I held at 0
+  EXPECT_EQ(pid.Out, 20.0);
+  EXPECT_EQ(Written(), 51);
+  EXPECT_EQ(pid.OpTag.top, 178);
+  Run(1, 153);  // 60 %: P = 200
+  EXPECT_EQ(pid.Out, 60.0);
+  EXPECT_EQ(Written(), 153);
+  pid.PidAction = -1;
+  Run(1, 153);
+  EXPECT_EQ(pid.Out, 20.0);
+}
+
 TEST_F(PidCycleTest, CascadeSetpointIsTheUpperInputInWholePercents) {
   PidState& pid = image.Pid[3];
   pid.Mode = "casc";

@@ -49,6 +49,26 @@ TEST_F(PlacementTest, BlocksWithSettingsTakeTheEditorValues) {
   EXPECT_EQ(image.ChosenKey, "Blinker");
 }
 
+TEST_F(PlacementTest, EachBlockCopiesItsOwnBoxes) {
+  // A different value in every box, so a block reading a neighbour's box is seen.
+  const std::array<int32_t, 10> boxes{0, 0, 0, 203, 54, 15, -60, 77, 18, 19};
+  for (int n = 3; n <= 9; ++n) SetSpinEdit(image, n, boxes[static_cast<size_t>(n)]);
+  struct Expected {
+    const char* key;
+    int32_t a, b;
+  };
+  const Expected expected[] = {{"ADS", 203, 54}, {"RR1", -60, 77}, {"Tup", 15, -1},
+                               {"Taf", 15, -1},  {"Soff", 19, -1}, {"Blinker", 0, 18}};
+  int row = 1;
+  for (const Expected& e : expected) {
+    image.FieldParamB[row][3] = -1;
+    Choose(row, 3, Palette::Processing, e.key);
+    EXPECT_EQ(A(row, 3), e.a) << e.key;
+    EXPECT_EQ(B(row, 3), e.b) << e.key;
+    ++row;
+  }
+}
+
 TEST_F(PlacementTest, BlocksWithoutSettingsKeepTheFieldsParameters) {
   Choose(1, 2, Palette::Processing, "ADS");
   const PlacementResult r = Choose(1, 2, Palette::Processing, "AND1");
@@ -100,10 +120,12 @@ TEST_F(PlacementTest, EditorTextsAndValuesStayWithinTheirRanges) {
   EXPECT_EQ(image.Editors.SpinEdit[3], 255);
   SetSpinEditText(image, 4, "");
   EXPECT_EQ(image.Editors.SpinEdit[4], 0);
-  SetSpinEdit(image, 9, 0);
-  EXPECT_EQ(image.Editors.SpinEdit[9], 1);
+  for (int time_box : {5, 8, 9}) {  // no time can be set to zero
+    SetSpinEdit(image, time_box, 0);
+    EXPECT_EQ(image.Editors.SpinEdit[static_cast<size_t>(time_box)], 1) << time_box;
+  }
   SetSpinEdit(image, 10, 5);  // no such editor
-  const std::array<int32_t, 10> expected = {0, 0, 100, 255, 0, 10, -5000, -9999, 10, 1};
+  const std::array<int32_t, 10> expected = {0, 0, 100, 255, 0, 1, -5000, -9999, 1, 1};
   EXPECT_EQ(image.Editors.SpinEdit, expected);
 }
 

@@ -74,6 +74,27 @@ TEST(StartupDefaults, ControllersStartInHandWithTheirSettings) {
   }
 }
 
+// Until a controller's first cycle its faceplate shows the tags where the window has them:
+// at the foot of the scale (216), two pixels above where 0 % would put them.
+TEST(StartupDefaults, FaceplateTagsStartAtTheFootOfTheScale) {
+  ProcessImage image;
+  ApplyStartupDefaults(image);
+  auto at_foot = [](const Tag& tag, bool visible) {
+    return tag.top == 216 && tag.text.empty() && tag.visible == visible;
+  };
+  for (int n = 1; n <= 3; ++n) {
+    const PidState& pid = image.Pid[n];
+    EXPECT_TRUE(at_foot(pid.OpTag, true) && at_foot(pid.PvTag, true)) << n;
+    EXPECT_TRUE(at_foot(pid.SpTag, false)) << n;
+  }
+  for (int n = 4; n <= 6; ++n) {
+    EXPECT_TRUE(at_foot(image.Step[n].SpTag, true) && at_foot(image.Step[n].PvTag, true)) << n;
+  }
+  for (int n = 7; n <= 9; ++n) {
+    EXPECT_TRUE(at_foot(image.OnOff[n].SpTag, true) && at_foot(image.OnOff[n].PvTag, true)) << n;
+  }
+}
+
 TEST(StartupDefaults, ItemPositionsFollowTheirGroups) {
   ProcessImage image;
   ApplyStartupDefaults(image);

@@ -1,5 +1,9 @@
 #include "engine/core/scan.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "scan_fixture.h"
 
 namespace tessaro {
@@ -44,37 +48,43 @@ TEST_F(ScanTest, EmptyGridOnlyAdvancesTheCounters) {
 }
 
 TEST_F(ScanTest, AnalogInputsAreCopiedOnePairPerPhase) {
-  for (int n = 1; n <= 8; ++n) image.AnalogIn[n] = static_cast<uint8_t>(10 * n);
-  Put(2, 1, "A1in");
-  Put(9, 1, "A1in");
-  Put(4, 1, "A3in");
-  Put(16, 1, "A8in");
-  Ticks(1);
-  EXPECT_EQ(image.OutRight[2][1], 10);
-  EXPECT_EQ(image.OutRight[9][1], 10);
-  EXPECT_EQ(image.OutRight[4][1], 0);
-  EXPECT_EQ(image.ItemText[8], "10");  // Label2
-  Ticks(1);
-  EXPECT_EQ(image.OutRight[4][1], 30);
-  EXPECT_EQ(image.OutRight[16][1], 0);
-  Ticks(2);
-  EXPECT_EQ(image.OutRight[16][1], 80);
-  EXPECT_EQ(image.ItemText[15], "80");  // Label9
-  const std::vector<std::pair<int, std::string>> expected = {
-      {8, "10"}, {8, "10"}, {10, "30"}, {15, "80"}};
+  for (int n = 1; n <= 8; ++n) {
+    image.AnalogIn[n] = static_cast<uint8_t>(10 * n);
+    Put(n + 1, 1, "A" + std::to_string(n) + "in");
+  }
+  Put(12, 1, "A1in");  // a second field of the same input
+  std::vector<std::pair<int, std::string>> labels;
+  for (int phase = 1; phase <= 4; ++phase) {
+    Ticks(1);
+    for (int n = 1; n <= 8; ++n) {
+      const bool copied = n <= 2 * phase;
+      EXPECT_EQ(image.OutRight[n + 1][1], copied ? 10 * n : 0) << "A" << n << "in, phase " << phase;
+      EXPECT_EQ(image.ItemText[7 + n], copied ? std::to_string(10 * n) : "") << "Label" << n + 1;
+    }
+  }
+  EXPECT_EQ(image.OutRight[12][1], 10);
+  std::vector<std::pair<int, std::string>> expected = {{8, "10"}};  // once for each field
+  for (int n = 1; n <= 8; ++n) expected.emplace_back(7 + n, std::to_string(10 * n));
   EXPECT_EQ(view.texts, expected);
 }
 
+// A column of upward wires fed in row 16: by a knob, which phase 1 already puts there, and by
+// "A4in", which arrives in phase 2 itself, so that only the upward pass carries it.
 TEST_F(ScanTest, AValueRisesThroughAColumnOfUpwardWiresInPhase2) {
-  image.KnobValue[1] = 99;
-  Put(16, 1, "Spin1");
-  Put(16, 2, "Draad7");
-  for (int r = 1; r <= 15; ++r) Put(r, 2, "Draad2");
-  Ticks(1);
-  EXPECT_EQ(image.OutUp[16][2], 99);
-  EXPECT_EQ(image.OutUp[15][2], 0);  // the top-to-bottom pass comes too early for it
-  Ticks(1);
-  EXPECT_EQ(image.OutUp[1][2], 99);
+  for (const std::string input : {"Spin1", "A4in"}) {
+    image = ProcessImage{};
+    ApplyStartupDefaults(image);
+    image.KnobValue[1] = 99;
+    image.AnalogIn[4] = 99;
+    Put(16, 1, input);
+    Put(16, 2, "Draad7");
+    for (int r = 1; r <= 15; ++r) Put(r, 2, "Draad2");
+    Ticks(1);
+    EXPECT_EQ(image.OutUp[16][2], input == "Spin1" ? 99 : 0) << input;
+    EXPECT_EQ(image.OutUp[15][2], 0) << input;  // the top-to-bottom pass comes too early
+    Ticks(1);
+    EXPECT_EQ(image.OutUp[1][2], 99) << input;
+  }
 }
 
 TEST_F(ScanTest, AValueFallsThroughAColumnOfDownwardWiresInPhase1) {
@@ -100,6 +110,26 @@ TEST_F(ScanTest, InputReachesOutputThroughWiresAndThroughABlockInOneCycle) {
   EXPECT_EQ(image.ItemPicture[26], "Teks/D1uithoog.bmp");
 }
 
+TEST_F(ScanTest, OutputsTakeWhatColumnSixHandsThem) {
+  image.ScreenButton[1] = 255;
+  image.KnobValue[1] = 200;
+  Put(3, 1, "Knop1");
+  Put(5, 1, "Spin1");
+  for (int c = 2; c <= 5; ++c) {
+    Put(3, c, "Draad1");
+    Put(5, c, "Draad1");
+  }
+  Put(3, 6, "Not");
+  Put(5, 6, "RR1");
+  image.FieldParamA[5][6] = 50;  // half of the input
+  Put(3, 7, "D1uit");
+  Put(5, 7, "A1uit");
+  board.SetDigitalChannel(1);
+  Cycles(2);
+  EXPECT_FALSE(board.DigitalOutput(1));
+  EXPECT_EQ(board.AnalogOutput(1), 100);
+}
+
 TEST_F(ScanTest, ABlockSeesItsLeftNeighbourAtOnceButABlockBehindWiresOneCycleLater) {
   image.ScreenButton[1] = 255;
   Put(1, 1, "Knop1");
@@ -116,13 +146,23 @@ TEST_F(ScanTest, ABlockSeesItsLeftNeighbourAtOnceButABlockBehindWiresOneCycleLat
   EXPECT_EQ(image.OutRight[5][4], 255);
 }
 
-TEST_F(ScanTest, MarginRowsStayZeroUnderAFullGrid) {
+// Nothing lies beyond rows 1 and 16: a field in the top row reads a low upper input and one
+// in the bottom row a low lower input, however high the rest of the grid is.
+TEST_F(ScanTest, TheRowsBeyondTheGridReadLow) {
   image.ScreenButton.fill(255);
   for (int r = 1; r <= kRows; ++r) {
     Put(r, 1, "Knop" + std::to_string(r % 6 + 1));
-    for (int c = 2; c <= 6; ++c) Put(r, c, r % 2 ? "Draad13" : "Draad12");
+    for (int c = 2; c <= 6; ++c) Put(r, c, "Draad13");  // crosses: every edge high
   }
+  Put(1, 6, "Draad11");   // top to right and bottom
+  Put(16, 2, "Draad12");  // bottom to right and top
+  Put(16, 3, "Draad6");   // top to right, so row 16 is high again right of the reader
   Cycles(3);
+  EXPECT_EQ(image.OutDown[1][6] | image.OutRight[1][6], 0);
+  EXPECT_EQ(image.OutUp[16][2] | image.OutRight[16][2], 0);
+  // The edges the other end would see, were the grid to wrap round, are high.
+  EXPECT_EQ(image.OutDown[16][6], 255);
+  EXPECT_EQ(image.OutUp[1][2], 255);
   for (int c = 1; c <= kColumns; ++c) {
     for (int r : {0, kRows + 1}) {
       EXPECT_EQ(image.OutUp[r][c] | image.OutRight[r][c] | image.OutDown[r][c], 0) << r << c;

@@ -186,10 +186,24 @@ TEST_F(StepController, ControllersAreIndependentAndOthersIgnored) {
   StepCycle(image, 5);
   EXPECT_EQ(image.Step[5].OpenPulse, 255);
   EXPECT_EQ(state().OpenPulse, 0);
-  step::SpinButton1UpClick(image, 7);  // not a step controller
-  StepBlockStep(image, 3, kRow, kColumn);
-  EXPECT_EQ(image.OnOff[7].Out, 0);
-  EXPECT_EQ(image.OutRight[kRow][kColumn], 0);
+  EXPECT_EQ(image.Step[6].OpenPulse, 0);
+  step::SpinButton1UpClick(image, 4);
+  EXPECT_EQ(state().PulseCount, 4);
+  EXPECT_EQ(image.Step[6].PulseCount, 0);
+
+  // Numbers outside 4..6 reach no controller and leave the field's outputs alone.
+  for (int n : {0, 3, 7}) {
+    image.OutRight[kRow][kColumn - 1] = 200;
+    image.OutRight[kRow][kColumn] = 77;
+    image.OutDown[kRow][kColumn] = 66;
+    step::AutoButtonClick(image, n);
+    step::SpinButton1UpClick(image, n);
+    StepCycle(image, n);
+    StepBlockStep(image, n, kRow, kColumn);
+    EXPECT_EQ(image.OutRight[kRow][kColumn], 77) << n;
+    EXPECT_EQ(image.OutDown[kRow][kColumn], 66) << n;
+  }
+  for (int n = 4; n <= 6; ++n) EXPECT_EQ(image.Step[n].Mode, "hand") << n;
 }
 
 }  // namespace

@@ -172,7 +172,12 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
     Fail(messages, ENOENT);
     return LoadResult::Failed;
   }
-  std::FILE* file = std::fopen(path->c_str(), "rb");
+  return LoadProjectFile(image, *path, root, messages, view, pictures);
+}
+
+LoadResult LoadProjectFile(ProcessImage& image, const fs::path& file_path, const fs::path& root,
+                           Messages& messages, ProjectLoadView& view, GridPictures pictures) {
+  std::FILE* file = std::fopen(file_path.c_str(), "rb");
   if (!file) {
     Fail(messages, errno);
     return LoadResult::Failed;

@@ -32,4 +32,10 @@ enum class GridPictures { Refresh, Skip };
 LoadResult LoadProject(ProcessImage& image, const std::filesystem::path& root, Messages& messages,
                        ProjectLoadView& view, GridPictures pictures = GridPictures::Refresh);
 
+// The same load from the project file at `file_path`; the grid pictures still come from
+// "Velden" under `root`.
+LoadResult LoadProjectFile(ProcessImage& image, const std::filesystem::path& file_path,
+                           const std::filesystem::path& root, Messages& messages,
+                           ProjectLoadView& view, GridPictures pictures = GridPictures::Refresh);
+
 }  // namespace tessaro

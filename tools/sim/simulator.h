@@ -49,7 +49,8 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
  public:
   Simulator(std::ostream& out, std::filesystem::path root);
 
-  // Runs a whole script; returns the exit status (0, or 2 after an error line).
+  // Runs a whole script; returns the exit status: 0, 1 when an expectation failed, or 2
+  // after an error line (the run stops there).
   int Run(std::istream& script, std::ostream& err);
 
   // Carries out one line; throws ScriptError.
@@ -60,6 +61,26 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   Lab& lab() { return lab_; }
   const std::filesystem::path& root() const { return root_; }
   void Print(const std::string& line);
+
+  // The line(s) that `print_line` (a `print` command) would print, without printing them.
+  std::vector<std::string> Capture(const Line& print_line);
+
+  // The number of the script line being carried out.
+  int line_number() const { return line_number_; }
+
+  // Expectations of this run: how many held, and the `fail` line of each that did not.
+  struct Tally {
+    int passed = 0;
+    std::vector<std::string> failures;
+    int checked() const { return passed + static_cast<int>(failures.size()); }
+  };
+  const Tally& tally() const { return tally_; }
+  void Passed() { ++tally_.passed; }
+  void Failed(const std::string& expected, const std::string& got);
+
+  // The texts of the message boxes shown since the last `expect`; an expectation takes
+  // what it has checked out of it.
+  std::vector<std::string>& recent_messages() { return recent_messages_; }
 
   // The two timers: a scan tick and a multiplex tick, and the virtual clock of `run`. The
   // plant lives on the same clock: `run` moves it to every timer event before the event
@@ -75,12 +96,18 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   void Error(const std::string& text) override;
 
  private:
+  void ShowMessage(const std::string& text);
+
   std::ostream& out_;
   std::filesystem::path root_;
   ProcessImage image_;
   SimulatedBoard board_;
   Lab lab_{board_};
   int64_t clock_ms_ = 0;
+  int line_number_ = 0;
+  std::vector<std::string>* capture_ = nullptr;
+  Tally tally_;
+  std::vector<std::string> recent_messages_;
 };
 
 // The command groups; each handles the words of its own commands.
@@ -93,5 +120,6 @@ void PrintCommand(Simulator& s, const Line& l);       // print ...
 void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|tag|trend|recorder
 void PlantCommand(Simulator& s, const Line& l);       // plant
 void PrintPlant(Simulator& s, const Line& l);         // print plant
+void ExpectCommand(Simulator& s, const Line& l);      // expect ...
 
 }  // namespace tessaro::sim

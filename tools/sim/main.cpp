@@ -1,25 +1,102 @@
-// tessaro-sim [SCRIPT]: runs a script against the trainer's engine, without windows.
+// tessaro-sim: runs a script against the trainer's engine, without windows.
+//   tessaro-sim [SCRIPT]
+//   tessaro-sim --project FILE... [--report tap|junit OUT] SCRIPT
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
 #include <system_error>
+#include <vector>
 
+#include "batch.h"
 #include "simulator.h"
 
-int main(int argc, char** argv) {
-  if (argc > 2) {
-    std::cerr << "usage: tessaro-sim [SCRIPT]\n";
-    return 2;
-  }
+namespace {
+
+constexpr char kUsage[] =
+    "usage: tessaro-sim [SCRIPT]\n"
+    "       tessaro-sim --project FILE... [--report tap|junit OUT] SCRIPT\n";
+
+int Usage(const std::string& why) {
+  std::cerr << "tessaro-sim: " << why << '\n' << kUsage;
+  return 2;
+}
+
+// The summary that ends a run with expectations.
+void PrintTally(const tessaro::sim::Simulator& simulator) {
+  const auto& tally = simulator.tally();
+  if (tally.checked() == 0) return;
+  std::cout << tally.passed << " passed, " << tally.failures.size() << " failed\n";
+}
+
+int RunOne(std::istream& script) {
   std::error_code error;
   tessaro::sim::Simulator simulator(std::cout, std::filesystem::current_path(error));
-  if (argc == 2) {
-    std::ifstream script(argv[1]);
-    if (!script) {
-      std::cerr << "tessaro-sim: cannot open " << argv[1] << '\n';
+  const int status = simulator.Run(script, std::cerr);
+  if (status != 2) PrintTally(simulator);
+  return status;
+}
+
+struct Batch {
+  std::vector<std::string> files;
+  std::optional<tessaro::sim::ReportFormat> format;
+  std::string report;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace tessaro::sim;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return RunOne(std::cin);
+  if (args.size() == 1 && args[0] != "--project" && args[0] != "--report") {
+    std::ifstream script(args[0]);
+    if (!script) return Usage("cannot open " + args[0]);
+    return RunOne(script);
+  }
+
+  // The script is the last word; before it, the project files and the report.
+  Batch batch;
+  bool projects = false;
+  for (size_t i = 0; i + 1 < args.size(); ++i) {
+    if (args[i] == "--project") {
+      projects = true;
+    } else if (args[i] == "--report") {
+      if (i + 3 > args.size() - 1) return Usage("--report needs tap or junit and a file");
+      if (args[i + 1] == "tap") {
+        batch.format = ReportFormat::Tap;
+      } else if (args[i + 1] == "junit") {
+        batch.format = ReportFormat::JUnit;
+      } else {
+        return Usage("report format must be tap or junit, got '" + args[i + 1] + "'");
+      }
+      batch.report = args[i + 2];
+      i += 2;
+    } else if (projects) {
+      batch.files.push_back(args[i]);
+    } else {
+      return Usage("unexpected '" + args[i] + "'");
+    }
+  }
+  if (batch.files.empty()) return Usage("--project needs at least one project file");
+
+  const std::string& script_name = args.back();
+  std::ifstream script_file(script_name);
+  if (!script_file) return Usage("cannot open " + script_name);
+  std::ostringstream script;
+  script << script_file.rdbuf();
+
+  const auto results = CheckProjects(batch.files, script.str(), std::cout, std::cerr);
+  if (batch.format) {
+    const std::string suite = std::filesystem::path(script_name).filename().string();
+    const std::string why =
+        WriteReport(batch.report, FormatReport(*batch.format, suite, results));
+    if (!why.empty()) {
+      std::cerr << "tessaro-sim: " << why << '\n';
       return 2;
     }
-    return simulator.Run(script, std::cerr);
   }
-  return simulator.Run(std::cin, std::cerr);
+  return BatchStatus(results);
 }

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -17,7 +16,7 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: tessaro-sim [SCRIPT]\n"
-    "       tessaro-sim --project FILE... [--report tap|junit OUT] SCRIPT\n";
+    "       tessaro-sim --project FILE... [--report tap|junit OUT]... SCRIPT\n";
 
 int Usage(const std::string& why) {
   std::cerr << "tessaro-sim: " << why << '\n' << kUsage;
@@ -39,10 +38,9 @@ int RunOne(std::istream& script) {
   return status;
 }
 
-struct Batch {
-  std::vector<std::string> files;
-  std::optional<tessaro::sim::ReportFormat> format;
-  std::string report;
+struct Report {
+  tessaro::sim::ReportFormat format;
+  std::string file;
 };
 
 }  // namespace
@@ -58,29 +56,27 @@ int main(int argc, char** argv) {
   }
 
   // The script is the last word; before it, the project files and the report.
-  Batch batch;
+  std::vector<std::string> files;
+  std::vector<Report> reports;  // one format for a teacher's tool, another for CI
   bool projects = false;
   for (size_t i = 0; i + 1 < args.size(); ++i) {
     if (args[i] == "--project") {
       projects = true;
     } else if (args[i] == "--report") {
       if (i + 3 > args.size() - 1) return Usage("--report needs tap or junit and a file");
-      if (args[i + 1] == "tap") {
-        batch.format = ReportFormat::Tap;
-      } else if (args[i + 1] == "junit") {
-        batch.format = ReportFormat::JUnit;
-      } else {
+      if (args[i + 1] != "tap" && args[i + 1] != "junit") {
         return Usage("report format must be tap or junit, got '" + args[i + 1] + "'");
       }
-      batch.report = args[i + 2];
+      reports.push_back({args[i + 1] == "tap" ? ReportFormat::Tap : ReportFormat::JUnit,
+                         args[i + 2]});
       i += 2;
     } else if (projects) {
-      batch.files.push_back(args[i]);
+      files.push_back(args[i]);
     } else {
       return Usage("unexpected '" + args[i] + "'");
     }
   }
-  if (batch.files.empty()) return Usage("--project needs at least one project file");
+  if (files.empty()) return Usage("--project needs at least one project file");
 
   const std::string& script_name = args.back();
   std::ifstream script_file(script_name);
@@ -88,15 +84,15 @@ int main(int argc, char** argv) {
   std::ostringstream script;
   script << script_file.rdbuf();
 
-  const auto results = CheckProjects(batch.files, script.str(), std::cout, std::cerr);
-  if (batch.format) {
-    const std::string suite = std::filesystem::path(script_name).filename().string();
-    const std::string why =
-        WriteReport(batch.report, FormatReport(*batch.format, suite, results));
+  const auto results = CheckProjects(files, script.str(), std::cout, std::cerr);
+  const std::string suite = std::filesystem::path(script_name).filename().string();
+  int status = BatchStatus(results);
+  for (const Report& report : reports) {
+    const std::string why = WriteReport(report.file, FormatReport(report.format, suite, results));
     if (!why.empty()) {
       std::cerr << "tessaro-sim: " << why << '\n';
-      return 2;
+      status = 2;
     }
   }
-  return BatchStatus(results);
+  return status;
 }

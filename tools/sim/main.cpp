@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -84,7 +85,13 @@ int main(int argc, char** argv) {
   std::ostringstream script;
   script << script_file.rdbuf();
 
-  const auto results = CheckProjects(files, script.str(), std::cout, std::cerr);
+  std::vector<ProjectResult> results;
+  try {
+    results = CheckProjects(files, script.str(), std::cout, std::cerr);
+  } catch (const std::exception& e) {  // no temporary folder for a run
+    std::cerr << "tessaro-sim: " << e.what() << '\n';
+    return 2;
+  }
   const std::string suite = std::filesystem::path(script_name).filename().string();
   int status = BatchStatus(results);
   for (const Report& report : reports) {

@@ -72,6 +72,11 @@ ProjectResult CheckProject(const std::string& file, const std::string& script, s
   }
   std::error_code ec;
   fs::copy_file(file, folder.path() / "Velden" / "data1.txt", ec);
+  if (ec) {
+    result.outcome = ProjectResult::Outcome::NotLoaded;
+    result.reason = "not loaded: " + ec.message();
+    return result;
+  }
 
   std::istringstream lines(script);
   std::ostringstream errors;

@@ -177,6 +177,14 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
 
 LoadResult LoadProjectFile(ProcessImage& image, const fs::path& file_path, const fs::path& root,
                            Messages& messages, ProjectLoadView& view, GridPictures pictures) {
+  // A pipe would block the open until someone writes to it, and a device such as /dev/zero
+  // never ends: only a plain file (or a folder, which fails to read) is read.
+  std::error_code ec;
+  const auto status = fs::status(file_path, ec);
+  if (!ec && !fs::is_regular_file(status) && !fs::is_directory(status)) {
+    Fail(messages, EACCES);
+    return LoadResult::Failed;
+  }
   std::FILE* file = std::fopen(file_path.c_str(), "rb");
   if (!file) {
     Fail(messages, errno);

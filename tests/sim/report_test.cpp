@@ -128,8 +128,8 @@ TEST_F(ReportTest, JUnitStaysWellFormedWithAnyTextAndCountsItsCases) {
 TEST_F(ReportTest, ScriptErrorIsAnErrorInBothReports) {
   SaveProject("good.txt", "C");
   Write("check.sim", "expect range 1 unit=C\nexpect range 1 colour=red\n");
-  ASSERT_EQ(Sim({"--project", "good.txt", "--report", "junit", "r.xml", "--report", "tap",
-                 "r.tap", "check.sim"}),
+  ASSERT_EQ(Sim({"--project", "good.txt", "--report", "junit", "r.xml", "--report", "tap", "r.tap",
+                 "check.sim"}),
             2);
   QString error;
   const Suite suite = ParseJUnit(Read("r.xml"), error);

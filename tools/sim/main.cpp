@@ -68,8 +68,8 @@ int main(int argc, char** argv) {
       if (args[i + 1] != "tap" && args[i + 1] != "junit") {
         return Usage("report format must be tap or junit, got '" + args[i + 1] + "'");
       }
-      reports.push_back({args[i + 1] == "tap" ? ReportFormat::Tap : ReportFormat::JUnit,
-                         args[i + 2]});
+      reports.push_back(
+          {args[i + 1] == "tap" ? ReportFormat::Tap : ReportFormat::JUnit, args[i + 2]});
       i += 2;
     } else if (projects) {
       files.push_back(args[i]);

@@ -15,7 +15,11 @@ std::string ValidUtf8(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
-    size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    size_t length = c < 0x80           ? 1
+                    : (c >> 5) == 0x6  ? 2
+                    : (c >> 4) == 0xE  ? 3
+                    : (c >> 3) == 0x1E ? 4
+                                       : 0;
     bool ok = length != 0 && i + length <= text.size() && !(c == 0xC0 || c == 0xC1 || c > 0xF4);
     for (size_t k = 1; ok && k < length; ++k) {
       ok = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
@@ -43,13 +47,27 @@ std::string Xml(const std::string& text, bool attribute) {
   std::string out;
   for (char c : ValidUtf8(text)) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += attribute ? "&quot;" : "\""; break;
-      case '\n': out += attribute ? "&#10;" : "\n"; break;
-      case '\r': out += "&#13;"; break;
-      case '\t': out += attribute ? "&#9;" : "\t"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += attribute ? "&quot;" : "\"";
+        break;
+      case '\n':
+        out += attribute ? "&#10;" : "\n";
+        break;
+      case '\r':
+        out += "&#13;";
+        break;
+      case '\t':
+        out += attribute ? "&#9;" : "\t";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           out += "\xEF\xBF\xBD";
@@ -90,8 +108,8 @@ std::string Tap(const std::vector<ProjectResult>& results) {
   std::string text = "TAP version 13\n1.." + std::to_string(results.size()) + "\n";
   int number = 0;
   for (const ProjectResult& r : results) {
-    text += (r.outcome == Outcome::Passed ? "ok " : "not ok ") + std::to_string(++number) +
-            " - " + TapDescription(r.file) + "\n";
+    text += (r.outcome == Outcome::Passed ? "ok " : "not ok ") + std::to_string(++number) + " - " +
+            TapDescription(r.file) + "\n";
     for (const std::string& line : Problems(r)) text += "# " + OneLine(line) + "\n";
   }
   return text;
@@ -102,8 +120,8 @@ std::string JUnit(const std::string& suite, const std::vector<ProjectResult>& re
   int errors = 0;
   std::string cases;
   for (const ProjectResult& r : results) {
-    cases += "    <testcase classname=\"" + Xml(suite, true) + "\" name=\"" + Xml(r.file, true) +
-             "\"";
+    cases +=
+        "    <testcase classname=\"" + Xml(suite, true) + "\" name=\"" + Xml(r.file, true) + "\"";
     if (r.outcome == Outcome::Passed && r.output.empty()) {
       cases += "/>\n";
       continue;

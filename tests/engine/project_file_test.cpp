@@ -1,6 +1,7 @@
 #include "engine/project/project_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -301,6 +302,17 @@ TEST_F(ProjectLoadErrorTest, AFileThatCannotBeReadChangesNothing) {
   messages_.errors.clear();
   fs::create_directory(root_.data_file());
   ExpectRefused("File access denied.");
+
+  // A pipe or a device is no project file; reading it would hang the program.
+  messages_.errors.clear();
+  fs::remove(root_.data_file());
+  ASSERT_EQ(::mkfifo(root_.data_file().c_str(), 0600), 0);
+  ExpectRefused("File access denied.");
+  messages_.errors.clear();
+  EXPECT_EQ(LoadProjectFile(image_, "/dev/zero", root_.path(), messages_, view_),
+            LoadResult::Failed);
+  EXPECT_EQ(messages_.errors, std::vector<std::string>{"File access denied."});
+  EXPECT_EQ(CaptureProject(image_), before_);
 
   messages_.errors.clear();
   fs::remove_all(root_.velden());

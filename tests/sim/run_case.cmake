@@ -1,12 +1,30 @@
-# Runs one tessaro-sim case: CASE_DIR holds script.sim, expected.out and, for a script that
-# must stop at an error, expected.err. The run happens in a fresh WORK_DIR; a case may
-# bring files for it in CASE_DIR/workdir.
+# Runs one tessaro-sim case in a fresh WORK_DIR. CASE_DIR holds:
+#   script.sim       the script, run as `tessaro-sim script.sim`, or
+#   args             the command line instead, one argument per line, run in WORK_DIR
+#   workdir/         files the run finds in WORK_DIR
+#   from_repo        repository paths (one a line) copied to the same paths in WORK_DIR
+#   expected.out     standard output
+#   expected.err     standard error, for a run that stops at an error (exit status 2)
+#   expected.status  the exit status, when it is neither 0 nor that of expected.err
+#   expected/        files the run must leave in WORK_DIR, compared by name
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 if(EXISTS "${CASE_DIR}/workdir")
   file(COPY "${CASE_DIR}/workdir/" DESTINATION "${WORK_DIR}")
 endif()
-execute_process(COMMAND "${SIM}" "${CASE_DIR}/script.sim"
+if(EXISTS "${CASE_DIR}/from_repo")
+  file(STRINGS "${CASE_DIR}/from_repo" repo_files)
+  foreach(repo_file IN LISTS repo_files)
+    get_filename_component(target_dir "${WORK_DIR}/${repo_file}" DIRECTORY)
+    file(COPY "${REPO_DIR}/${repo_file}" DESTINATION "${target_dir}")
+  endforeach()
+endif()
+if(EXISTS "${CASE_DIR}/args")
+  file(STRINGS "${CASE_DIR}/args" args)
+else()
+  set(args "${CASE_DIR}/script.sim")
+endif()
+execute_process(COMMAND "${SIM}" ${args}
                 WORKING_DIRECTORY "${WORK_DIR}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 file(READ "${CASE_DIR}/expected.out" expected_out)
@@ -15,6 +33,9 @@ set(expected_err "")
 if(EXISTS "${CASE_DIR}/expected.err")
   file(READ "${CASE_DIR}/expected.err" expected_err)
   set(expected_status 2)
+endif()
+if(EXISTS "${CASE_DIR}/expected.status")
+  file(STRINGS "${CASE_DIR}/expected.status" expected_status)
 endif()
 set(failed FALSE)
 if(NOT out STREQUAL expected_out)
@@ -29,6 +50,18 @@ if(NOT status EQUAL expected_status)
   message(SEND_ERROR "exit status ${status}, expected ${expected_status}")
   set(failed TRUE)
 endif()
+file(GLOB_RECURSE expected_files RELATIVE "${CASE_DIR}/expected" "${CASE_DIR}/expected/*")
+foreach(name IN LISTS expected_files)
+  file(READ "${CASE_DIR}/expected/${name}" want)
+  set(got "(missing)\n")
+  if(EXISTS "${WORK_DIR}/${name}")
+    file(READ "${WORK_DIR}/${name}" got)
+  endif()
+  if(NOT got STREQUAL want)
+    message(SEND_ERROR "${name} differs.\n--- expected\n${want}--- got\n${got}")
+    set(failed TRUE)
+  endif()
+endforeach()
 if(NOT failed)
   file(REMOVE_RECURSE "${WORK_DIR}")
 endif()

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <istream>
 #include <map>
+#include <string>
+#include <vector>
 #include <ostream>
 
 #include "engine/core/board_connection.h"
@@ -112,6 +114,7 @@ int Simulator::Run(std::istream& script, std::ostream& err) {
     ++number;
     const Line line = ParseLine(text);
     if (line.words.empty()) continue;
+    line_number_ = number;
     try {
       Execute(line);
     } catch (const ScriptError& e) {
@@ -120,7 +123,7 @@ int Simulator::Run(std::istream& script, std::ostream& err) {
       return 2;
     }
   }
-  return 0;
+  return tally_.failures.empty() ? 0 : 1;
 }
 
 void Simulator::Execute(const Line& line) {
@@ -134,6 +137,7 @@ void Simulator::Execute(const Line& line) {
       {"pid", InstrumentCommand}, {"step", InstrumentCommand}, {"onoff", InstrumentCommand},
       {"save", ProjectCommand},   {"load", ProjectCommand},    {"print", PrintCommand},
       {"plant", PlantCommand},    {"boards", BoardsCommand},   {"new", ProjectCommand},
+      {"expect", ExpectCommand},
   };
   auto it = kCommands.find(line[0]);
   if (it == kCommands.end()) throw ScriptError("unknown command '" + line[0] + "'");
@@ -161,15 +165,45 @@ void Simulator::Advance(int64_t ms) {
   clock_ms_ = end;
 }
 
-void Simulator::Information(const std::string& text) { Print("message " + text); }
+void Simulator::Information(const std::string& text) { ShowMessage(text); }
 
 bool Simulator::Question(const std::string& text, const std::string& /*title*/) {
-  Print("message " + text);
+  ShowMessage(text);
   return true;
 }
 
-void Simulator::Error(const std::string& text) { Print("message " + text); }
+void Simulator::Error(const std::string& text) { ShowMessage(text); }
 
-void Simulator::Print(const std::string& line) { out_ << line << '\n'; }
+void Simulator::ShowMessage(const std::string& text) {
+  recent_messages_.push_back(text);
+  out_ << "message " << text << '\n';
+}
+
+void Simulator::Print(const std::string& line) {
+  if (capture_ != nullptr) {
+    capture_->push_back(line);
+  } else {
+    out_ << line << '\n';
+  }
+}
+
+std::vector<std::string> Simulator::Capture(const Line& print_line) {
+  std::vector<std::string> lines;
+  capture_ = &lines;
+  try {
+    PrintCommand(*this, print_line);
+  } catch (...) {
+    capture_ = nullptr;
+    throw;
+  }
+  capture_ = nullptr;
+  return lines;
+}
+
+void Simulator::Failed(const std::string& expected, const std::string& got) {
+  tally_.failures.push_back("fail " + std::to_string(line_number_) + ": expected " + expected +
+                            ", got " + got);
+  out_ << tally_.failures.back() << '\n';
+}
 
 }  // namespace tessaro::sim

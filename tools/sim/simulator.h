@@ -56,7 +56,8 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
  public:
   Simulator(std::ostream& out, std::filesystem::path root);
 
-  // Runs a whole script; returns the exit status (0, or 2 after an error line).
+  // Runs a whole script; returns the exit status: 0, 1 when an expectation failed, or 2
+  // after an error line (the run stops there).
   int Run(std::istream& script, std::ostream& err);
 
   // Carries out one line; throws ScriptError.
@@ -68,6 +69,26 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   ProjectSession& project() { return project_; }
   const std::filesystem::path& root() const { return root_; }
   void Print(const std::string& line);
+
+  // The line(s) that `print_line` (a `print` command) would print, without printing them.
+  std::vector<std::string> Capture(const Line& print_line);
+
+  // The number of the script line being carried out.
+  int line_number() const { return line_number_; }
+
+  // Expectations of this run: how many held, and the `fail` line of each that did not.
+  struct Tally {
+    int passed = 0;
+    std::vector<std::string> failures;
+    int checked() const { return passed + static_cast<int>(failures.size()); }
+  };
+  const Tally& tally() const { return tally_; }
+  void Passed() { ++tally_.passed; }
+  void Failed(const std::string& expected, const std::string& got);
+
+  // The texts of the message boxes shown since the last `expect`; an expectation takes
+  // what it has checked out of it.
+  std::vector<std::string>& recent_messages() { return recent_messages_; }
 
   // The two timers: a scan tick and a multiplex tick, and the virtual clock of `run`. The
   // plant lives on the same clock: `run` moves it to every timer event before the event
@@ -83,6 +104,8 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   void Error(const std::string& text) override;
 
  private:
+  void ShowMessage(const std::string& text);
+
   std::ostream& out_;
   std::filesystem::path root_;
   ProcessImage image_;
@@ -90,6 +113,10 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   Lab lab_{board_};
   ProjectSession project_{image_, board_, *this, *this, root_, GridPictures::Skip};
   int64_t clock_ms_ = 0;
+  int line_number_ = 0;
+  std::vector<std::string>* capture_ = nullptr;
+  Tally tally_;
+  std::vector<std::string> recent_messages_;
 };
 
 // The command groups; each handles the words of its own commands.
@@ -103,5 +130,6 @@ void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|ta
 void PlantCommand(Simulator& s, const Line& l);       // plant
 void PrintPlant(Simulator& s, const Line& l);         // print plant
 void BoardsCommand(Simulator& s, const Line& l);      // boards
+void ExpectCommand(Simulator& s, const Line& l);      // expect ...
 
 }  // namespace tessaro::sim

@@ -1,0 +1,168 @@
+// The TAP and JUnit XML reports of a batch check.
+#include <string>
+
+#include "batch.h"
+
+namespace tessaro::sim {
+
+namespace {
+
+using Outcome = ProjectResult::Outcome;
+
+// Student files and printed texts come from anywhere; a report must still be valid UTF-8,
+// so each byte that does not begin a well-formed sequence becomes U+FFFD.
+std::string ValidUtf8(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    size_t length = c < 0x80           ? 1
+                    : (c >> 5) == 0x6  ? 2
+                    : (c >> 4) == 0xE  ? 3
+                    : (c >> 3) == 0x1E ? 4
+                                       : 0;
+    bool ok = length != 0 && i + length <= text.size() && !(c == 0xC0 || c == 0xC1 || c > 0xF4);
+    for (size_t k = 1; ok && k < length; ++k) {
+      ok = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+    }
+    if (ok && length >= 3) {
+      // No overlong forms, no surrogates, nothing above U+10FFFF.
+      const auto d = static_cast<unsigned char>(text[i + 1]);
+      ok = !(c == 0xE0 && d < 0xA0) && !(c == 0xED && d >= 0xA0) && !(c == 0xF0 && d < 0x90) &&
+           !(c == 0xF4 && d >= 0x90);
+    }
+    if (ok) {
+      out.append(text, i, length);
+      i += length;
+    } else {
+      out += "\xEF\xBF\xBD";
+      ++i;
+    }
+  }
+  return out;
+}
+
+// XML text or attribute value. Control characters other than tab and line ends are not
+// allowed in XML at all.
+std::string Xml(const std::string& text, bool attribute) {
+  std::string out;
+  for (char c : ValidUtf8(text)) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += attribute ? "&quot;" : "\"";
+        break;
+      case '\n':
+        out += attribute ? "&#10;" : "\n";
+        break;
+      case '\r':
+        out += "&#13;";
+        break;
+      case '\t':
+        out += attribute ? "&#9;" : "\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          out += "\xEF\xBF\xBD";
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out;
+}
+
+// TAP is read line by line: control characters become blanks.
+std::string OneLine(const std::string& text) {
+  std::string out = ValidUtf8(text);
+  for (char& c : out) {
+    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  }
+  return out;
+}
+
+// A test's description, where '#' would start a directive.
+std::string TapDescription(const std::string& text) {
+  std::string out;
+  for (char c : OneLine(text)) {
+    if (c == '#' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
+// What went wrong, one line each: the load's or the script's message, or the fail lines.
+std::vector<std::string> Problems(const ProjectResult& r) {
+  if (!r.reason.empty()) return {r.reason};
+  return r.failures;
+}
+
+std::string Tap(const std::vector<ProjectResult>& results) {
+  std::string text = "TAP version 13\n1.." + std::to_string(results.size()) + "\n";
+  int number = 0;
+  for (const ProjectResult& r : results) {
+    text += (r.outcome == Outcome::Passed ? "ok " : "not ok ") + std::to_string(++number) + " - " +
+            TapDescription(r.file) + "\n";
+    for (const std::string& line : Problems(r)) text += "# " + OneLine(line) + "\n";
+  }
+  return text;
+}
+
+std::string JUnit(const std::string& suite, const std::vector<ProjectResult>& results) {
+  int failures = 0;
+  int errors = 0;
+  std::string cases;
+  for (const ProjectResult& r : results) {
+    cases +=
+        "    <testcase classname=\"" + Xml(suite, true) + "\" name=\"" + Xml(r.file, true) + "\"";
+    if (r.outcome == Outcome::Passed && r.output.empty()) {
+      cases += "/>\n";
+      continue;
+    }
+    cases += ">\n";
+    std::string detail;
+    for (const std::string& line : Problems(r)) detail += line + "\n";
+    switch (r.outcome) {
+      case Outcome::Passed:
+        break;
+      case Outcome::Failed:
+        ++failures;
+        cases += "      <failure message=\"" + std::to_string(r.failures.size()) + " of " +
+                 std::to_string(r.passed + static_cast<int>(r.failures.size())) +
+                 " expectations failed\">" + Xml(detail, false) + "</failure>\n";
+        break;
+      case Outcome::NotLoaded:
+        ++failures;
+        cases += "      <failure message=\"" + Xml(r.reason, true) + "\"/>\n";
+        break;
+      case Outcome::ScriptError:
+        ++errors;
+        cases += "      <error message=\"" + Xml(r.reason, true) + "\"/>\n";
+        break;
+    }
+    if (!r.output.empty()) cases += "      <system-out>" + Xml(r.output, false) + "</system-out>\n";
+    cases += "    </testcase>\n";
+  }
+  const std::string counts = " tests=\"" + std::to_string(results.size()) + "\" failures=\"" +
+                             std::to_string(failures) + "\" errors=\"" + std::to_string(errors) +
+                             "\"";
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites name=\"tessaro-sim\"" + counts +
+         ">\n  <testsuite name=\"" + Xml(suite, true) + "\"" + counts + ">\n" + cases +
+         "  </testsuite>\n</testsuites>\n";
+}
+
+}  // namespace
+
+std::string FormatReport(ReportFormat format, const std::string& suite,
+                         const std::vector<ProjectResult>& results) {
+  return format == ReportFormat::Tap ? Tap(results) : JUnit(suite, results);
+}
+
+}  // namespace tessaro::sim

@@ -55,6 +55,8 @@ class StartupProbe : public QObject {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaro"));
+  // Ties the windows to the menu entry, so the task bar shows the program's icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(TESSARO_APP_ID));
 
   // Relative paths (Velden/..., Teks/...) are taken from the folder the program works in:
   // the working folder or the program's own when either has a Velden, else, for an

@@ -14,7 +14,6 @@
 #include <system_error>
 
 #include "engine/board/board_selection.h"
-#include "engine/core/paths.h"
 #include "engine/core/process_image.h"
 #include "engine/core/user_folder.h"
 #include "ui/core/main_window.h"

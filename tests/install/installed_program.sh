@@ -44,17 +44,24 @@ fi
 user_env=(env -i "DISPLAY=$DISPLAY" "HOME=$work/home" "PATH=/usr/bin:/bin" "LANG=C.UTF-8")
 user_folder=$work/home/.local/share/tessaro
 
+# Prints the id of the first shown window named exactly $1, waiting up to five seconds;
+# further arguments narrow the search (--pid PID).
+wait_window() {
+  local name=$1 found
+  shift
+  for _ in $(seq 50); do
+    found=$(xdotool search --onlyvisible "$@" --name "^$name\$" 2>/dev/null | head -n1) || true
+    [ -n "$found" ] && { echo "$found"; return; }
+    sleep 0.1
+  done
+}
+
 tessaro_pid=
 start_tessaro() {
   (cd "$work/home" && exec "${user_env[@]}" "$root/usr/bin/tessaro") >>"$work/tessaro.log" 2>&1 &
   tessaro_pid=$!
   pids+=("$tessaro_pid")
-  window=
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --pid "$tessaro_pid" --name '^Tessaro$' 2>/dev/null |
-             head -n1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
+  window=$(wait_window Tessaro --pid "$tessaro_pid")
   [ -n "$window" ] || fail "the operator screen did not appear"
   sleep 1  # let the window manager map it and the first paint reach the screen
 }
@@ -90,12 +97,7 @@ done
 
 # "Opslaan/inlezen", then "Opslaan" in its dialog.
 xdotool mousemove --window "$window" 388 12 click 1
-dialog=
-for _ in $(seq 50); do
-  dialog=$(xdotool search --onlyvisible --name '^Opslaan/Inlezen$' 2>/dev/null | head -n1) &&
-    [ -n "$dialog" ] && break
-  sleep 0.1
-done
+dialog=$(wait_window Opslaan/Inlezen)
 [ -n "$dialog" ] || fail "the save dialog did not open"
 sleep 0.5
 xdotool mousemove --window "$dialog" 76 32 click 1

@@ -303,7 +303,8 @@ TEST(AssetsRun, DrawsTheProgramsIconAsSvgAndAtEveryPngSize) {
     for (int x = 0; x < 256; ++x) {
       const QColor a = drawn.pixelColor(x, y), b = largest.pixelColor(x, y);
       if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-              std::abs(a.blue() - b.blue()) + std::abs(a.alpha() - b.alpha()) > 96) {
+              std::abs(a.blue() - b.blue()) + std::abs(a.alpha() - b.alpha()) >
+          96) {
         ++differing;
       }
     }

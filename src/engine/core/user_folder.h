@@ -37,7 +37,6 @@ struct WorkFolder {
 // program works in `cwd` and `problem` says why.
 WorkFolder ChooseWorkFolder(const std::filesystem::path& cwd,
                             const std::filesystem::path& program_dir,
-                            const std::filesystem::path& shared,
-                            const std::filesystem::path& user);
+                            const std::filesystem::path& shared, const std::filesystem::path& user);
 
 }  // namespace tessaro

@@ -144,15 +144,15 @@ TEST_F(UserFolderTest, TheWorkFolderIsTheUsersOnlyWhenNoFolderAtHandHasVelden) {
   EXPECT_EQ(ChooseWorkFolder(scratch_, bin, scratch_ / "none", user_).root, scratch_);
 }
 
-TEST_F(UserFolderTest, WithoutAUsableHomeTheProgramSaysSoAndWorksWhereItStarted) {
+TEST_F(UserFolderTest, WithoutAUsableHomeTheProgramSaysSoAndShowsTheShippedPictures) {
   const fs::path bin = scratch_ / "usr" / "bin";
   const WorkFolder no_home = ChooseWorkFolder(scratch_, bin, shared_, {});
-  EXPECT_EQ(no_home.root, scratch_);
+  EXPECT_EQ(no_home.root, shared_);
   EXPECT_NE(no_home.problem, "");
 
   Write(scratch_ / "home", "not a folder");
   const WorkFolder broken = ChooseWorkFolder(scratch_, bin, shared_, user_);
-  EXPECT_EQ(broken.root, scratch_);
+  EXPECT_EQ(broken.root, shared_);
   EXPECT_NE(broken.problem, "");
 }
 

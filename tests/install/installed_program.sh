@@ -41,8 +41,8 @@ if command -v openbox >/dev/null; then
 fi
 
 # The environment of a fresh account: an empty HOME, nothing else set for the program.
-user_env=(env -i "DISPLAY=$DISPLAY" "HOME=$work/home" "PATH=/usr/bin:/bin" "LANG=C.UTF-8")
-user_folder=$work/home/.local/share/tessaro
+home=$work/home
+user_folder=$home/.local/share/tessaro
 
 # Prints the id of the first shown window named exactly $1, waiting up to five seconds;
 # further arguments narrow the search (--pid PID).
@@ -58,7 +58,8 @@ wait_window() {
 
 tessaro_pid=
 start_tessaro() {
-  (cd "$work/home" && exec "${user_env[@]}" "$root/usr/bin/tessaro") >>"$work/tessaro.log" 2>&1 &
+  (cd "$work" && exec env -i "DISPLAY=$DISPLAY" "HOME=$home" "PATH=/usr/bin:/bin" "LANG=C.UTF-8" \
+     "$root/usr/bin/tessaro") >>"$work/tessaro.log" 2>&1 &
   tessaro_pid=$!
   pids+=("$tessaro_pid")
   window=$(wait_window Tessaro --pid "$tessaro_pid")
@@ -117,5 +118,18 @@ see_process_picture "$work/second-start.png"
 stop_tessaro
 after=$(stat -c '%i %s %Y' "$project" "$user_folder/Teks/Knop1aan.bmp"; md5sum "$project")
 [ "$before" = "$after" ] || fail "the second start touched the project or the user's picture"
+
+# A home where no folder can be made: the program says so in a box of its own, and runs on.
+home=$work/blocked-home
+touch "$home"
+start_tessaro
+boxes=0
+for _ in $(seq 50); do
+  boxes=$(xdotool search --onlyvisible --pid "$tessaro_pid" --name '^Tessaro$' | wc -l) || true
+  [ "$boxes" -ge 2 ] && break
+  sleep 0.1
+done
+[ "$boxes" -ge 2 ] || fail "no message said that the per-user folder could not be made"
+stop_tessaro
 
 echo "installed program: operator screen seen twice, per-user folder prepared, project kept"

@@ -156,9 +156,11 @@ WorkFolder ChooseWorkFolder(const fs::path& cwd, const fs::path& program_dir,
       !ResolvePath(shared, "Velden")) {
     return {root, {}};
   }
-  if (user.empty()) return {cwd, "Geen eigen map: HOME is niet gezet"};
+  // Without a folder of the user's the shipped pictures still show; a save then fails
+  // with its own message, as the user cannot write there.
+  if (user.empty()) return {shared, "Geen eigen map: HOME is niet gezet"};
   std::string problem = PrepareUserFolder(shared, user);
-  if (!problem.empty()) return {cwd, std::move(problem)};
+  if (!problem.empty()) return {shared, std::move(problem)};
   return {user, {}};
 }
 

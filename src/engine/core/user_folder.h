@@ -34,7 +34,8 @@ struct WorkFolder {
 // The folder the program works in: as ChooseDataRoot decides when the working folder or
 // the program's folder has a Velden folder; otherwise, when `shared` holds the shipped
 // Velden, the per-user folder `user`, prepared from it. When that cannot be prepared, the
-// program works in `cwd` and `problem` says why.
+// program works in `shared` itself, which shows the pictures but takes no save, and
+// `problem` says why.
 WorkFolder ChooseWorkFolder(const std::filesystem::path& cwd,
                             const std::filesystem::path& program_dir,
                             const std::filesystem::path& shared, const std::filesystem::path& user);

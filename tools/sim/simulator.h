@@ -93,5 +93,6 @@ void PrintCommand(Simulator& s, const Line& l);       // print ...
 void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|tag|trend|recorder
 void PlantCommand(Simulator& s, const Line& l);       // plant
 void PrintPlant(Simulator& s, const Line& l);         // print plant
+void BoardsCommand(Simulator& s, const Line& l);      // boards
 
 }  // namespace tessaro::sim

@@ -14,8 +14,8 @@
 #include <system_error>
 
 #include "engine/board/board_selection.h"
-#include "engine/core/paths.h"
 #include "engine/core/process_image.h"
+#include "engine/core/user_folder.h"
 #include "ui/core/main_window.h"
 #include "ui/core/qt_messages.h"
 #include "ui/core/trainer.h"
@@ -55,12 +55,20 @@ class StartupProbe : public QObject {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaro"));
+  // Ties the windows to the menu entry, so the task bar shows the program's icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(TESSARO_APP_ID));
 
-  // Relative paths (Velden/..., Teks/...) are taken from the folder the program works in.
+  // Relative paths (Velden/..., Teks/...) are taken from the folder the program works in:
+  // the working folder or the program's own when either has a Velden, else, for an
+  // installed program, the user's own folder beside the shipped pictures.
   std::error_code error;
-  const std::filesystem::path root = tessaro::ChooseDataRoot(
-      std::filesystem::current_path(error),
-      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+  const std::filesystem::path program_dir =
+      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+  const tessaro::WorkFolder work = tessaro::ChooseWorkFolder(
+      std::filesystem::current_path(error), program_dir,
+      (program_dir / TESSARO_SHARED_FROM_BIN).lexically_normal(),
+      tessaro::UserFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+  const std::filesystem::path& root = work.root;
   std::filesystem::current_path(root, error);
 
   auto image = std::make_unique<tessaro::ProcessImage>();
@@ -81,6 +89,10 @@ int main(int argc, char** argv) {
   // The whole screen also where no window manager maximises.
   window.setGeometry(window.screen()->availableGeometry());
   window.showMaximized();
+  if (!work.problem.empty()) {
+    QMetaObject::invokeMethod(
+        &window, [&messages, &work] { messages.Error(work.problem); }, Qt::QueuedConnection);
+  }
   if (std::getenv("TESSARO_STARTUP_PROBE") != nullptr) {
     window.windowHandle()->installEventFilter(&probe);
   }

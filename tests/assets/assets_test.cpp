@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -90,10 +92,12 @@ class ScratchFolder {
   ~ScratchFolder() { fs::remove_all(path_); }
   const fs::path& path() const { return path_; }
 
-  // Runs the generator into this folder; returns its exit status.
-  int Generate() const {
-    const std::string command = "QT_QPA_PLATFORM=offscreen '" ASSETS_PROGRAM "' '" +
-                                path_.string() + "' > '" + path_.string() + ".log' 2>&1";
+  // Runs the generator into this folder, with `mode` before the folder and `name` after it;
+  // returns its exit status.
+  int Generate(const std::string& mode = "", const std::string& name = "") const {
+    const std::string command = "QT_QPA_PLATFORM=offscreen '" ASSETS_PROGRAM "' " + mode + " '" +
+                                path_.string() + "' " + name + " > '" + path_.string() +
+                                ".log' 2>&1";
     const int status = std::system(command.c_str());
     log_ = ReadAll(path_.string() + ".log");
     fs::remove(path_.string() + ".log");
@@ -278,6 +282,43 @@ TEST(AssetsRun, ReusesFoldersAndPicturesSpelledInAnotherCase) {
   ExpectBmp24(root / "velden/and1.BMP", {71, 71});
   ExpectBmp24(root / "TEKS/procesPLAAT.bmp", {1286, 632});
   EXPECT_EQ(ReadAll(root / "velden/data1.txt"), "project\n");
+}
+
+// The menu icon: a PNG at each size a desktop asks for, and the SVG drawing the same picture.
+TEST(AssetsRun, DrawsTheProgramsIconAsSvgAndAtEveryPngSize) {
+  ScratchFolder folder;
+  ASSERT_EQ(folder.Generate("--icons", "org.example.Icon"), 0) << folder.log();
+  const fs::path theme = folder.path() / "hicolor";
+  QImage largest;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    const std::string dir = std::to_string(size) + "x" + std::to_string(size);
+    const QImage png(QString::fromStdString((theme / dir / "apps/org.example.Icon.png").string()));
+    EXPECT_EQ(png.size(), QSize(size, size)) << dir;
+    if (size == 256) largest = png;
+  }
+  QSvgRenderer svg(QString::fromStdString((theme / "scalable/apps/org.example.Icon.svg").string()));
+  ASSERT_TRUE(svg.isValid());
+  QImage drawn(256, 256, QImage::Format_ARGB32);
+  drawn.fill(Qt::transparent);
+  {
+    QPainter painter(&drawn);
+    svg.render(&painter);
+  }
+  // Antialiased edges may differ a little; the picture itself may not.
+  int differing = 0;
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) {
+      const QColor a = drawn.pixelColor(x, y), b = largest.pixelColor(x, y);
+      if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+              std::abs(a.blue() - b.blue()) + std::abs(a.alpha() - b.alpha()) >
+          96) {
+        ++differing;
+      }
+    }
+  }
+  EXPECT_LT(differing, 256 * 256 / 100);
+  // Somewhere in the middle the icon is opaque: the drawing is not empty.
+  EXPECT_EQ(drawn.pixelColor(128, 30).alpha(), 255);
 }
 
 TEST(AssetsRun, FailsLoudlyWhenAPictureCannotBeWritten) {

@@ -1,34 +1,38 @@
 // tessaro-assets: draws every picture the trainer loads at run time and writes them into the
 // Velden and Teks folders under the folder given on the command line. With --wiring it writes
-// only the multiplexer wiring drawing, the JPEG that is built into the layout editor.
+// only the multiplexer wiring drawing, the JPEG that is built into the layout editor; with
+// --icons the program's icon into an icon theme folder.
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
 
+#include "app_icon.h"
 #include "picture_writer.h"
 #include "pictures.h"
 #include "wiring.h"
 
 int main(int argc, char** argv) {
   const bool wiring = argc == 3 && std::strcmp(argv[1], "--wiring") == 0;
-  if (argc != 2 && !wiring) {
+  const bool icons = argc == 4 && std::strcmp(argv[1], "--icons") == 0;
+  if (argc != 2 && !wiring && !icons) {
     std::fprintf(stderr,
                  "usage: %s <folder the program runs in>\n"
-                 "       %s --wiring <file.jpg>\n",
-                 argv[0], argv[0]);
+                 "       %s --wiring <file.jpg>\n"
+                 "       %s --icons <icon folder> <icon name>\n",
+                 argv[0], argv[0], argv[0]);
     return 2;
   }
   // Fonts need a GUI application, but never a screen: this runs during the build.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (wiring) {
-    if (auto error = tessaro::assets::WriteJpeg(argv[2], tessaro::assets::WiringDrawing())) {
-      std::fprintf(stderr, "tessaro-assets: %s\n", error->c_str());
-      return 1;
-    }
-    return 0;
+  std::optional<std::string> error;
+  if (wiring) error = tessaro::assets::WriteJpeg(argv[2], tessaro::assets::WiringDrawing());
+  if (icons) error = tessaro::assets::WriteAppIcons(argv[2], QString::fromLocal8Bit(argv[3]));
+  if (wiring || icons) {
+    if (error) std::fprintf(stderr, "tessaro-assets: %s\n", error->c_str());
+    return error ? 1 : 0;
   }
   const std::filesystem::path root(argv[1]);
 

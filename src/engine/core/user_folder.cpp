@@ -1,0 +1,167 @@
+#include "engine/core/user_folder.h"
+
+#include <algorithm>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "engine/core/paths.h"
+
+namespace tessaro {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The folders that are the user's own, with a link per shipped file inside.
+bool IsOwnFolder(const fs::path& name) { return name == "Velden" || name == "Teks"; }
+
+std::string Failure(const std::string& what, const fs::path& path, const std::error_code& ec) {
+  return what + " " + path.string() + ": " + ec.message();
+}
+
+// Whether `entry` is a link this program made for the shipped entry `tail`
+// ("tessaro/Velden/papier.bmp"): its target ends in `tail`, wherever the install was.
+bool IsShippedLink(const fs::path& entry, const fs::path& tail) {
+  std::error_code ec;
+  if (!fs::is_symlink(fs::symlink_status(entry, ec))) return false;
+  const fs::path target = fs::read_symlink(entry, ec);
+  if (ec) return false;
+  const std::vector<fs::path> have(target.begin(), target.end());
+  const std::vector<fs::path> want(tail.begin(), tail.end());
+  if (have.size() < want.size()) return false;
+  return std::equal(want.rbegin(), want.rend(), have.rbegin());
+}
+
+class Preparation {
+ public:
+  Preparation(const fs::path& shared, const fs::path& user) : shared_(shared), user_(user) {}
+
+  std::string Run() {
+    std::error_code ec;
+    fs::create_directories(user_, ec);
+    if (ec) return Failure("Kan de map niet maken:", user_, ec);
+    for (fs::directory_iterator it(shared_, ec), end; !ec && it != end; it.increment(ec)) {
+      const fs::path name = it->path().filename();
+      if (IsOwnFolder(name) && it->is_directory()) {
+        const auto folder = OwnFolder(name);
+        if (!folder) return problem_;
+        LinkFolderFiles(it->path(), *folder, name);
+      } else {
+        Link(it->path(), user_, name);
+      }
+      if (!problem_.empty()) return problem_;
+    }
+    if (ec) return Failure("Kan de map niet lezen:", shared_, ec);
+    RemoveStaleLinks(user_, {});
+    return problem_;
+  }
+
+ private:
+  // The user's Velden or Teks, in whatever letter case the user has it, or made anew.
+  std::optional<fs::path> OwnFolder(const fs::path& name) {
+    std::error_code ec;
+    if (auto existing = ResolvePath(user_, name.string())) {
+      if (fs::is_directory(*existing, ec)) return existing;
+      problem_ = "Geen map: " + existing->string();
+      return std::nullopt;
+    }
+    fs::create_directory(user_ / name, ec);
+    if (ec) {
+      problem_ = Failure("Kan de map niet maken:", user_ / name, ec);
+      return std::nullopt;
+    }
+    return user_ / name;
+  }
+
+  void LinkFolderFiles(const fs::path& from, const fs::path& folder, const fs::path& name) {
+    std::error_code ec;
+    for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+      if (it->is_regular_file()) Link(it->path(), folder, name / it->path().filename());
+      if (!problem_.empty()) return;
+    }
+    if (ec) {
+      problem_ = Failure("Kan de map niet lezen:", from, ec);
+      return;
+    }
+    RemoveStaleLinks(folder, name);
+  }
+
+  // Gives `folder` an entry for the shipped `source`, whose place under the shared folder is
+  // `relative`, unless the user has one of that name.
+  void Link(const fs::path& source, const fs::path& folder, const fs::path& relative) {
+    std::error_code ec;
+    const fs::path name = source.filename();
+    if (auto existing = ResolvePath(folder, name.string())) {
+      if (!IsShippedLink(*existing, Tail(relative))) return;  // the user's own
+      if (fs::read_symlink(*existing, ec) == source) return;
+      fs::remove(*existing, ec);
+      if (ec) {
+        problem_ = Failure("Kan de koppeling niet vervangen:", *existing, ec);
+        return;
+      }
+    }
+    const fs::path entry = folder / name;
+    fs::create_symlink(source, entry, ec);
+    // Another start of the program may just have made it.
+    if (!ec || ec == std::errc::file_exists) return;
+    // Some file systems hold no links: a copy serves.
+    ec.clear();
+    fs::copy(source, entry, fs::copy_options::recursive, ec);
+    if (ec && ec != std::errc::file_exists) problem_ = Failure("Kan niet kopiëren naar", entry, ec);
+  }
+
+  // Links this program made for files the install no longer ships point nowhere: they go.
+  void RemoveStaleLinks(const fs::path& folder, const fs::path& name) {
+    std::error_code ec;
+    std::vector<fs::path> stale;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      const fs::path entry = it->path();
+      if (!fs::exists(entry, ec) && IsShippedLink(entry, Tail(name / entry.filename()))) {
+        stale.push_back(entry);
+      }
+    }
+    for (const auto& entry : stale) fs::remove(entry, ec);
+  }
+
+  fs::path Tail(const fs::path& relative) const { return shared_.filename() / relative; }
+
+  const fs::path shared_;
+  const fs::path user_;
+  std::string problem_;
+};
+
+}  // namespace
+
+fs::path UserFolder(const char* xdg_data_home, const char* home) {
+  if (xdg_data_home != nullptr && fs::path(xdg_data_home).is_absolute()) {
+    return fs::path(xdg_data_home) / "tessaro";
+  }
+  if (home != nullptr && fs::path(home).is_absolute()) {
+    return fs::path(home) / ".local" / "share" / "tessaro";
+  }
+  return {};
+}
+
+std::string PrepareUserFolder(const fs::path& shared, const fs::path& user) {
+  return Preparation(shared.lexically_normal(), user.lexically_normal()).Run();
+}
+
+WorkFolder ChooseWorkFolder(const fs::path& cwd, const fs::path& program_dir,
+                            const fs::path& shared, const fs::path& user) {
+  const fs::path root = ChooseDataRoot(cwd, program_dir);
+  std::error_code ec;
+  const bool in_user_folder = !user.empty() && fs::equivalent(root, user, ec);
+  if ((ResolvePath(root, "Velden") && !in_user_folder) || shared.empty() ||
+      !ResolvePath(shared, "Velden")) {
+    return {root, {}};
+  }
+  // Without a folder of the user's the shipped pictures still show; a save then fails
+  // with its own message, as the user cannot write there.
+  if (user.empty()) return {shared, "Geen eigen map: HOME is niet gezet"};
+  std::string problem = PrepareUserFolder(shared, user);
+  if (!problem.empty()) return {shared, std::move(problem)};
+  return {user, {}};
+}
+
+}  // namespace tessaro

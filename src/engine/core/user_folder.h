@@ -1,0 +1,43 @@
+// Where an installed trainer works. The shipped pictures and lessons lie read-only in the
+// shared data folder (share/tessaro); each user works in a folder of their own, whose Velden
+// and Teks hold links to the shipped pictures beside the user's project file and whatever
+// pictures the user drew.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tessaro {
+
+// The per-user folder: $XDG_DATA_HOME/tessaro, or $HOME/.local/share/tessaro when
+// XDG_DATA_HOME is unset, empty or relative. Empty when neither gives an absolute folder.
+// Either argument may be null (the variable is unset).
+std::filesystem::path UserFolder(const char* xdg_data_home, const char* home);
+
+// Brings `user` up to date with the shipped folder `shared`: Velden and Teks become real
+// folders of the user's, and every shipped file in them gets a link of the same name; every
+// other shipped entry (the example lessons) gets a link in `user` itself. An entry the user
+// already has under that name, in whatever letter case, stays as it is, unless it is a link
+// this function made earlier: that one is pointed at the shipped file again (the install
+// may have moved), and removed once the shipped file is gone. Where links cannot be made,
+// the file is copied, and the copy is the user's from then on. Returns an empty text on
+// success, otherwise what went wrong.
+std::string PrepareUserFolder(const std::filesystem::path& shared,
+                              const std::filesystem::path& user);
+
+struct WorkFolder {
+  std::filesystem::path root;
+  // Set when the per-user folder was due but could not be prepared: the text to show.
+  std::string problem;
+};
+
+// The folder the program works in: as ChooseDataRoot decides when the working folder or
+// the program's folder has a Velden folder; otherwise, when `shared` holds the shipped
+// Velden, the per-user folder `user`, prepared from it. When that cannot be prepared, the
+// program works in `shared` itself, which shows the pictures but takes no save, and
+// `problem` says why.
+WorkFolder ChooseWorkFolder(const std::filesystem::path& cwd,
+                            const std::filesystem::path& program_dir,
+                            const std::filesystem::path& shared, const std::filesystem::path& user);
+
+}  // namespace tessaro

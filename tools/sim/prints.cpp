@@ -1,6 +1,7 @@
 // The `print` commands for the schema, the board and the operator screen.
 #include <string>
 
+#include "engine/editor/block_help.h"
 #include "engine/screen/screen_items.h"
 #include "simulator.h"
 
@@ -90,6 +91,18 @@ void Phase(Simulator& s, const Line& l) {
           " recorder=" + N(p.RecorderPhase) + " mux=" + N(p.MuxPhase));
 }
 
+// The hover text on one line: its lines joined by "; ".
+void Hover(Simulator& s, const Line& l) {
+  ExpectWords(l, 4);
+  const int r = static_cast<int>(Integer(l[2], 1, kRows, "row"));
+  const int c = static_cast<int>(Integer(l[3], 1, kColumns, "column"));
+  std::string text = FieldHoverText(s.image(), r, c);
+  for (size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i)) {
+    text.replace(i, 1, "; ");
+  }
+  s.Print("hover " + l[2] + " " + l[3] + " " + text);
+}
+
 }  // namespace
 
 void PrintCommand(Simulator& s, const Line& l) {
@@ -101,6 +114,7 @@ void PrintCommand(Simulator& s, const Line& l) {
       {"range", Range},   {"phase", Phase},       {"pid", PrintInstrument},
       {"step", PrintInstrument}, {"onoff", PrintInstrument}, {"tag", PrintInstrument},
       {"trend", PrintInstrument}, {"recorder", PrintInstrument}, {"plant", PrintPlant},
+      {"hover", Hover},
   };
   for (const auto& [name, handler] : kPrints) {
     if (l[1] == name) return handler(s, l);

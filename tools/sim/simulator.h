@@ -13,6 +13,7 @@
 #include "engine/board/simulated_board.h"
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
+#include "engine/core/run_control.h"
 #include "engine/core/screen_view.h"
 #include "engine/project/project_apply.h"
 
@@ -45,7 +46,7 @@ void ExpectWords(const Line& line, size_t count);
 int64_t Integer(const std::string& word, int64_t min, int64_t max, const char* what);
 int ItemOf(const std::string& key);
 
-class Simulator : public Messages, public ScreenView, public ProjectLoadView {
+class Simulator : public Messages, public ScreenView, public ProjectLoadView, public TickSink {
  public:
   Simulator(std::ostream& out, std::filesystem::path root);
 
@@ -61,13 +62,15 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   const std::filesystem::path& root() const { return root_; }
   void Print(const std::string& line);
 
-  // The two timers: a scan tick and a multiplex tick, and the virtual clock of `run`. The
-  // plant lives on the same clock: `run` moves it to every timer event before the event
-  // fires, and a scan tick given alone (`tick`, `cycle`) first lets it run 250 ms.
-  void ScanTick();
-  void MuxTick();
-  void Advance(int64_t ms);
-  void AdvancePlant(int64_t ms) { lab_.Advance(static_cast<double>(ms) / 1000); }
+  // The two timers: a scan tick and a multiplex tick, and the virtual clock of `run`, which
+  // pause and speed govern as they govern the windows' timers. The plant lives on the same
+  // clock: `run` moves it to every timer event before the event fires, and a scan tick
+  // given alone (`tick`, `cycle`) first lets it run 250 ms.
+  void ScanTick() override;
+  void MuxTick() override;
+  void PlantAdvance(int64_t ms) override { lab_.Advance(static_cast<double>(ms) / 1000); }
+  void Advance(int64_t ms) { tessaro::Advance(run_, ms, *this); }
+  RunControl& run() { return run_; }
 
   // Messages: every box is printed at once as "message TEXT"; questions are answered Yes.
   void Information(const std::string& text) override;
@@ -80,7 +83,7 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   ProcessImage image_;
   SimulatedBoard board_;
   Lab lab_{board_};
-  int64_t clock_ms_ = 0;
+  RunControl run_;
 };
 
 // The command groups; each handles the words of its own commands.
@@ -92,6 +95,7 @@ void ProjectCommand(Simulator& s, const Line& l);     // save, load
 void PrintCommand(Simulator& s, const Line& l);       // print ...
 void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|tag|trend|recorder
 void PlantCommand(Simulator& s, const Line& l);       // plant
+void RunCommand(Simulator& s, const Line& l);         // pause, resume, speed, step, undo, redo
 void PrintPlant(Simulator& s, const Line& l);         // print plant
 
 }  // namespace tessaro::sim

@@ -14,6 +14,7 @@
 #include "engine/core/messages.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
+#include "engine/editor/edit_history.h"
 #include "engine/project/project_data.h"
 
 namespace tessaro {
@@ -192,6 +193,7 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
   }
 
   StoreProject(*data, image);
+  ClearEditHistory(image);
   ApplyScreenLayout(image, view);
   if (pictures == GridPictures::Skip) return LoadResult::Loaded;
 

@@ -5,6 +5,7 @@
 
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
+#include "engine/editor/block_help.h"
 #include "engine/editor/placement.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
@@ -73,7 +74,9 @@ void BlockPalette::AddEntries() {
     picture->setObjectName(QStringLiteral("Image%1").arg(entry.picture));
     picture->setGeometry(entry.place);
     picture->setPixmap(PaletteEntryPicture(entry.key, entry.place.size()));
-    picture->setToolTip(entry.tooltip);
+    // The entry's name, and what the block does.
+    const QString help = QString::fromStdString(BlockHelp(entry.key));
+    picture->setToolTip(entry.tooltip.isEmpty() ? help : entry.tooltip + QLatin1Char('\n') + help);
     const std::string key = entry.key;
     connect(picture, &ClickLabel::clicked, this, [this, key] { Choose(key); });
     connect(picture, &EntryPicture::doubleClicked, this, [this, key] { Choose(key); });

@@ -81,14 +81,13 @@ LogicGridWindow::LogicGridWindow(ProcessImage& image, Messages& messages, Pictur
   grid->resize(kColumns * kFieldSize, label->geometry().bottom() + 1 + kBottomMargin);
   scroll->setWidget(grid);
 
-  BuildUndoActions();
-
   palettes_[Index(Palette::Processing)] =
       std::make_unique<ProcessingPalette>(image, messages, pictures, *this, parent);
   palettes_[Index(Palette::Input)] =
       std::make_unique<InputPalette>(image, messages, pictures, *this, parent);
   palettes_[Index(Palette::Output)] =
       std::make_unique<OutputPalette>(image, messages, pictures, *this, parent);
+  BuildUndoActions();
 }
 
 LogicGridWindow::~LogicGridWindow() = default;
@@ -124,6 +123,8 @@ void LogicGridWindow::BuildUndoActions() {
   addAction(undo);
   addAction(redo);
   setContextMenuPolicy(Qt::ActionsContextMenu);
+  // A click opens a palette, which then has the focus: the keys work there as well.
+  for (const auto& palette : palettes_) palette->addActions({undo, redo});
 }
 
 void LogicGridWindow::UndoClick() { ShowUndone(Undo(image_)); }

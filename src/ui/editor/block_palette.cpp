@@ -65,6 +65,7 @@ BlockPalette::BlockPalette(Palette palette, const PaletteDesign& design, Process
   setPalette(colours);
   setFixedSize(design.size);
   move(design.position);
+  setFocusPolicy(Qt::ClickFocus);
   AddEntries();
 }
 
@@ -87,6 +88,9 @@ void BlockPalette::ShowOnTop() {
   show();
   raise();
   activateWindow();
+  // The palette itself takes the keys, not a setting editor, so that the grid's undo keys
+  // work right after the click that opened it; a click into an editor still edits.
+  setFocus(Qt::OtherFocusReason);
 }
 
 void BlockPalette::Choose(std::string_view key) {

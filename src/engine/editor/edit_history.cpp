@@ -50,6 +50,27 @@ UndoResult Apply(ProcessImage& image, const EditStep& step, const FieldState& fr
   return UndoResult{true, r, c, to.picture, step.slot};
 }
 
+enum class Direction { Back, Forward };
+
+// Takes the newest step off one list, puts the field as it was before (undo) or after (redo)
+// it, and hands the step to the other list.
+UndoResult Replay(ProcessImage& image, Direction direction) {
+  EditHistory& h = image.History;
+  const bool back = direction == Direction::Back;
+  std::deque<EditStep>& from = back ? h.undo : h.redo;
+  std::deque<EditStep>& to = back ? h.redo : h.undo;
+  if (from.empty()) return {};
+  EditStep step = std::move(from.back());
+  from.pop_back();
+  const UndoResult result =
+      back ? Apply(image, step, step.after, step.before, step.selected_row_before,
+                   step.selected_column_before, step.slot_before)
+           : Apply(image, step, step.before, step.after, step.selected_row_after,
+                   step.selected_column_after, step.slot_after);
+  to.push_back(std::move(step));
+  return result;
+}
+
 }  // namespace
 
 FieldState CaptureField(const ProcessImage& image, int row, int column) {
@@ -114,27 +135,9 @@ void RecordPlacement(ProcessImage& image, const FieldState& before, const SlotSt
   h.click_open = false;
 }
 
-UndoResult Undo(ProcessImage& image) {
-  EditHistory& h = image.History;
-  if (h.undo.empty()) return {};
-  EditStep step = std::move(h.undo.back());
-  h.undo.pop_back();
-  const UndoResult result = Apply(image, step, step.after, step.before, step.selected_row_before,
-                                  step.selected_column_before, step.slot_before);
-  h.redo.push_back(std::move(step));
-  return result;
-}
+UndoResult Undo(ProcessImage& image) { return Replay(image, Direction::Back); }
 
-UndoResult Redo(ProcessImage& image) {
-  EditHistory& h = image.History;
-  if (h.redo.empty()) return {};
-  EditStep step = std::move(h.redo.back());
-  h.redo.pop_back();
-  const UndoResult result = Apply(image, step, step.before, step.after, step.selected_row_after,
-                                  step.selected_column_after, step.slot_after);
-  h.undo.push_back(std::move(step));
-  return result;
-}
+UndoResult Redo(ProcessImage& image) { return Replay(image, Direction::Forward); }
 
 void ClearEditHistory(ProcessImage& image, GridAfterClear grid) {
   EditHistory& h = image.History;

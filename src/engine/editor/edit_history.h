@@ -4,11 +4,10 @@
 // signal values are never part of a step.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
-
-#include "engine/core/block_keys.h"
 
 namespace tessaro {
 
@@ -43,8 +42,7 @@ struct EditStep {
   SlotState slot_before, slot_after;
 };
 
-class EditHistory {
- public:
+struct EditHistory {
   // At least this many steps can be undone; older ones are forgotten.
   static constexpr size_t kDepth = 200;
 
@@ -59,7 +57,8 @@ class EditHistory {
 };
 
 // What the grid window must show after an undo or redo: the field's picture ("" for the grey
-// start picture) and, when a range slot changed, that instrument's window title.
+// start picture). `slot` is the range slot put back, 0 for none; the instrument's window
+// shows its name from there when it is next shown.
 struct UndoResult {
   bool done = false;
   int row = 0;

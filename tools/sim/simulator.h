@@ -97,5 +97,6 @@ void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|ta
 void PlantCommand(Simulator& s, const Line& l);       // plant
 void RunCommand(Simulator& s, const Line& l);         // pause, resume, speed, step, undo, redo
 void PrintPlant(Simulator& s, const Line& l);         // print plant
+void BoardsCommand(Simulator& s, const Line& l);      // boards
 
 }  // namespace tessaro::sim

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -232,6 +234,10 @@ class BoardPanelTest : public QObject {
     lab.OpenPanel();
     lab.ChoosePlant("heater");
     program_board.simulated->OutputAnalogChannel(1, 255);
+    auto* speed = lab.OnScreen<QComboBox>("SpeedBox");
+    speed->setCurrentIndex(2);
+    emit speed->activated(2);  // 10x while simulated
+    QCOMPARE(lab.trainer->run().speed, 10);
 
     // No board answers: the simulation stays.
     lab.Kaart(2);
@@ -246,6 +252,15 @@ class BoardPanelTest : public QObject {
     QVERIFY(!lab.trainer->SimulatedBoardInUse());
     QVERIFY(!button->isVisible());
     QVERIFY(!lab.trainer->board_panel()->isVisible());
+    // The board runs in real time: back to 1x, and the faster speeds are not offered.
+    QCOMPARE(lab.trainer->run().speed, 1);
+    QCOMPARE(speed->currentText(), QStringLiteral("1x"));
+    QCOMPARE(lab.trainer->main_window().Timer1()->interval(), 250);
+    auto* speeds = static_cast<QStandardItemModel*>(speed->model());
+    QVERIFY(speeds->item(0)->isEnabled());
+    QVERIFY(!speeds->item(1)->isEnabled() && !speeds->item(2)->isEnabled());
+    emit speed->activated(2);
+    QCOMPARE(lab.trainer->run().speed, 1);
     const uint8_t before = program_board.simulated->MuxInput(1);
     for (int i = 0; i < 600; ++i) lab.trainer->PlantTick();
     QCOMPARE(program_board.simulated->MuxInput(1), before);

@@ -3,6 +3,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QAction>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QtTest>
 
 #include "support/logic_editor.h"
@@ -48,6 +51,8 @@ class GridWindowTest : public QObject {
   void TwoPalettesOpenPlaceIntoTheFieldClickedLast();
   void MissingBlankPictureIsReportedAndPlacingStillWorks();
   void ScanPaintsCaptionsOntoTheFields();
+  void UndoAndRedoBringBackTheFieldsPicture();
+  void HoverTextShowsTheFieldsLiveValues();
 };
 
 void GridWindowTest::StartsHiddenWithEveryFieldInItsPlace() {
@@ -269,6 +274,72 @@ void GridWindowTest::ScanPaintsCaptionsOntoTheFields() {
   e.Click(8, 2);
   e.Choose(Palette::Processing, 1);
   QVERIFY(SamePixels(e.FieldPicture(8, 2), wire));
+}
+
+void GridWindowTest::UndoAndRedoBringBackTheFieldsPicture() {
+  LogicEditor e;
+  const QImage and1 = e.root.WritePicture("Velden/AND1.bmp", Qt::green, {71, 71});
+  const QImage or1 = e.root.WritePicture("Velden/OR1.bmp", Qt::blue, {71, 71});
+  e.Start();
+  PressLogics(e);
+  QVERIFY(QTest::qWaitForWindowActive(&e.grid()));
+  const QImage start = e.FieldPicture(3, 3);
+  e.Click(3, 3);
+  e.Choose(Palette::Processing, 36);  // AND1
+  e.Click(3, 3);                      // a wrong click: the field is blank
+  QVERIFY(SamePixels(e.FieldPicture(3, 3), e.blank));
+
+  QTest::keyClick(&e.grid(), Qt::Key_Z, Qt::ControlModifier);
+  QVERIFY(SamePixels(e.FieldPicture(3, 3), and1));
+  QCOMPARE(e.image.FieldGrid[3][3], std::string("AND1"));
+  QTest::keyClick(&e.grid(), Qt::Key_Z, Qt::ControlModifier);
+  QVERIFY(SamePixels(e.FieldPicture(3, 3), start));  // back to the grey start picture
+  QCOMPARE(e.image.FieldGrid[3][3], std::string());
+
+  QTest::keyClick(&e.grid(), Qt::Key_Y, Qt::ControlModifier);
+  QVERIFY(SamePixels(e.FieldPicture(3, 3), and1));
+  QTest::keyClick(&e.grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QVERIFY(SamePixels(e.FieldPicture(3, 3), e.blank));
+
+  // The same from the window's context menu.
+  auto* undo = e.grid().findChild<QAction*>(QStringLiteral("UndoAction"));
+  auto* redo = e.grid().findChild<QAction*>(QStringLiteral("RedoAction"));
+  QVERIFY(undo != nullptr && redo != nullptr);
+  QVERIFY(e.grid().actions().contains(undo) && e.grid().actions().contains(redo));
+  QCOMPARE(e.grid().contextMenuPolicy(), Qt::ActionsContextMenu);
+  e.Choose(Palette::Processing, 42);  // OR1, a step of its own after the redone click
+  QVERIFY(SamePixels(e.FieldPicture(3, 3), or1));
+  undo->trigger();
+  QVERIFY(SamePixels(e.FieldPicture(3, 3), e.blank));
+  redo->trigger();
+  QVERIFY(SamePixels(e.FieldPicture(3, 3), or1));
+  QCOMPARE(e.image.FieldGrid[3][3], std::string("OR1"));
+  QVERIFY(e.messages.errors.empty());
+}
+
+void GridWindowTest::HoverTextShowsTheFieldsLiveValues() {
+  LogicEditor e;
+  e.Start();
+  PressLogics(e);
+  e.image.FieldGrid[2][1] = "Knop1";
+  e.image.FieldGrid[2][2] = "Not";
+  const QString before = e.grid().HoverText(2, 2);
+  QVERIFY(before.startsWith(QStringLiteral("Veld 2,2: Not\nIn links: 0 (0.0 %)")));
+  e.image.ScreenButton[1] = 255;
+  e.Cycle();
+  const QString after = e.grid().HoverText(2, 2);
+  QVERIFY2(after.contains(QStringLiteral("In links: 255 (100.0 %)")), qPrintable(after));
+  QVERIFY2(after.contains(QStringLiteral("Uit rechts: 0 (0.0 %)")), qPrintable(after));
+
+  // Hovering a field shows that text as its tooltip.
+  QHelpEvent hover(QEvent::ToolTip, QPoint(10, 10), e.Field(2, 2)->mapToGlobal(QPoint(10, 10)));
+  QApplication::sendEvent(e.Field(2, 2), &hover);
+  QTRY_VERIFY(QToolTip::isVisible());
+  QCOMPARE(QToolTip::text(), after);
+  e.image.ScreenButton[1] = 0;
+  e.Cycle();  // the scan renews the shown text
+  QVERIFY(QToolTip::text().contains(QStringLiteral("In links: 0 (0.0 %)")));
+  QToolTip::hideText();
 }
 
 QTEST_MAIN(GridWindowTest)

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "engine/core/block_keys.h"
+#include "engine/editor/block_help.h"
 #include "support/logic_editor.h"
 #include "ui/editor/palette_entries.h"
 #include "ui/editor/palette_pictures.h"
@@ -98,7 +99,11 @@ void PalettesTest::WindowsAsDesigned() {
     QVERIFY2(picture != nullptr, entry.key.c_str());
     QCOMPARE(picture->geometry(), entry.place);
     QCOMPARE(picture->pixmap().size(), entry.place.size());
-    QCOMPARE(picture->toolTip(), entry.tooltip);
+    // The entry's own name first, then what the block does.
+    const QString help = QString::fromStdString(tessaro::BlockHelp(entry.key));
+    QVERIFY(!help.isEmpty());
+    QCOMPARE(picture->toolTip(),
+             entry.tooltip.isEmpty() ? help : entry.tooltip + QLatin1Char('\n') + help);
   }
 }
 

@@ -6,6 +6,8 @@
 #include "engine/core/block_keys.h"
 #include "engine/core/board_connection.h"
 #include "engine/core/operator_screen.h"
+#include "engine/editor/edit_history.h"
+#include "engine/editor/grid.h"
 #include "engine/editor/placement.h"
 #include "engine/project/project_file.h"
 #include "engine/project/project_session.h"
@@ -38,8 +40,7 @@ void Place(Simulator& s, const Line& l) {
   const int c = Column(l[2]);
   const Palette palette = PaletteFor(l[3], c);
   // A click on the field selects it; the palette's entry then places the block.
-  s.image().SelectedRow = r;
-  s.image().SelectedColumn = c;
+  VeldClick(s.image(), r, c);
   const PlacementResult result = PlaceBlock(s.image(), palette, l[3]);
   if (!result.message.empty()) s.Information(result.message);
 }
@@ -136,11 +137,33 @@ void TimeCommand(Simulator& s, const Line& l) {
   const int64_t k = Count(l);
   if (c == "tick" || c == "cycle") {
     for (int64_t i = 0; i < (c == "tick" ? k : 4 * k); ++i) {
-      s.AdvancePlant(250);
+      s.PlantAdvance(250);
       s.ScanTick();
     }
   } else {  // mux
     for (int64_t i = 0; i < k; ++i) s.MuxTick();
+  }
+}
+
+void RunCommand(Simulator& s, const Line& l) {
+  const std::string& c = l[0];
+  if (c == "speed") {
+    ExpectWords(l, 2);
+    const int n = static_cast<int>(Integer(l[1], 1, 10, "speed"));
+    if (!SetSpeed(s.run(), n)) throw ScriptError("speed must be 1, 2 or 10, got " + l[1]);
+    return;
+  }
+  ExpectWords(l, 1);
+  if (c == "pause") {
+    Pause(s.run());
+  } else if (c == "resume") {
+    Resume(s.run());
+  } else if (c == "step") {
+    Step(s.run(), s);
+  } else if (c == "undo") {
+    Undo(s.image());
+  } else {
+    Redo(s.image());
   }
 }
 

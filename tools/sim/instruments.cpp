@@ -137,6 +137,7 @@ void PrintTrend(Simulator& s, const Line& l) {
 }  // namespace
 
 void InstrumentCommand(Simulator& s, const Line& l) {
+  if (l[0] == "step" && l.size() == 1) return RunCommand(s, l);  // "Stap"
   if (l.size() < 3) throw ScriptError("'" + l[0] + "' needs a controller and an action");
   const int n = Controller(l[0], l[1]);
   if (l[0] == "pid") return Pid(s, n, l);

@@ -3,6 +3,7 @@
 
 #include "engine/control/instrument_title.h"
 #include "engine/control/pid_faceplate.h"
+#include "engine/editor/block_help.h"
 #include "engine/screen/screen_items.h"
 #include "simulator.h"
 
@@ -108,6 +109,18 @@ void Title(Simulator& s, const Line& l) {
   s.Print("title " + key + " " + InstrumentCaption(s.image(), slot, before));
 }
 
+// The hover text on one line: its lines joined by "; ".
+void Hover(Simulator& s, const Line& l) {
+  ExpectWords(l, 4);
+  const int r = static_cast<int>(Integer(l[2], 1, kRows, "row"));
+  const int c = static_cast<int>(Integer(l[3], 1, kColumns, "column"));
+  std::string text = FieldHoverText(s.image(), r, c);
+  for (size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i)) {
+    text.replace(i, 1, "; ");
+  }
+  s.Print("hover " + l[2] + " " + l[3] + " " + text);
+}
+
 }  // namespace
 
 void PrintCommand(Simulator& s, const Line& l) {
@@ -130,6 +143,7 @@ void PrintCommand(Simulator& s, const Line& l) {
       {"recorder", PrintInstrument},
       {"plant", PrintPlant},
       {"title", Title},
+      {"hover", Hover},
   };
   for (const auto& [name, handler] : kPrints) {
     if (l[1] == name) return handler(s, l);

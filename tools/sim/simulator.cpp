@@ -137,7 +137,8 @@ void Simulator::Execute(const Line& line) {
       {"pid", InstrumentCommand}, {"step", InstrumentCommand}, {"onoff", InstrumentCommand},
       {"save", ProjectCommand},   {"load", ProjectCommand},    {"print", PrintCommand},
       {"plant", PlantCommand},    {"boards", BoardsCommand},   {"new", ProjectCommand},
-      {"expect", ExpectCommand},
+      {"expect", ExpectCommand},  {"pause", RunCommand},       {"resume", RunCommand},
+      {"speed", RunCommand},      {"undo", RunCommand},        {"redo", RunCommand},
   };
   auto it = kCommands.find(line[0]);
   if (it == kCommands.end()) throw ScriptError("unknown command '" + line[0] + "'");
@@ -147,23 +148,6 @@ void Simulator::Execute(const Line& line) {
 void Simulator::ScanTick() { schakelblok(image_, board_, *this); }
 
 void Simulator::MuxTick() { SWklok(image_, board_); }
-
-void Simulator::Advance(int64_t ms) {
-  // Both timers count from the start; the scan goes first when both fall due together.
-  const int64_t end = clock_ms_ + ms;
-  while (true) {
-    const int64_t next_scan = (clock_ms_ / 250 + 1) * 250;
-    const int64_t next_mux = (clock_ms_ / 333 + 1) * 333;
-    const int64_t next = std::min(next_scan, next_mux);
-    if (next > end) break;
-    AdvancePlant(next - clock_ms_);
-    clock_ms_ = next;
-    if (next == next_scan) ScanTick();
-    if (next == next_mux) MuxTick();
-  }
-  AdvancePlant(end - clock_ms_);
-  clock_ms_ = end;
-}
 
 void Simulator::Information(const std::string& text) { ShowMessage(text); }
 

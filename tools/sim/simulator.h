@@ -14,6 +14,7 @@
 #include "engine/board/simulated_board.h"
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
+#include "engine/core/run_control.h"
 #include "engine/core/screen_view.h"
 #include "engine/project/project_apply.h"
 #include "engine/project/project_session.h"
@@ -52,7 +53,7 @@ int64_t Clamped(const std::string& word, int64_t min, int64_t max, const char* w
 std::string ErrorLineText(std::string_view text);
 int ItemOf(const std::string& key);
 
-class Simulator : public Messages, public ScreenView, public ProjectLoadView {
+class Simulator : public Messages, public ScreenView, public ProjectLoadView, public TickSink {
  public:
   Simulator(std::ostream& out, std::filesystem::path root);
 
@@ -90,13 +91,15 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   // what it has checked out of it.
   std::vector<std::string>& recent_messages() { return recent_messages_; }
 
-  // The two timers: a scan tick and a multiplex tick, and the virtual clock of `run`. The
-  // plant lives on the same clock: `run` moves it to every timer event before the event
-  // fires, and a scan tick given alone (`tick`, `cycle`) first lets it run 250 ms.
-  void ScanTick();
-  void MuxTick();
-  void Advance(int64_t ms);
-  void AdvancePlant(int64_t ms) { lab_.Advance(static_cast<double>(ms) / 1000); }
+  // The two timers: a scan tick and a multiplex tick, and the virtual clock of `run`, which
+  // pause and speed govern as they govern the windows' timers. The plant lives on the same
+  // clock: `run` moves it to every timer event before the event fires, and a scan tick
+  // given alone (`tick`, `cycle`) first lets it run 250 ms.
+  void ScanTick() override;
+  void MuxTick() override;
+  void PlantAdvance(int64_t ms) override { lab_.Advance(static_cast<double>(ms) / 1000); }
+  void Advance(int64_t ms) { tessaro::Advance(run_, ms, *this); }
+  RunControl& run() { return run_; }
 
   // Messages: every box is printed at once as "message TEXT"; questions are answered Yes.
   void Information(const std::string& text) override;
@@ -112,11 +115,11 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   SimulatedBoard board_;
   Lab lab_{board_};
   ProjectSession project_{image_, board_, *this, *this, root_, GridPictures::Skip};
-  int64_t clock_ms_ = 0;
   int line_number_ = 0;
   std::vector<std::string>* capture_ = nullptr;
   Tally tally_;
   std::vector<std::string> recent_messages_;
+  RunControl run_;
 };
 
 // The command groups; each handles the words of its own commands.
@@ -128,6 +131,7 @@ void ProjectCommand(Simulator& s, const Line& l);     // save, load, new
 void PrintCommand(Simulator& s, const Line& l);       // print ...
 void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|tag|trend|recorder
 void PlantCommand(Simulator& s, const Line& l);       // plant
+void RunCommand(Simulator& s, const Line& l);         // pause, resume, speed, step, undo, redo
 void PrintPlant(Simulator& s, const Line& l);         // print plant
 void BoardsCommand(Simulator& s, const Line& l);      // boards
 void ExpectCommand(Simulator& s, const Line& l);      // expect ...

@@ -9,6 +9,7 @@
 
 #include "engine/control/controller_state.h"
 #include "engine/core/block_code.h"
+#include "engine/editor/edit_history.h"
 
 namespace tessaro {
 
@@ -103,6 +104,9 @@ struct ProcessImage {
 
   // The decimal separator of the user's locale, for the value texts.
   char DecimalSeparator = '.';
+
+  // Undo and redo of the logic grid's edits.
+  EditHistory History;
 
   // The scan's decoded copy of FieldGrid, [row 1..16][column 1..7].
   RowColumnTable<DecodedField> Decoded{};

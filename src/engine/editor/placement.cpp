@@ -5,6 +5,7 @@
 
 #include "engine/core/block_code.h"
 #include "engine/core/process_image.h"
+#include "engine/editor/edit_history.h"
 
 namespace tessaro {
 
@@ -29,6 +30,14 @@ bool ValidEditor(int n) { return n >= 1 && n <= kSpinEdits; }
 
 bool ValidField(int row, int column) {
   return row >= 1 && row <= kRows && column >= 1 && column <= kColumns;
+}
+
+// The range slot a recorder or controller key writes; 0 for any other key.
+int SlotOf(std::string_view key) {
+  const BlockCode code = DecodeKey(key);
+  if (code.kind == BlockKind::Recorder) return code.number;
+  if (code.kind == BlockKind::Controller) return kRecorders + code.number;
+  return 0;
 }
 
 void CopyRangeSettings(ProcessImage& image, int slot) {
@@ -78,8 +87,7 @@ void CopySettings(ProcessImage& image, std::string_view key, PlacementResult& re
   const int r = image.SelectedRow;
   const int c = image.SelectedColumn;
   if (code.kind == BlockKind::Recorder || code.kind == BlockKind::Controller) {
-    result.instrument_slot =
-        code.kind == BlockKind::Recorder ? code.number : kRecorders + code.number;
+    result.instrument_slot = SlotOf(key);
     CopyRangeSettings(image, result.instrument_slot);
     result.settings_copied = true;
   } else if (c >= kFirstProcessingColumn && c <= kLastProcessingColumn) {
@@ -120,6 +128,8 @@ PlacementResult PlaceBlock(ProcessImage& image, Palette palette, std::string_vie
   if (!PaletteOffers(palette, key) || !ValidField(image.SelectedRow, image.SelectedColumn)) {
     return result;
   }
+  const FieldState before = CaptureField(image, image.SelectedRow, image.SelectedColumn);
+  const SlotState slot_before = CaptureSlot(image, palette == Palette::Processing ? SlotOf(key) : 0);
   image.ChosenKey = key;
   image.FieldGrid[image.SelectedRow][image.SelectedColumn] = image.ChosenKey;
   result.placed = true;
@@ -135,6 +145,7 @@ PlacementResult PlaceBlock(ProcessImage& image, Palette palette, std::string_vie
   }
   result.palette_closes = true;
   if (palette == Palette::Processing) CopySettings(image, key, result);
+  RecordPlacement(image, before, slot_before, result);
   return result;
 }
 

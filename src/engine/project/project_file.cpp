@@ -18,6 +18,7 @@
 #include "engine/core/messages.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
+#include "engine/editor/edit_history.h"
 #include "engine/project/project_data.h"
 #include "engine/project/project_extras.h"
 #include "engine/project/project_session.h"
@@ -337,6 +338,7 @@ LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const fs::
 
   if (start == LoadStart::Fresh) ResetToStartup(image, view);
   StoreProject(*data, image);
+  ClearEditHistory(image);
   if (extras.extras) ApplyExtras(*extras.extras, image);
   ApplyScreenLayout(image, view);
   if (pictures == GridPictures::Skip) return LoadResult::Loaded;

@@ -9,6 +9,7 @@
 #include "engine/core/messages.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
+#include "engine/editor/edit_history.h"
 
 namespace tessaro {
 
@@ -68,6 +69,7 @@ void ResetToStartup(ProcessImage& image, ProjectLoadView& view) {
   ApplyStartupDefaults(fresh);
   fresh.LogicsOpen = image.LogicsOpen;  // the grid window stays as it is
   image = std::move(fresh);
+  ClearEditHistory(image, GridAfterClear::Fresh);  // nothing of the last project to undo
   view.ProjectReset();
 }
 

@@ -1,6 +1,9 @@
 #include "ui/core/main_window.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QShortcut>
+#include <QStandardItemModel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -22,6 +25,8 @@ constexpr int kWindowFontPixels = 11;
 constexpr int kAddressFontPixels = 13;
 constexpr int kKnobFontPixels = 21;
 constexpr int kLabelFontPixels = 27;
+constexpr int kRunStatePixels = 19;
+constexpr int kRunSpeeds[] = {1, 2, 10};
 
 QString Name(const char* prefix, int number) {
   return QString::fromLatin1(prefix) + QString::number(number);
@@ -146,6 +151,7 @@ void MainWindow::BuildControls() {
   simulatie_button_ = MakeCommandButton(this, "SimulatieButton", "Simulatie", 440, 73);
   simulatie_button_->hide();
   connect(simulatie_button_, &QPushButton::clicked, this, &MainWindow::SimulatieClicked);
+  BuildRunControls();
 
   for (int n = 1; n <= kAnalogInputs; ++n) {
     QLabel* label = Place(new QLabel(this), Name("Label", n + 1), 24, 200 + 40 * (n - 1), false);
@@ -189,6 +195,64 @@ void MainWindow::BuildControls() {
 
   connect(address_box_, &QSpinBox::valueChanged, this,
           [this](int value) { image_.AddressBox = value; });
+}
+
+// Right of the command buttons: pause, step and speed, each with a key that works from every
+// window of the program, and the run's state in large letters.
+void MainWindow::BuildRunControls() {
+  pauze_button_ = MakeCommandButton(this, "PauzeButton", "Pauze", 520, 73);
+  connect(pauze_button_, &QPushButton::clicked, this, &MainWindow::PauzeClicked);
+  QPushButton* stap = MakeCommandButton(this, "StapButton", "Stap", 600, 57);
+  connect(stap, &QPushButton::clicked, this, &MainWindow::StapClicked);
+  speed_box_ = new QComboBox(this);
+  speed_box_->setObjectName(QStringLiteral("SpeedBox"));
+  speed_box_->setGeometry(664, 0, 57, 25);
+  for (int speed : kRunSpeeds) speed_box_->addItem(QStringLiteral("%1x").arg(speed), speed);
+  speed_box_->setToolTip(QStringLiteral("Snelheid (Ctrl+1, Ctrl+2, Ctrl+3)"));
+  connect(speed_box_, &QComboBox::activated, this,
+          [this](int index) { emit SpeedChosen(speed_box_->itemData(index).toInt()); });
+  pauze_button_->setToolTip(QStringLiteral("Pauze / verder (F5)"));
+  stap->setToolTip(QStringLiteral("Een seconde verder (F10)"));
+
+  run_state_ = new QLabel(this);
+  run_state_->setObjectName(QStringLiteral("RunState"));
+  run_state_->setFont(TahomaFont(kRunStatePixels, true));
+  run_state_->setAutoFillBackground(true);
+  QPalette colours = run_state_->palette();
+  colours.setColor(QPalette::Window, QColor(255, 220, 0));
+  colours.setColor(QPalette::WindowText, Qt::black);
+  run_state_->setPalette(colours);
+  run_state_->setContentsMargins(6, 0, 6, 0);
+  run_state_->move(728, 0);
+  run_state_->hide();
+
+  const auto shortcut = [this](const QKeySequence& keys, auto action) {
+    auto* s = new QShortcut(keys, this);
+    s->setContext(Qt::ApplicationShortcut);
+    connect(s, &QShortcut::activated, this, action);
+  };
+  shortcut(QKeySequence(Qt::Key_F5), [this] { emit PauzeClicked(); });
+  shortcut(QKeySequence(Qt::Key_Pause), [this] { emit PauzeClicked(); });
+  shortcut(QKeySequence(Qt::Key_F10), [this] { emit StapClicked(); });
+  for (int i = 0; i < static_cast<int>(std::size(kRunSpeeds)); ++i) {
+    const int speed = kRunSpeeds[i];
+    shortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)), [this, speed] { emit SpeedChosen(speed); });
+  }
+}
+
+void MainWindow::ShowRunState(const RunControl& run) {
+  pauze_button_->setText(QString::fromStdString(PauseButtonText(run)));
+  for (int i = 0; i < speed_box_->count(); ++i) {
+    const int speed = speed_box_->itemData(i).toInt();
+    auto* model = static_cast<QStandardItemModel*>(speed_box_->model());
+    model->item(i)->setEnabled(SpeedOffered(run, speed));
+    if (speed == run.speed) speed_box_->setCurrentIndex(i);
+  }
+  const QString state = QString::fromStdString(RunStateText(run));
+  run_state_->setText(state);
+  run_state_->adjustSize();
+  run_state_->setVisible(!state.isEmpty());
+  run_state_->raise();
 }
 
 void MainWindow::MapItems() {

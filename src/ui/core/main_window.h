@@ -10,9 +10,11 @@
 #include <string>
 
 #include "engine/core/process_image.h"
+#include "engine/core/run_control.h"
 #include "engine/core/screen_view.h"
 #include "ui/core/picture_loader.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -56,6 +58,9 @@ class MainWindow : public QWidget, public ScreenView {
   void ShowItemState();
   // The "Simulatie" button, shown while the simulated board takes the board calls.
   void ShowSimulatieButton(bool shown);
+  // The run controls show the run's state: the pause button's text, the speeds offered and
+  // chosen, and the state text on the operator screen ("PAUZE", "10x", or nothing).
+  void ShowRunState(const RunControl& run);
 
  signals:
   // The window has closed: the program ends.
@@ -68,12 +73,17 @@ class MainWindow : public QWidget, public ScreenView {
   void SimulatieClicked();
   void RecorderClicked(int n);  // 1..8
   void RegelaarClicked(int n);  // 1..9
+  // The run controls: "Pauze"/"Verder", "Stap" and the speed choice (1, 2 or 10).
+  void PauzeClicked();
+  void StapClicked();
+  void SpeedChosen(int speed);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildControls();
+  void BuildRunControls();
   void MapItems();
   void LoadProcessPlate(const char* file, bool report_failure);
   void ReportPictureFailure(int item, const std::string& file);
@@ -87,6 +97,9 @@ class MainWindow : public QWidget, public ScreenView {
   QLabel* plate_ = nullptr;
   QSpinBox* address_box_ = nullptr;
   QPushButton* simulatie_button_ = nullptr;
+  QPushButton* pauze_button_ = nullptr;
+  QComboBox* speed_box_ = nullptr;
+  QLabel* run_state_ = nullptr;
   QTimer* timer1_ = nullptr;
   QTimer* timer2_ = nullptr;
   std::array<QWidget*, kScreenItems> items_{};

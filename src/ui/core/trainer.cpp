@@ -30,6 +30,7 @@ namespace {
 
 // Where the file dialogs of "Opslaan als" and "Openen" start: the folder used last.
 const QString kFolderSetting = QStringLiteral("project/folder");
+constexpr int kPlantTickMs = 100;  // the plant's own step, in program time
 
 // Shows a window that lives for the whole run, or brings it to the front when it is shown.
 void ShowToFront(QWidget& window) {
@@ -50,6 +51,9 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   connect(main_->Timer1(), &QTimer::timeout, this, &Trainer::schakelblok);
   connect(main_->Timer2(), &QTimer::timeout, this, &Trainer::SWklok);
   connect(main_.get(), &MainWindow::KaartClicked, this, &Trainer::KaartLezenClick);
+  connect(main_.get(), &MainWindow::PauzeClicked, this, &Trainer::PauzeClick);
+  connect(main_.get(), &MainWindow::StapClicked, this, &Trainer::StapClick);
+  connect(main_.get(), &MainWindow::SpeedChosen, this, &Trainer::SpeedChoice);
   CreateLab();
   layout_ = std::make_unique<LayoutWindow>(image, *this, main_->pictures());
   connect(main_.get(), &MainWindow::ScreenClicked, layout_.get(), &LayoutWindow::ShowEditor);
@@ -59,6 +63,9 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   // The save/load window comes between the step faceplates and recorder 2's window.
   CreateProjectDialog();
   CreateLateInstrumentWindows();
+  // A board library or USB board in use from the start runs in real time.
+  if (!SimulatedBoardInUse()) RealBoardConnected(run_);
+  ApplyRun();
 }
 
 Trainer::~Trainer() = default;
@@ -129,15 +136,46 @@ void Trainer::CreateLateInstrumentWindows() {
 }
 
 void Trainer::schakelblok() {
+  if (AcceptScanTimer(run_)) ScanTick();
+}
+
+void Trainer::SWklok() {
+  if (AcceptMuxTimer(run_)) MuxTick();
+}
+
+void Trainer::ScanTick() {
   tessaro::schakelblok(image_, board_, *this);
+  UpdateLab();
+  ShowBoardNotice();
+  grid_->RefreshHover();
+}
+
+void Trainer::MuxTick() {
+  tessaro::SWklok(image_, board_);
   UpdateLab();
   ShowBoardNotice();
 }
 
-void Trainer::SWklok() {
-  tessaro::SWklok(image_, board_);
-  UpdateLab();
-  ShowBoardNotice();
+void Trainer::PauzeClick() {
+  tessaro::PauseClick(run_);
+  ApplyRun();
+}
+
+void Trainer::StapClick() {
+  Step(run_, *this);
+  ApplyRun();
+}
+
+void Trainer::SpeedChoice(int speed) {
+  SetSpeed(run_, speed);
+  ApplyRun();
+}
+
+void Trainer::ApplyRun() {
+  main_->Timer1()->setInterval(ScanTimerInterval(run_));
+  main_->Timer2()->setInterval(MuxTimerInterval(run_));
+  if (plant_timer_ != nullptr) plant_timer_->setInterval(PlantTimerInterval(run_, kPlantTickMs));
+  main_->ShowRunState(run_);
 }
 
 // A board that stopped answering is told once, after the tick, so that the box does not hold
@@ -164,8 +202,6 @@ SimulatedBoard* SimulatedBoardOf(Board& board) {
   }
   return dynamic_cast<SimulatedBoard*>(&board);
 }
-
-constexpr int kPlantTickMs = 100;
 
 }  // namespace
 
@@ -198,8 +234,12 @@ bool Trainer::SimulatedBoardInUse() const {
 }
 
 void Trainer::PlantTick() {
-  if (!SimulatedBoardInUse()) return;
-  lab_->Advance(kPlantTickMs / 1000.0);
+  if (AcceptPlantTimer(run_)) PlantAdvance(kPlantTickMs);
+}
+
+void Trainer::PlantAdvance(int64_t ms) {
+  if (!SimulatedBoardInUse() || ms <= 0) return;
+  lab_->Advance(static_cast<double>(ms) / 1000);
   panel_->Refresh();
 }
 
@@ -209,10 +249,14 @@ void Trainer::UpdateLab() {
     panel_->Refresh();
     return;
   }
-  // A real board answered: its inputs are the ones that count now.
+  // A real board answered: its inputs are the ones that count now, in real time.
   plant_timer_->stop();
   panel_->hide();
   main_->ShowSimulatieButton(false);
+  if (!run_.real_board) {
+    RealBoardConnected(run_);
+    ApplyRun();
+  }
 }
 
 void Trainer::ItemTextChanged(int item, const std::string& text) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/core/run_control.h"
 #include "engine/core/screen_view.h"
 #include "engine/project/project_apply.h"
 
@@ -29,7 +30,7 @@ class ProjectSession;
 struct ProcessImage;
 class RecorderWindow;
 
-class Trainer : public QObject, public ScreenView, public ProjectLoadView {
+class Trainer : public QObject, public ScreenView, public ProjectLoadView, public TickSink {
   Q_OBJECT
 
  public:
@@ -59,13 +60,22 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   RecorderWindow& recorder_window(int n) { return *recorders_[static_cast<size_t>(n)]; }
   FaceplateWindow& faceplate(int n) { return *faceplates_[static_cast<size_t>(n)]; }
 
-  // The scan timer's tick and the multiplex timer's tick.
+  // The scan timer's tick and the multiplex timer's tick; while paused they do nothing.
   void schakelblok();
   void SWklok();
+  // The run controls: "Pauze"/"Verder", "Stap" and the speed choice.
+  void PauzeClick();
+  void StapClick();
+  void SpeedChoice(int speed);
+  const RunControl& run() const { return run_; }
   // "Kaart".
   void KaartLezenClick();
   // The plant timer's tick: the process on the simulated board runs 100 ms further.
   void PlantTick();
+  // TickSink: one tick of each timer and the plant's time, run whether or not paused.
+  void ScanTick() override;
+  void MuxTick() override;
+  void PlantAdvance(int64_t ms) override;
   // The simulated board takes the board calls: no board library or USB board is in use.
   bool SimulatedBoardInUse() const;
 
@@ -103,6 +113,8 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   // Shows the board's new state on the panel; hides panel and button once a real board
   // has taken over.
   void UpdateLab();
+  // The timers' intervals and the run controls follow the run's state.
+  void ApplyRun();
 
   ProcessImage& image_;
   Board& board_;
@@ -112,6 +124,7 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   std::unique_ptr<Lab> lab_;
   std::unique_ptr<BoardPanel> panel_;
   QTimer* plant_timer_ = nullptr;
+  RunControl run_;
   std::array<std::unique_ptr<RecorderWindow>, 9> recorders_;     // 1..8
   std::array<std::unique_ptr<FaceplateWindow>, 10> faceplates_;  // 1..9
   std::unique_ptr<LayoutWindow> layout_;

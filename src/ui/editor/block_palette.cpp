@@ -5,6 +5,7 @@
 
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
+#include "engine/editor/block_help.h"
 #include "engine/editor/placement.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
@@ -64,6 +65,7 @@ BlockPalette::BlockPalette(Palette palette, const PaletteDesign& design, Process
   setPalette(colours);
   setFixedSize(design.size);
   move(design.position);
+  setFocusPolicy(Qt::ClickFocus);
   AddEntries();
 }
 
@@ -73,7 +75,9 @@ void BlockPalette::AddEntries() {
     picture->setObjectName(QStringLiteral("Image%1").arg(entry.picture));
     picture->setGeometry(entry.place);
     picture->setPixmap(PaletteEntryPicture(entry.key, entry.place.size()));
-    picture->setToolTip(entry.tooltip);
+    // The entry's name, and what the block does.
+    const QString help = QString::fromStdString(BlockHelp(entry.key));
+    picture->setToolTip(entry.tooltip.isEmpty() ? help : entry.tooltip + QLatin1Char('\n') + help);
     const std::string key = entry.key;
     connect(picture, &ClickLabel::clicked, this, [this, key] { Choose(key); });
     connect(picture, &EntryPicture::doubleClicked, this, [this, key] { Choose(key); });
@@ -84,6 +88,9 @@ void BlockPalette::ShowOnTop() {
   show();
   raise();
   activateWindow();
+  // The palette itself takes the keys, not a setting editor, so that the grid's undo keys
+  // work right after the click that opened it; a click into an editor still edits.
+  setFocus(Qt::OtherFocusReason);
 }
 
 void BlockPalette::Choose(std::string_view key) {

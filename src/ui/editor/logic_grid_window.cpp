@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -10,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "engine/core/messages.h"
+#include "engine/editor/block_help.h"
 #include "engine/editor/grid.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
@@ -83,6 +87,7 @@ LogicGridWindow::LogicGridWindow(ProcessImage& image, Messages& messages, Pictur
       std::make_unique<InputPalette>(image, messages, pictures, *this, parent);
   palettes_[Index(Palette::Output)] =
       std::make_unique<OutputPalette>(image, messages, pictures, *this, parent);
+  BuildUndoActions();
 }
 
 LogicGridWindow::~LogicGridWindow() = default;
@@ -97,9 +102,64 @@ void LogicGridWindow::BuildFields(QWidget* grid) {
       field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       field->setPixmap(start);
       connect(field, &ClickLabel::clicked, this, [this, row, column] { VeldClick(row, column); });
+      field->setProperty("row", row);
+      field->setProperty("column", column);
+      field->installEventFilter(this);
       fields_[static_cast<size_t>(row)][static_cast<size_t>(column)] = field;
     }
   }
+}
+
+void LogicGridWindow::BuildUndoActions() {
+  auto* undo = new QAction(QStringLiteral("Ongedaan maken"), this);
+  undo->setObjectName(QStringLiteral("UndoAction"));
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(undo, &QAction::triggered, this, &LogicGridWindow::UndoClick);
+  auto* redo = new QAction(QStringLiteral("Opnieuw"), this);
+  redo->setObjectName(QStringLiteral("RedoAction"));
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  connect(redo, &QAction::triggered, this, &LogicGridWindow::RedoClick);
+  addAction(undo);
+  addAction(redo);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  // A click opens a palette, which then has the focus: the keys work there as well.
+  for (const auto& palette : palettes_) palette->addActions({undo, redo});
+}
+
+void LogicGridWindow::UndoClick() { ShowUndone(Undo(image_)); }
+
+void LogicGridWindow::RedoClick() { ShowUndone(Redo(image_)); }
+
+void LogicGridWindow::ShowUndone(const UndoResult& result) {
+  if (!result.done) return;
+  const QPixmap picture =
+      result.picture.empty() ? StartFieldPicture() : pictures_.Load(result.picture);
+  if (picture.isNull()) {
+    messages_.Error(CannotOpenText(result.picture).toStdString());
+    return;
+  }
+  SetFieldPicture(result.row, result.column, picture);
+}
+
+QString LogicGridWindow::HoverText(int row, int column) const {
+  return QString::fromStdString(FieldHoverText(image_, row, column));
+}
+
+void LogicGridWindow::RefreshHover() {
+  if (hover_row_ == 0 || !QToolTip::isVisible()) return;
+  QToolTip::showText(hover_at_, HoverText(hover_row_, hover_column_),
+                     Field(hover_row_, hover_column_));
+}
+
+bool LogicGridWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::eventFilter(watched, event);
+  auto* field = static_cast<QWidget*>(watched);
+  hover_row_ = field->property("row").toInt();
+  hover_column_ = field->property("column").toInt();
+  hover_at_ = static_cast<QHelpEvent*>(event)->globalPos();
+  QToolTip::showText(hover_at_, HoverText(hover_row_, hover_column_), field);
+  return true;
 }
 
 void LogicGridWindow::ShowLogics() {

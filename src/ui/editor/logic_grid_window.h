@@ -11,6 +11,7 @@
 
 #include "engine/core/block_keys.h"
 #include "engine/core/process_image.h"
+#include "engine/editor/edit_history.h"
 
 class QLabel;
 
@@ -46,6 +47,16 @@ class LogicGridWindow : public QWidget {
   void ShowStartFields();
   void ShowPaletteEditors();
 
+  // Undo and redo of the grid's edits (Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z, and the window's
+  // context menu); the field shows its picture of then.
+  void UndoClick();
+  void RedoClick();
+
+  // The hover text of a field, and its renewal while it is shown, so that it follows the
+  // values as the scan moves them.
+  QString HoverText(int row, int column) const;
+  void RefreshHover();
+
   // The scan paints `text` onto a field's picture with its top-left corner at (x, y): on
   // silver, or on the picture's own white.
   void FieldTextPainted(int row, int column, int x, int y, const std::string& text, bool silver);
@@ -53,15 +64,22 @@ class LogicGridWindow : public QWidget {
  protected:
   // "sluiten": the window only hides; fields, selection and palettes stay as they are.
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildFields(QWidget* grid);
+  void BuildUndoActions();
+  void ShowUndone(const UndoResult& result);
 
   ProcessImage& image_;
   Messages& messages_;
   PictureLoader& pictures_;
   std::array<std::array<QLabel*, kColumns + 1>, kRows + 1> fields_{};
   std::array<std::unique_ptr<BlockPalette>, 3> palettes_;
+  // The field whose hover text is shown, and where.
+  int hover_row_ = 0;
+  int hover_column_ = 0;
+  QPoint hover_at_;
 
   // What each field's picture carries from the last captions: the picture painted (by its
   // cache key) and the text at each caption position. The scan repaints the same captions

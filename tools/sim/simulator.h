@@ -11,6 +11,7 @@
 
 #include "engine/board/lab.h"
 #include "engine/board/simulated_board.h"
+#include "engine/control/instrument_log.h"
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
 #include "engine/core/screen_view.h"
@@ -67,7 +68,14 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   void ScanTick();
   void MuxTick();
   void Advance(int64_t ms);
-  void AdvancePlant(int64_t ms) { lab_.Advance(static_cast<double>(ms) / 1000); }
+  void AdvancePlant(int64_t ms) {
+    elapsed_ms_ += ms;
+    lab_.Advance(static_cast<double>(ms) / 1000);
+  }
+  // The script's clock as the samples are stamped with it: every millisecond that `run`,
+  // `tick` and `cycle` have let pass.
+  int64_t elapsed_ms() const { return elapsed_ms_; }
+  InstrumentLogs& logs() { return logs_; }
 
   // Messages: every box is printed at once as "message TEXT"; questions are answered Yes.
   void Information(const std::string& text) override;
@@ -81,6 +89,8 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView {
   SimulatedBoard board_;
   Lab lab_{board_};
   int64_t clock_ms_ = 0;
+  int64_t elapsed_ms_ = 0;
+  InstrumentLogs logs_{LogWriter::Mode::Inline};
 };
 
 // The command groups; each handles the words of its own commands.
@@ -92,6 +102,7 @@ void ProjectCommand(Simulator& s, const Line& l);     // save, load
 void PrintCommand(Simulator& s, const Line& l);       // print ...
 void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|tag|trend|recorder
 void PlantCommand(Simulator& s, const Line& l);       // plant
+void ExportCommand(Simulator& s, const Line& l);      // export, log
 void PrintPlant(Simulator& s, const Line& l);         // print plant
 
 }  // namespace tessaro::sim

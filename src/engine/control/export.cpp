@@ -34,11 +34,12 @@ auto WithRecord(const ProcessImage& image, int slot, F&& f) {
   return f(image.TrendTimes[Index(IsInstrumentSlot(slot) ? slot - 8 : 0)]);
 }
 
-// Shortest text that reads back as the same double, always with '.'.
+// Shortest text that reads back as the same double, always with '.' and never in exponent
+// form, which not every spreadsheet reads.
 std::string Number(double x) {
   if (x == 0) x = 0;  // no "-0"
-  char buf[32];
-  const auto result = std::to_chars(buf, buf + sizeof buf, x);
+  char buf[400];
+  const auto result = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
   return std::string(buf, result.ptr);
 }
 

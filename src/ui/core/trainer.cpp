@@ -1,5 +1,6 @@
 #include "ui/core/trainer.h"
 
+#include <QDateTime>
 #include <QTimer>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include "engine/core/scan.h"
 #include "engine/project/project_file.h"
 #include "ui/board/board_panel.h"
+#include "ui/control/chart_menu.h"
 #include "ui/control/onoff_faceplate.h"
 #include "ui/control/pid_faceplate.h"
 #include "ui/control/recorder_window.h"
@@ -59,8 +61,10 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
     project_->activateWindow();
   });
   CreateLateInstrumentWindows();
+  InstallChartMenus();
 }
 
+// The logbooks close (writing what they still hold) before the windows go.
 Trainer::~Trainer() = default;
 
 // The recorder and controller windows, all hidden, in the order the trainer has always
@@ -94,9 +98,40 @@ void Trainer::CreateLateInstrumentWindows() {
 }
 
 void Trainer::schakelblok() {
+  image_.ClockMs = QDateTime::currentMSecsSinceEpoch();
   tessaro::schakelblok(image_, board_, *this);
+  CollectLogs();
   UpdateLab();
   ShowBoardNotice();
+}
+
+void Trainer::InstallChartMenus() {
+  chart_menu_ = std::make_unique<ChartMenu>(image_, logs_, messages_);
+  for (int n = 1; n <= 8; ++n) {
+    chart_menu_->Install(recorder_window(n).chart(), RecorderSlot(n),
+                         [this, n] { recorder_window(n).Refresh(); });
+  }
+  for (int n = 1; n <= 9; ++n) {
+    chart_menu_->Install(faceplate(n).chart(), ControllerSlot(n),
+                         [this, n] { faceplate(n).Refresh(); });
+  }
+}
+
+void Trainer::CollectLogs() {
+  for (auto& stopped : logs_.Collect(image_)) {
+    RefreshInstrument(stopped.slot);
+    QMetaObject::invokeMethod(
+        this, [this, text = std::move(stopped.message)] { messages_.Error(text); },
+        Qt::QueuedConnection);
+  }
+}
+
+void Trainer::RefreshInstrument(int slot) {
+  if (slot <= 8) {
+    recorder_window(slot).Refresh();
+  } else {
+    faceplate(slot - 8).Refresh();
+  }
 }
 
 void Trainer::SWklok() {

@@ -64,7 +64,7 @@ TEST_F(ExportTest, AFullRecorderExportsItsLast480Samples) {
   for (int i = 0; i < 4 * 500; ++i) CycleAt(static_cast<uint8_t>(i / 4 % 256));
   const auto lines = Lines(InstrumentCsv(image, 1, SampleClock::Script));
   ASSERT_EQ(lines.size(), 481u);
-  EXPECT_EQ(lines[1].substr(0, 6), "-1916,");  // 479 samples of 4 s before the newest
+  EXPECT_EQ(lines[1].substr(0, 6), "-1916,");              // 479 samples of 4 s before the newest
   EXPECT_THAT(lines.back(), ::testing::EndsWith(",243"));  // sample 499
 }
 
@@ -74,9 +74,9 @@ TEST_F(ExportTest, ControllerRowsHoldProcessValueSetpointAndOutput) {
   CycleAt(153);
   pid::AutoButtonClick(image, 1);
   CycleAt(102);
-  EXPECT_THAT(Lines(InstrumentCsv(image, 9, SampleClock::Script)),
-              ElementsAre("t (s),time,pv (C),sp (C),out (%)", "-1,0.75,120,0,40",
-                          "0,1.75,80,120,19.5"));
+  EXPECT_THAT(
+      Lines(InstrumentCsv(image, 9, SampleClock::Script)),
+      ElementsAre("t (s),time,pv (C),sp (C),out (%)", "-1,0.75,120,0,40", "0,1.75,80,120,19.5"));
 
   // A step controller's two pulse outputs, from the field's right and lower edges.
   Feed("Reg4", 12, 0, 100, "");
@@ -87,8 +87,8 @@ TEST_F(ExportTest, ControllerRowsHoldProcessValueSetpointAndOutput) {
   step::SpinButton1DownClick(image, 4);
   CycleAt(0);
   EXPECT_THAT(Lines(InstrumentCsv(image, 12, SampleClock::Script)),
-              ElementsAre("t (s),time,pv,sp,open,close", "-2,2.75,0,0,255,0",
-                          "-1,3.75,0,0,0,0", "0,4.75,0,0,0,255"));
+              ElementsAre("t (s),time,pv,sp,open,close", "-2,2.75,0,0,255,0", "-1,3.75,0,0,0,0",
+                          "0,4.75,0,0,0,255"));
 }
 
 TEST_F(ExportTest, AnInstrumentThatTookNoSampleExportsItsHeaderAlone) {
@@ -110,16 +110,25 @@ TEST_F(ExportTest, TheUsersLocaleDoesNotReachTheFile) {
   for (int i = 0; i < 4; ++i) CycleAt(128);
   const std::string csv = InstrumentCsv(image, 1, SampleClock::Script);
   std::locale::global(old);
-  EXPECT_THAT(Lines(csv), ElementsAre("t (s),time,value (l/min),byte", "0,3.75,501.96078431372547,128"));
+  EXPECT_THAT(Lines(csv),
+              ElementsAre("t (s),time,value (l/min),byte", "0,3.75,501.96078431372547,128"));
 }
 
 TEST_F(ExportTest, UnitsAreQuotedWhenNeededAndWrittenAsUtf8) {
   image.RangeUnit[2] = "m3/h, gemeten";
   EXPECT_EQ(CsvHeader(image, 2), "t (s),time,\"value (m3/h, gemeten)\",byte\n");
-  image.RangeUnit[2] = "\xB0" "C";  // Latin-1, as an old project file holds it
-  EXPECT_EQ(CsvHeader(image, 2), "t (s),time,value (\xC2\xB0" "C),byte\n");
-  image.RangeUnit[2] = "\xC2\xB0" "C";
-  EXPECT_EQ(CsvHeader(image, 2), "t (s),time,value (\xC2\xB0" "C),byte\n");
+  image.RangeUnit[2] =
+      "\xB0"
+      "C";  // Latin-1, as an old project file holds it
+  EXPECT_EQ(CsvHeader(image, 2),
+            "t (s),time,value (\xC2\xB0"
+            "C),byte\n");
+  image.RangeUnit[2] =
+      "\xC2\xB0"
+      "C";
+  EXPECT_EQ(CsvHeader(image, 2),
+            "t (s),time,value (\xC2\xB0"
+            "C),byte\n");
 }
 
 TEST_F(ExportTest, TheWallClockIsLocalDateAndTime) {

@@ -50,7 +50,8 @@ class InstrumentLogTest : public ScanTest {
     return stopped;
   }
 
-  const fs::path folder = fs::temp_directory_path() / ("tessaro_log_test_" + std::to_string(::getpid()));
+  const fs::path folder =
+      fs::temp_directory_path() / ("tessaro_log_test_" + std::to_string(::getpid()));
 };
 
 TEST_F(InstrumentLogTest, LogsGrowOverHoursAndCanBeReadWhileOpen) {
@@ -73,8 +74,8 @@ TEST_F(InstrumentLogTest, LogsGrowOverHoursAndCanBeReadWhileOpen) {
   logs.Stop(image, 1);
   EXPECT_EQ(InstrumentCaption(image, 1, "Form7"), "Form7");
   Run(logs, 16);
-  ASSERT_EQ(logs.Start(image, 1, (folder / "rec.csv").string(), image.ClockMs,
-                       SampleClock::Script), "");
+  ASSERT_EQ(logs.Start(image, 1, (folder / "rec.csv").string(), image.ClockMs, SampleClock::Script),
+            "");
   Run(logs, 16);
   logs.StopAll(image);
   const auto again = FileLines(folder / "rec.csv");

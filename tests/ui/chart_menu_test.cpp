@@ -74,10 +74,9 @@ class ChartMenuTest : public QObject {
 
 void ChartMenuTest::EveryChartHasTheMenu() {
   RunningInstrument lab(1, "Rec1", 100);
-  const QStringList entries = {QStringLiteral("Exporteer als CSV\u2026"),
-                               QStringLiteral("Bewaar als PNG\u2026"),
-                               QStringLiteral("Kopieer afbeelding"),
-                               QStringLiteral("Start logboek\u2026")};
+  const QStringList entries = {
+      QStringLiteral("Exporteer als CSV\u2026"), QStringLiteral("Bewaar als PNG\u2026"),
+      QStringLiteral("Kopieer afbeelding"), QStringLiteral("Start logboek\u2026")};
   QList<QLabel*> charts;
   for (int n = 1; n <= 8; ++n) charts.append(&lab.trainer.recorder_window(n).chart());
   for (int n = 1; n <= 9; ++n) charts.append(&lab.trainer.faceplate(n).chart());

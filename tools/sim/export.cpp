@@ -1,8 +1,9 @@
 // Taking data out: `export` writes an instrument's CSV as its window's menu does, `log`
 // starts and stops logbooks over the script's clock.
+#include "engine/control/export.h"
+
 #include <string>
 
-#include "engine/control/export.h"
 #include "simulator.h"
 
 namespace tessaro::sim {
@@ -23,7 +24,8 @@ int InstrumentSlotAt(const Line& l, size_t& i) {
     if (first == 0) {
       throw ScriptError("trend kind must be pid, step or onoff, got '" + kind + "'");
     }
-    const int n = static_cast<int>(Integer(l[i + 2], first, first + 2, (kind + " controller").c_str()));
+    const int n =
+        static_cast<int>(Integer(l[i + 2], first, first + 2, (kind + " controller").c_str()));
     i += 3;
     return ControllerSlot(n);
   }

@@ -50,8 +50,11 @@ std::string Utf8(const std::string& text) {
   bool valid = true;
   for (size_t i = 0; i < size && valid;) {
     const unsigned char b = bytes[i];
-    const size_t length = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3
-                                                             : (b >> 3) == 0x1E ? 4 : 0;
+    const size_t length = b < 0x80           ? 1
+                          : (b >> 5) == 0x6  ? 2
+                          : (b >> 4) == 0xE  ? 3
+                          : (b >> 3) == 0x1E ? 4
+                                             : 0;
     if (length == 0 || i + length > size) valid = false;
     for (size_t k = 1; valid && k < length; ++k) valid = (bytes[i + k] >> 6) == 0x2;
     i += length == 0 ? 1 : length;
@@ -107,8 +110,8 @@ std::string ClockText(int64_t ms, SampleClock clock) {
 
 // A trend value (twice the percentage) in the units of range slot `slot`.
 std::string TrendValue(const ProcessImage& image, int slot, uint16_t twice_percent) {
-  return Number(ScaleToRange(twice_percent / 2.0, image.RangeHigh[Index(slot)],
-                             image.RangeLow[Index(slot)]));
+  return Number(
+      ScaleToRange(twice_percent / 2.0, image.RangeHigh[Index(slot)], image.RangeLow[Index(slot)]));
 }
 
 }  // namespace
@@ -124,8 +127,7 @@ size_t SamplesHeld(const ProcessImage& image, int slot) {
 }
 
 int64_t SampleClockMs(const ProcessImage& image, int slot, size_t i) {
-  return WithRecord(image, slot,
-                    [i](const auto& record) { return record.clock_ms[record.At(i)]; });
+  return WithRecord(image, slot, [i](const auto& record) { return record.clock_ms[record.At(i)]; });
 }
 
 std::string CsvHeader(const ProcessImage& image, int slot) {

@@ -12,8 +12,7 @@
 
 namespace tessaro {
 
-std::unique_ptr<LogWriter> LogWriter::Open(const std::string& path, Mode mode,
-                                           std::string& error) {
+std::unique_ptr<LogWriter> LogWriter::Open(const std::string& path, Mode mode, std::string& error) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
   if (fd < 0) {
     error = std::strerror(errno);
@@ -141,8 +140,8 @@ std::vector<InstrumentLogs::Stopped> InstrumentLogs::Collect(ProcessImage& image
     const uint64_t taken = SamplesTaken(image, slot);
     // The history keeps only its last samples; a log is asked after every tick, so it never
     // falls that far behind.
-    const size_t fresh = static_cast<size_t>(
-        std::min<uint64_t>(taken - log.logged, SamplesHeld(image, slot)));
+    const size_t fresh =
+        static_cast<size_t>(std::min<uint64_t>(taken - log.logged, SamplesHeld(image, slot)));
     for (size_t i = fresh; i-- > 0;) {
       log.writer->Append(CsvRow(image, slot, i, log.origin_ms, log.clock));
     }

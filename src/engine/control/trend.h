@@ -23,7 +23,7 @@ using RecorderTrend = std::array<uint8_t, kRecorderLength>;
 template <size_t N>
 struct SampleRecord {
   std::array<int64_t, N> clock_ms{};
-  std::array<uint8_t, N> output{};      // the field's right edge after the sample
+  std::array<uint8_t, N> output{};       // the field's right edge after the sample
   std::array<uint8_t, N> output_down{};  // and its lower edge (a step controller's close pulse)
   uint64_t taken = 0;
 

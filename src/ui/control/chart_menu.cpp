@@ -96,20 +96,19 @@ QImage ChartMenu::ChartPicture(const QLabel& chart, int slot) const {
 }
 
 void ChartMenu::ExportCsv(QWidget* parent, int slot) {
-  const QString file = files_->SaveFile(parent, QStringLiteral("Exporteer als CSV"),
-                                        Name(slot) + QStringLiteral(".csv"),
-                                        QStringLiteral("CSV (*.csv)"), false);
+  const QString file =
+      files_->SaveFile(parent, QStringLiteral("Exporteer als CSV"),
+                       Name(slot) + QStringLiteral(".csv"), QStringLiteral("CSV (*.csv)"), false);
   if (file.isEmpty()) return;
   const std::string path = file.toStdString();
-  const std::string why =
-      WriteFileReplacing(path, InstrumentCsv(image_, slot, SampleClock::Wall));
+  const std::string why = WriteFileReplacing(path, InstrumentCsv(image_, slot, SampleClock::Wall));
   if (!why.empty()) messages_.Error(ExportFailedText(path, why));
 }
 
 void ChartMenu::SavePng(QLabel& chart, int slot) {
-  const QString file = files_->SaveFile(chart.window(), QStringLiteral("Bewaar als PNG"),
-                                        Name(slot) + QStringLiteral(".png"),
-                                        QStringLiteral("PNG (*.png)"), false);
+  const QString file =
+      files_->SaveFile(chart.window(), QStringLiteral("Bewaar als PNG"),
+                       Name(slot) + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"), false);
   if (file.isEmpty()) return;
   if (!ChartPicture(chart, slot).save(file, "PNG")) {
     messages_.Error(ExportFailedText(file.toStdString(), "het bestand kon niet worden geschreven"));

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/board_connection.h"
+#include "engine/core/process_image.h"
 #include "usb_fake_transport.h"
 
 namespace tessaro {
@@ -287,6 +289,34 @@ TEST_F(UsbBoardTest, ABoardThatStopsAnsweringIsLostAfterThreeTries) {
   bus_->write_fails = 3;
   for (int channel = 1; channel <= 3; ++channel) board_->SetDigitalChannel(channel);
   EXPECT_TRUE(board_->Lost());
+}
+
+// A schema without digital inputs reads the board only through the multiplexer, whose tick
+// also switches a select line: a board that takes those writes but sends no more input
+// reports must still be found gone, and a dead tick must not wait twice.
+TEST_F(UsbBoardTest, ABoardThatStopsSendingIsLostWhenOnlyTheMultiplexerReadsIt) {
+  OpenBoard(0);
+  bus_->sending = InputReport(0, 1, 40, 41);
+  ProcessImage image;
+  image.MuxPhase = 1;
+  SWklok(image, *board_);
+  EXPECT_EQ(image.AnalogIn[1], 40);
+
+  bus_->sending.reset();
+  for (int tick = 1; tick <= 3; ++tick) {
+    EXPECT_FALSE(board_->Lost()) << tick;
+    now_ += milliseconds(333);
+    const int reads = bus_->reads_made;
+    const std::size_t writes = bus_->writes.size();
+    SWklok(image, *board_);
+    EXPECT_EQ(bus_->reads_made - reads, 3) << tick;  // one refresh for both channels
+    if (tick < 3) {
+      EXPECT_EQ(bus_->writes.size(), writes + 1) << tick;  // taken by the board
+    }
+  }
+  EXPECT_TRUE(board_->Lost());
+  EXPECT_EQ(image.AnalogIn[1], 40);
+  EXPECT_EQ(image.AnalogIn[2], 41);
 }
 
 // The real transport on a machine without the board (or without USB access at all, as in

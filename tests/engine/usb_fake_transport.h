@@ -37,11 +37,16 @@ class FakeUsbTransport : public UsbTransport {
     UsbReport data;
   };
 
-  bool Open(uint16_t vendor, uint16_t product) override {
+  std::vector<uint16_t> Products(uint16_t vendor) override {
+    if (gone || present_product == 0 || vendor != 0x10CF) return {};
+    return {present_product};
+  }
+  UsbStatus Open(uint16_t vendor, uint16_t product) override {
     char text[32];
     std::snprintf(text, sizeof text, "open %04x:%04x", vendor, product);
     calls.push_back(text);
-    return !gone && vendor == 0x10CF && product == present_product;
+    if (gone || vendor != 0x10CF || product != present_product) return UsbStatus::kNoDevice;
+    return denied ? UsbStatus::kDenied : UsbStatus::kOk;
   }
   void Close() override { calls.push_back("close"); }
   bool KernelDriverActive(int) override { return kernel_driver; }
@@ -53,9 +58,9 @@ class FakeUsbTransport : public UsbTransport {
     calls.push_back("attach " + std::to_string(interface));
     return true;
   }
-  bool ClaimInterface(int interface) override {
+  UsbStatus ClaimInterface(int interface) override {
     calls.push_back("claim " + std::to_string(interface));
-    return !claim_fails;
+    return claim_fails ? UsbStatus::kBusy : UsbStatus::kOk;
   }
   void ReleaseInterface(int interface) override {
     calls.push_back("release " + std::to_string(interface));
@@ -92,8 +97,9 @@ class FakeUsbTransport : public UsbTransport {
   // The bus.
   uint16_t present_product = 0;  // 0: no board
   bool kernel_driver = false;
-  bool claim_fails = false;
-  bool gone = false;  // unplugged: every transfer fails
+  bool denied = false;       // the user may not open it
+  bool claim_fails = false;  // another program holds it
+  bool gone = false;         // unplugged: every transfer fails
   int write_fails = 0;
   std::deque<Read> script;
   std::optional<UsbReport> sending;  // what the board keeps sending once the script is done

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/board_search.h"
 #include "engine/board/board_selection.h"
 #include "engine/board/library_board.h"
 #include "engine/board/simulated_board.h"
@@ -74,9 +75,10 @@ class BoardSelectionTest : public ::testing::Test {
 TEST_F(BoardSelectionTest, WithoutAnyBoardTheSimulatedBoardStays) {
   Start(false);
   EXPECT_EQ(selector_->source(), BoardSource::kSimulated);
-  EXPECT_EQ(Kaart(1), "Geen kaart gevonden op 1");
+  EXPECT_EQ(Kaart(1), "Geen kaart gevonden op 1\nEr zit geen kaart van dit type op USB.");
   EXPECT_FALSE(view_.address_box_hidden);
   EXPECT_EQ(selector_->source(), BoardSource::kSimulated);
+  // The look at the bus after the failed open opens nothing more.
   EXPECT_EQ(bus_->calls, std::vector<std::string>{"open 10cf:5501"});
 
   simulated_->SetDigitalInput(3, true);
@@ -155,7 +157,7 @@ TEST_F(BoardSelectionTest, AnUnpluggedBoardIsReportedOnceAndCanBeReconnected) {
   EXPECT_EQ(selector_->TakeNotice(), "");
   EXPECT_EQ(selector_->source(), BoardSource::kUsb);
 
-  EXPECT_EQ(Kaart(1), "Geen kaart gevonden op 1");
+  EXPECT_EQ(Kaart(1), "Geen kaart gevonden op 1\nEr zit geen kaart van dit type op USB.");
   EXPECT_EQ(selector_->TakeNotice(), "");
 
   PlugUsbBoard(1);
@@ -168,6 +170,47 @@ TEST_F(BoardSelectionTest, AnUnpluggedBoardIsReportedOnceAndCanBeReconnected) {
   Later();
   selector_->ReadAnalogChannel(1);
   EXPECT_EQ(selector_->TakeNotice(), "Verbinding met kaart op 1 verbroken");
+}
+
+TEST_F(BoardSelectionTest, KaartSaysWhatTheBusShows) {
+  Start(false);
+  PlugUsbBoard(3);
+  EXPECT_EQ(Kaart(1),
+            "Geen kaart gevonden op 1\nEr zit wel een kaart op adres 3; de jumpers SK5 en SK6 op "
+            "de kaart stellen het adres in.");
+  // Looking left the board as it was: free, and given back to its kernel driver.
+  bus_->kernel_driver = true;
+  bus_->calls.clear();
+  Kaart(1);
+  EXPECT_EQ(bus_->calls, (std::vector<std::string>{"open 10cf:5501", "open 10cf:5503", "detach 0",
+                                                   "claim 0", "release 0", "attach 0", "close"}));
+
+  bus_->denied = true;
+  EXPECT_EQ(Kaart(3),
+            "Geen kaart gevonden op 3\nDeze gebruiker mag de kaart op adres 3 niet openen: "
+            "installeer de udev-regel uit de README (packaging/udev/60-tessaro-board.rules) en "
+            "word lid van de groep plugdev.");
+  bus_->denied = false;
+  bus_->claim_fails = true;
+  EXPECT_EQ(Kaart(3),
+            "Geen kaart gevonden op 3\nDe kaart op adres 3 is in gebruik bij een ander programma.");
+  bus_->claim_fails = false;
+  bus_->sending.reset();  // there, but silent
+  EXPECT_EQ(Kaart(3), "Geen kaart gevonden op 3\nDe kaart op adres 3 geeft geen antwoord.");
+  EXPECT_EQ(selector_->source(), BoardSource::kSimulated);
+}
+
+TEST(NoBoardReason, NamesEveryBoardFoundElsewhereOnce) {
+  using Access = FoundBoard::Access;
+  EXPECT_EQ(NoBoardReason(2, {{0, Access::kOpen}, {3, Access::kOpen}, {0, Access::kOpen}}),
+            "Er zitten wel kaarten op adres 0 en 3; de jumpers SK5 en SK6 op de kaart stellen "
+            "het adres in.");
+  EXPECT_EQ(NoBoardReason(0, {{3, Access::kBusy}, {1, Access::kOpen}, {2, Access::kOpen}}),
+            "Er zitten wel kaarten op adres 1, 2 en 3; de jumpers SK5 en SK6 op de kaart stellen "
+            "het adres in.\nDe kaart op adres 3 is in gebruik bij een ander programma.");
+  // A board found at the address is not also sent looking at the jumpers.
+  EXPECT_EQ(NoBoardReason(1, {{1, Access::kBusy}, {2, Access::kOpen}}),
+            "De kaart op adres 1 is in gebruik bij een ander programma.");
 }
 
 // The program's selector: the library beside it or the simulated board at start, and a USB

@@ -1,6 +1,8 @@
 // Editing, inputs, time and the project file.
 #include <string>
 
+#include "engine/board/board_search.h"
+#include "engine/board/usb_board.h"
 #include "engine/core/block_keys.h"
 #include "engine/core/board_connection.h"
 #include "engine/core/operator_screen.h"
@@ -145,6 +147,23 @@ void ProjectCommand(Simulator& s, const Line& l) {
     SaveProject(s.image(), s.root(), s);
   } else {
     LoadProject(s.image(), s.root(), s, s, GridPictures::Skip);
+  }
+}
+
+}  // namespace tessaro::sim
+
+namespace tessaro::sim {
+
+void BoardsCommand(Simulator& s, const Line& l) {
+  ExpectWords(l, 1);
+  // The bus itself, not the script's simulated board: the same look "Kaart" takes when it
+  // finds nothing.
+  UsbBoard usb(MakeLibusbTransport());
+  const std::vector<FoundBoard> found = usb.Survey();
+  if (found.empty()) s.Print("boards none");
+  for (const FoundBoard& board : found) {
+    s.Print("board address=" + std::to_string(board.address) +
+            " status=" + AccessName(board.access));
   }
 }
 

@@ -90,14 +90,15 @@ int Simulator::Run(std::istream& script, std::ostream& err) {
 void Simulator::Execute(const Line& line) {
   using Handler = void (*)(Simulator&, const Line&);
   static const std::map<std::string, Handler> kCommands = {
-      {"place", EditingCommand}, {"editor", EditingCommand},  {"param", EditingCommand},
-      {"show", EditingCommand},  {"hide", EditingCommand},    {"move", EditingCommand},
-      {"knob", InputCommand},    {"button", InputCommand},    {"ain", InputCommand},
-      {"din", InputCommand},     {"kaart", InputCommand},     {"tick", TimeCommand},
-      {"cycle", TimeCommand},    {"mux", TimeCommand},        {"run", TimeCommand},
+      {"place", EditingCommand},  {"editor", EditingCommand},  {"param", EditingCommand},
+      {"show", EditingCommand},   {"hide", EditingCommand},    {"move", EditingCommand},
+      {"knob", InputCommand},     {"button", InputCommand},    {"ain", InputCommand},
+      {"din", InputCommand},      {"kaart", InputCommand},     {"tick", TimeCommand},
+      {"cycle", TimeCommand},     {"mux", TimeCommand},        {"run", TimeCommand},
       {"pid", InstrumentCommand}, {"step", InstrumentCommand}, {"onoff", InstrumentCommand},
-      {"save", ProjectCommand},  {"load", ProjectCommand},    {"print", PrintCommand},
-      {"plant", PlantCommand},   {"export", ExportCommand},   {"log", ExportCommand},
+      {"save", ProjectCommand},   {"load", ProjectCommand},    {"print", PrintCommand},
+      {"plant", PlantCommand},    {"boards", BoardsCommand},   {"export", ExportCommand},
+      {"log", ExportCommand},
   };
   auto it = kCommands.find(line[0]);
   if (it == kCommands.end()) throw ScriptError("unknown command '" + line[0] + "'");

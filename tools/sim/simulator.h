@@ -104,5 +104,6 @@ void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|ta
 void PlantCommand(Simulator& s, const Line& l);       // plant
 void ExportCommand(Simulator& s, const Line& l);      // export, log
 void PrintPlant(Simulator& s, const Line& l);         // print plant
+void BoardsCommand(Simulator& s, const Line& l);      // boards
 
 }  // namespace tessaro::sim

@@ -26,6 +26,9 @@ class Board {
   // A message for the user about the board that the calls themselves cannot return (a
   // board that stopped answering), or empty. Each is handed out once.
   virtual std::string TakeNotice() { return {}; }
+  // After an OpenDevice(`address`) that failed: what the board's side can tell about why,
+  // one finding per line, or empty.
+  virtual std::string NoBoardReason(int32_t /*address*/) { return {}; }
 };
 
 }  // namespace tessaro

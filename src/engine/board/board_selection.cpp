@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/board/board_search.h"
 #include "engine/board/library_board.h"
 #include "engine/board/simulated_board.h"
 
@@ -53,6 +54,11 @@ void BoardSelector::Watch() {
 }
 
 std::string BoardSelector::TakeNotice() { return std::exchange(notice_, {}); }
+
+std::string BoardSelector::NoBoardReason(int32_t address) {
+  if (!usb_) return {};  // a selector without USB has nothing to look at
+  return tessaro::NoBoardReason(address, usb_->Survey());
+}
 
 int32_t BoardSelector::ReadAnalogChannel(int32_t channel) {
   const int32_t value = current_->ReadAnalogChannel(channel);

@@ -38,6 +38,9 @@ class BoardSelector : public Board {
 
   // Once per lost connection: the text telling that the board stopped answering.
   std::string TakeNotice() override;
+  // What the bus shows: no board of this kind, boards at other addresses, boards that the
+  // user may not open or that another program holds.
+  std::string NoBoardReason(int32_t address) override;
 
   BoardSource source() const { return source_; }
   // The simulated board, which takes the calls until another board answers.

@@ -53,22 +53,38 @@ int32_t UsbBoard::OpenDevice(int32_t address) {
   return address;
 }
 
-bool UsbBoard::Connect(int32_t address) {
-  if (!transport_->Open(kVendor, static_cast<uint16_t>(kFirstProduct + address))) return false;
+UsbStatus UsbBoard::Claim(int32_t address) {
+  const UsbStatus opened =
+      transport_->Open(kVendor, static_cast<uint16_t>(kFirstProduct + address));
+  if (opened != UsbStatus::kOk) return opened;
   // A kernel driver for this board (a data-acquisition driver) would keep the claim
   // from succeeding.
   detached_ =
       transport_->KernelDriverActive(kInterface) && transport_->DetachKernelDriver(kInterface);
-  if (!transport_->ClaimInterface(kInterface)) {
+  const UsbStatus claimed = transport_->ClaimInterface(kInterface);
+  if (claimed != UsbStatus::kOk) {
     if (detached_) transport_->AttachKernelDriver(kInterface);
     detached_ = false;
     transport_->Close();
-    return false;
   }
+  return claimed;
+}
+
+void UsbBoard::Unclaim() {
+  transport_->ReleaseInterface(kInterface);
+  if (detached_) transport_->AttachKernelDriver(kInterface);
+  transport_->Close();
+  detached_ = false;
+}
+
+bool UsbBoard::Connect(int32_t address) {
+  if (Claim(address) != UsbStatus::kOk) return false;
   open_ = true;
   address_ = address;
-  failures_ = 0;
+  read_failures_ = 0;
+  write_failures_ = 0;
   inputs_fresh_ = false;
+  refresh_failed_ = false;
   sent_known_ = false;
   // Only a board at this address answers with its status byte.
   if (!RefreshInputs(true)) return false;
@@ -79,12 +95,40 @@ bool UsbBoard::Connect(int32_t address) {
 
 void UsbBoard::Disconnect() {
   if (!open_) return;
-  transport_->ReleaseInterface(kInterface);
-  if (detached_) transport_->AttachKernelDriver(kInterface);
-  transport_->Close();
+  Unclaim();
   open_ = false;
-  detached_ = false;
   inputs_fresh_ = false;
+}
+
+std::vector<FoundBoard> UsbBoard::Survey() {
+  std::vector<FoundBoard> found;
+  for (const uint16_t product : transport_->Products(kVendor)) {
+    if (product < kFirstProduct || product > kFirstProduct + 3) continue;
+    const int32_t address = product - kFirstProduct;
+    FoundBoard board{address, FoundBoard::Access::kOpen};
+    if (!(open_ && address == address_)) {
+      switch (Claim(address)) {
+        case UsbStatus::kOk:
+          Unclaim();
+          break;
+        case UsbStatus::kDenied:
+          board.access = FoundBoard::Access::kDenied;
+          break;
+        case UsbStatus::kBusy:
+          board.access = FoundBoard::Access::kBusy;
+          break;
+        case UsbStatus::kNoDevice:
+          continue;  // gone since the list was made
+        default:
+          board.access = FoundBoard::Access::kBusy;  // there, but it cannot be had
+          break;
+      }
+    }
+    found.push_back(board);
+  }
+  std::stable_sort(found.begin(), found.end(),
+                   [](const FoundBoard& a, const FoundBoard& b) { return a.address < b.address; });
+  return found;
 }
 
 void UsbBoard::Lose() {
@@ -99,13 +143,14 @@ bool UsbBoard::ValidInput(const Report& report, int length) const {
          (report[1] == address_ + kStatusOffset || report[1] == address_ + kNewerStatusOffset);
 }
 
-void UsbBoard::CountFailure() {
-  if (++failures_ >= kFailuresBeforeLost) Lose();
+void UsbBoard::CountFailure(int& failures) {
+  if (++failures >= kFailuresBeforeLost) Lose();
 }
 
 bool UsbBoard::RefreshInputs(bool force) {
   if (!open_) return false;
   if (!force && inputs_fresh_ && clock_() - inputs_at_ < kReuse) return true;
+  if (!force && refresh_failed_ && clock_() - failed_at_ < kReuse) return false;
   Report newest{};
   int reports = 0;
   int misses = 0;
@@ -124,10 +169,13 @@ bool UsbBoard::RefreshInputs(bool force) {
     }
   }
   if (reports == 0) {
-    CountFailure();
+    refresh_failed_ = true;
+    failed_at_ = clock_();
+    CountFailure(read_failures_);
     return false;
   }
-  failures_ = 0;
+  refresh_failed_ = false;
+  read_failures_ = 0;
   inputs_ = newest;
   inputs_fresh_ = true;
   inputs_at_ = clock_();
@@ -147,9 +195,9 @@ void UsbBoard::SendOutputs(bool force) {
   } else if (put.status == UsbStatus::kOk && put.length == static_cast<int>(report.size())) {
     sent_ = outputs_;
     sent_known_ = true;
-    failures_ = 0;
+    write_failures_ = 0;
   } else {
-    CountFailure();  // tried again with the next output call
+    CountFailure(write_failures_);  // tried again with the next output call
   }
 }
 

@@ -8,11 +8,25 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "engine/board/board.h"
 #include "engine/board/usb_transport.h"
 
 namespace tessaro {
+
+// What a look at the bus finds of one board of this kind.
+struct FoundBoard {
+  enum class Access {
+    kOpen,    // it can be opened and claimed
+    kBusy,    // another program holds it
+    kDenied,  // the user may not open it
+  };
+  int32_t address = 0;  // from its product ID, i.e. its jumpers
+  Access access = Access::kOpen;
+
+  bool operator==(const FoundBoard&) const = default;
+};
 
 class UsbBoard : public Board {
  public:
@@ -38,6 +52,10 @@ class UsbBoard : public Board {
   void ClearDigitalChannel(int32_t channel) override;
   int32_t ReadDigitalChannel(int32_t channel) override;
 
+  // Every board of this kind on the bus, in the order of their addresses, and whether it could be
+  // opened now. The board this object has open counts as open and is left alone.
+  std::vector<FoundBoard> Survey();
+
   bool IsOpen() const { return open_; }
   // The open board stopped answering (unplugged): from then on inputs keep their last value
   // and outputs are only remembered, until the next successful OpenDevice.
@@ -47,6 +65,10 @@ class UsbBoard : public Board {
  private:
   using Report = std::array<uint8_t, 8>;
 
+  // Opens and claims the board's interface, taking it from a kernel driver that has it.
+  UsbStatus Claim(int32_t address);
+  // Gives the interface back (and to the kernel driver it was taken from) and closes.
+  void Unclaim();
   bool Connect(int32_t address);
   void Disconnect();
   void Lose();
@@ -56,7 +78,9 @@ class UsbBoard : public Board {
   bool ValidInput(const Report& report, int length) const;
   // Sends the outputs when they differ from what the board last acknowledged.
   void SendOutputs(bool force);
-  void CountFailure();
+  // A read or a write that got no answer; kFailuresBeforeLost in a row of either kind mean
+  // the board is gone.
+  void CountFailure(int& failures);
 
   std::unique_ptr<UsbTransport> transport_;
   Clock clock_;
@@ -64,7 +88,10 @@ class UsbBoard : public Board {
   bool lost_ = false;
   bool detached_ = false;  // a kernel driver held the interface and gets it back on close
   int32_t address_ = -1;
-  int failures_ = 0;  // exchanges in a row that got no answer
+  // Reads and writes fail apart: a board that takes output reports but sends no input
+  // reports has stopped answering all the same.
+  int read_failures_ = 0;
+  int write_failures_ = 0;
 
   // Digital mask, analog 1, analog 2: what the program wants and what the board has.
   std::array<uint8_t, 3> outputs_{};
@@ -74,6 +101,10 @@ class UsbBoard : public Board {
   Report inputs_{};
   bool inputs_fresh_ = false;
   std::chrono::steady_clock::time_point inputs_at_{};
+  // A refresh that got nothing stands for the reads close after it, so the reads of one
+  // multiplex tick wait out the retries once.
+  bool refresh_failed_ = false;
+  std::chrono::steady_clock::time_point failed_at_{};
 };
 
 }  // namespace tessaro

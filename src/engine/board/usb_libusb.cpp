@@ -10,6 +10,43 @@ namespace tessaro {
 
 namespace {
 
+UsbStatus StatusOf(int result) {
+  switch (result) {
+    case LIBUSB_SUCCESS:
+      return UsbStatus::kOk;
+    case LIBUSB_ERROR_TIMEOUT:
+      return UsbStatus::kTimeout;
+    case LIBUSB_ERROR_NO_DEVICE:
+      return UsbStatus::kNoDevice;
+    case LIBUSB_ERROR_ACCESS:
+      return UsbStatus::kDenied;
+    case LIBUSB_ERROR_BUSY:
+      return UsbStatus::kBusy;
+    default:
+      return UsbStatus::kError;
+  }
+}
+
+// The device list of one libusb context, freed on every path out.
+class DeviceList {
+ public:
+  explicit DeviceList(libusb_context* context)
+      : count_(context == nullptr ? 0 : libusb_get_device_list(context, &devices_)) {}
+  ~DeviceList() {
+    if (devices_ != nullptr) libusb_free_device_list(devices_, 1);
+  }
+  DeviceList(const DeviceList&) = delete;
+  DeviceList& operator=(const DeviceList&) = delete;
+
+  std::span<libusb_device*> devices() const {
+    return {devices_, count_ > 0 ? static_cast<std::size_t>(count_) : 0};
+  }
+
+ private:
+  libusb_device** devices_ = nullptr;
+  ssize_t count_;
+};
+
 class LibusbTransport : public UsbTransport {
  public:
   LibusbTransport() = default;
@@ -20,25 +57,30 @@ class LibusbTransport : public UsbTransport {
     if (context_ != nullptr) libusb_exit(context_);
   }
 
-  bool Open(uint16_t vendor, uint16_t product) override {
-    Close();
-    // Retried on every open: a container without USB, or a bus that was not ready, may
-    // have made an earlier attempt fail.
-    if (context_ == nullptr && libusb_init(&context_) != LIBUSB_SUCCESS) {
-      context_ = nullptr;
-      return false;
-    }
-    libusb_device** devices = nullptr;
-    const ssize_t count = libusb_get_device_list(context_, &devices);
-    if (count < 0) return false;
-    for (ssize_t i = 0; i < count && handle_ == nullptr; ++i) {
+  std::vector<uint16_t> Products(uint16_t vendor) override {
+    std::vector<uint16_t> products;
+    const DeviceList list(Context());
+    for (libusb_device* device : list.devices()) {
       libusb_device_descriptor descriptor{};
-      if (libusb_get_device_descriptor(devices[i], &descriptor) != LIBUSB_SUCCESS) continue;
-      if (descriptor.idVendor != vendor || descriptor.idProduct != product) continue;
-      if (libusb_open(devices[i], &handle_) != LIBUSB_SUCCESS) handle_ = nullptr;
+      if (libusb_get_device_descriptor(device, &descriptor) != LIBUSB_SUCCESS) continue;
+      if (descriptor.idVendor == vendor) products.push_back(descriptor.idProduct);
     }
-    libusb_free_device_list(devices, 1);
-    return handle_ != nullptr;
+    return products;
+  }
+
+  UsbStatus Open(uint16_t vendor, uint16_t product) override {
+    Close();
+    UsbStatus status = UsbStatus::kNoDevice;
+    const DeviceList list(Context());
+    for (libusb_device* device : list.devices()) {
+      libusb_device_descriptor descriptor{};
+      if (libusb_get_device_descriptor(device, &descriptor) != LIBUSB_SUCCESS) continue;
+      if (descriptor.idVendor != vendor || descriptor.idProduct != product) continue;
+      status = StatusOf(libusb_open(device, &handle_));
+      if (status == UsbStatus::kOk) break;
+      handle_ = nullptr;
+    }
+    return status;
   }
 
   void Close() override {
@@ -55,8 +97,9 @@ class LibusbTransport : public UsbTransport {
   bool AttachKernelDriver(int interface) override {
     return handle_ != nullptr && libusb_attach_kernel_driver(handle_, interface) == 0;
   }
-  bool ClaimInterface(int interface) override {
-    return handle_ != nullptr && libusb_claim_interface(handle_, interface) == 0;
+  UsbStatus ClaimInterface(int interface) override {
+    if (handle_ == nullptr) return UsbStatus::kNoDevice;
+    return StatusOf(libusb_claim_interface(handle_, interface));
   }
   void ReleaseInterface(int interface) override {
     if (handle_ != nullptr) libusb_release_interface(handle_, interface);
@@ -77,19 +120,19 @@ class LibusbTransport : public UsbTransport {
   }
 
  private:
+  // libusb_init succeeds on a machine without USB (it then lists no devices); it fails only
+  // when libusb itself cannot start, so a failure is tried again at the next use.
+  libusb_context* Context() {
+    if (context_ == nullptr && libusb_init(&context_) != LIBUSB_SUCCESS) context_ = nullptr;
+    return context_;
+  }
+
   UsbTransfer Transfer(uint8_t endpoint, unsigned char* data, int length, unsigned timeout_ms) {
     if (handle_ == nullptr) return {UsbStatus::kNoDevice, 0};
     int moved = 0;
-    switch (libusb_interrupt_transfer(handle_, endpoint, data, length, &moved, timeout_ms)) {
-      case LIBUSB_SUCCESS:
-        return {UsbStatus::kOk, moved};
-      case LIBUSB_ERROR_TIMEOUT:
-        return {UsbStatus::kTimeout, 0};
-      case LIBUSB_ERROR_NO_DEVICE:
-        return {UsbStatus::kNoDevice, 0};
-      default:
-        return {UsbStatus::kError, 0};
-    }
+    const UsbStatus status =
+        StatusOf(libusb_interrupt_transfer(handle_, endpoint, data, length, &moved, timeout_ms));
+    return {status, status == UsbStatus::kOk ? moved : 0};
   }
 
   libusb_context* context_ = nullptr;

@@ -5,13 +5,16 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 namespace tessaro {
 
 enum class UsbStatus {
   kOk,
   kTimeout,
-  kNoDevice,  // unplugged, or gone from the bus
+  kNoDevice,  // not on the bus, unplugged, or gone from the bus
+  kDenied,    // on the bus, but the user may not open it
+  kBusy,      // claimed by another program
   kError,
 };
 
@@ -24,16 +27,19 @@ class UsbTransport {
  public:
   virtual ~UsbTransport() = default;
 
-  // Opens the device with these IDs; false when there is none or it cannot be opened
-  // (no access rights, no USB at all).
-  virtual bool Open(uint16_t vendor, uint16_t product) = 0;
+  // The product IDs of every device of this vendor on the bus, one entry per device.
+  virtual std::vector<uint16_t> Products(uint16_t vendor) = 0;
+  // Opens the device with these IDs: kOk, kNoDevice when there is none, kDenied when the
+  // user lacks the rights, kError otherwise.
+  virtual UsbStatus Open(uint16_t vendor, uint16_t product) = 0;
   // Closes the open device, if any.
   virtual void Close() = 0;
 
   virtual bool KernelDriverActive(int interface) = 0;
   virtual bool DetachKernelDriver(int interface) = 0;
   virtual bool AttachKernelDriver(int interface) = 0;
-  virtual bool ClaimInterface(int interface) = 0;
+  // kOk, kBusy when another program holds the interface, kNoDevice, or kError.
+  virtual UsbStatus ClaimInterface(int interface) = 0;
   virtual void ReleaseInterface(int interface) = 0;
 
   virtual UsbTransfer InterruptWrite(uint8_t endpoint, std::span<const uint8_t> data,
@@ -42,9 +48,8 @@ class UsbTransport {
                                     unsigned timeout_ms) = 0;
 };
 
-// The transport on libusb-1.0. It starts libusb only when a device is first opened, so a
-// machine without USB access costs nothing until "Kaart" is pressed, and then only a failed
-// open.
+// The transport on libusb-1.0. It starts libusb only when the bus is first used, so the
+// program costs nothing on USB until "Kaart" is pressed.
 std::unique_ptr<UsbTransport> MakeLibusbTransport();
 
 }  // namespace tessaro

@@ -33,7 +33,11 @@ void KaartLezenClick(ProcessImage& image, Board& board, Messages& messages, Scre
     messages.Information("Kaart gevonden op " + address);
     view.AddressBoxHidden();
   } else {
-    messages.Information("Geen kaart gevonden op " + address);
+    // The first line stays as it always was; the lines below it say what the bus shows.
+    std::string text = "Geen kaart gevonden op " + address;
+    const std::string reason = board.NoBoardReason(image.CardAddress);
+    if (!reason.empty()) text += "\n" + reason;
+    messages.Information(text);
   }
 }
 

@@ -10,7 +10,8 @@ class ScreenView;
 struct ProcessImage;
 
 // "Kaart": opens the board at the address box's address. On success the address box is
-// hidden so that the address can no longer change.
+// hidden so that the address can no longer change; on failure the message gives, below its
+// first line, what the board can tell about why.
 void KaartLezenClick(ProcessImage& image, Board& board, Messages& messages, ScreenView& view);
 
 // The multiplex timer's tick: reads one pair of analog inputs with the select state the

@@ -45,7 +45,8 @@ class StartupProbe : public QObject {
       if (line.rfind("VmRSS:", 0) == 0) std::printf("%s\n", line.c_str());
     }
     std::fflush(stdout);
-    QCoreApplication::quit();
+    // Not quit(): that would ask the operator screen to close, and it asks "Afsluiten?".
+    QCoreApplication::exit(0);
   }
 };
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "engine/core/block_keys.h"
+#include "engine/screen/screen_items.h"
 
 namespace {
 
@@ -187,6 +188,12 @@ TEST_F(GeneratedPictures, LeavesRoomForTheTextsThatTheProgramPaints) {
   EXPECT_TRUE(RowsPlain(Load("Velden/Papier40.bmp"), QRect(482, 0, 102, 308)));
   const QImage plate = Load("Teks/Procesplaat.bmp");
   EXPECT_TRUE(RowsPlain(plate, QRect(0, 0, 1286, 30)));
+  // The output lamps at their start positions stand on plain background.
+  for (int n = 1; n <= 6; ++n) {
+    const auto& lamp = tessaro::ScreenItems()[static_cast<size_t>(
+        tessaro::ItemIndex("D" + std::to_string(n) + "uit"))];
+    EXPECT_TRUE(RowsPlain(plate, QRect(lamp.default_left, lamp.default_top, 108, 29))) << n;
+  }
 }
 
 TEST_F(GeneratedPictures, ChartGridsLieWhereTheTrendsAreDrawn) {

@@ -17,9 +17,13 @@ struct RecordingMessages : Messages {
     return answer;
   }
   void Error(const std::string& text) override { errors.push_back(text); }
+  void ErrorWithDetails(const std::string& text, const std::string& more) override {
+    errors.push_back(text);
+    details.push_back(more);
+  }
 
   bool answer = true;
-  std::vector<std::string> infos, questions, errors;
+  std::vector<std::string> infos, questions, errors, details;
 };
 
 struct RecordingView : ScreenView {

@@ -27,6 +27,18 @@ TEST_F(InstrumentScanTest, AControllerRunsOncePerCycleAndWritesItsOutput) {
   EXPECT_EQ(image.Pid[1].PvTrend[3], 0);
 }
 
+TEST_F(InstrumentScanTest, TheLabelScalesTheByteWithoutRoundingThePercentFirst) {
+  Put(5, 1, "Spin1");
+  Put(5, 2, "Rec1");
+  image.KnobValue[1] = 188;
+  image.RangeHigh[1] = 1273;
+  image.RangeLow[1] = 253;
+  image.RangeUnit[1] = "m";
+  Show("Rec1");
+  Cycles(1);
+  EXPECT_EQ(image.ItemText[ItemIndex("Rec1")], "1.01E3 m");
+}
+
 TEST_F(InstrumentScanTest, TheCascadeSlaveInBypassPassesItsUpperInput) {
   Put(4, 1, "Spin2");
   Put(4, 2, "Draad4");  // left to bottom: feeds Reg3 from above

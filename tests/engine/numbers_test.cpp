@@ -84,5 +84,14 @@ TEST(ScaleToRange, MapsPercentOntoTheEngineeringRange) {
   EXPECT_DOUBLE_EQ(ScaleToRange(100, 1600, 0), 1600);
 }
 
+TEST(ByteToRange, KeepsExactHalvesExactForTheLabel) {
+  // 188 / 2.55 rounded to a double first lands just below 1005 and the label would read 1E3.
+  EXPECT_EQ(ByteToRange(188, 1273, 253), 1005.0);
+  EXPECT_EQ(FormatValue(ByteToRange(188, 1273, 253)), "1.01E3");
+  EXPECT_EQ(ByteToRange(153, 100, 0), 60.0);
+  EXPECT_EQ(ByteToRange(255, 100, -20), 100.0);
+  EXPECT_EQ(ByteToRange(0, 100, -20), -20.0);
+}
+
 }  // namespace
 }  // namespace tessaro

@@ -444,9 +444,13 @@ TEST_F(ProjectFileTest, ATextThatIsNoBlockKeyNeverNamesAFile) {
   ASSERT_EQ(messages_.errors.size(), 1u);
   const std::string velden = root_.velden().string() + "/";
   EXPECT_EQ(messages_.errors[0], "Cannot open file \"" + velden + "Foo.bmp\", \"" + velden +
-                                     "../secret.bmp\", \"" + velden + "AND1 .bmp\", \"" + velden +
-                                     "and1.bmp\", \"" + velden + std::string("AND1\0x", 6) +
-                                     ".bmp\". No such file or directory.");
+                                     "../secret.bmp\", \"" + velden +
+                                     "AND1 .bmp\" en nog 2 andere bestanden. No such file or "
+                                     "directory.");
+  EXPECT_EQ(messages_.details, std::vector<std::string>{velden + "Foo.bmp\n" + velden +
+                                                        "../secret.bmp\n" + velden + "AND1 .bmp\n" +
+                                                        velden + "and1.bmp\n" + velden +
+                                                        std::string("AND1\0x", 6) + ".bmp\n"});
   // The texts stay in the schema as they were read, and are saved back unchanged.
   EXPECT_EQ(image.FieldGrid[1][2], "../secret");
   EXPECT_EQ(image.FieldGrid[1][5], std::string("AND1\0x", 6));

@@ -143,8 +143,10 @@ TEST(ProjectFuzz, DamagedFilesNeverHalfLoadAndWhatLoadsSavesBackTheSame) {
     const LoadResult result = LoadProject(image, root.path(), messages, view);
     if (result == LoadResult::Failed) {
       ++refused;
-      ASSERT_EQ(messages.errors, std::vector<std::string>{"Invalid numeric input."})
-          << "input " << input;
+      ASSERT_EQ(messages.errors.size(), 1u) << "input " << input;
+      // A line of more than 4 KiB is no project line at all; anything else is a bad number.
+      const bool long_line = messages.errors[0].starts_with("Geen projectbestand: regel ");
+      ASSERT_TRUE(long_line || messages.errors[0] == "Invalid numeric input.") << "input " << input;
       ASSERT_TRUE(view.events.empty()) << "input " << input;
       ASSERT_TRUE(Bytes(image) == before) << "input " << input;
       ASSERT_EQ(CaptureProject(image), CaptureProject(current)) << "input " << input;

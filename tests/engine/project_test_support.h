@@ -67,9 +67,14 @@ struct RecordingLoadView : ProjectLoadView {
     Add(visible ? "show" : "hide", item);
   }
   void PidActionSelected(int n, bool direct) override { Add(direct ? "pid D" : "pid R", n); }
-  void FieldPictureLoaded(int row, int column, const fs::path& file) override {
+  bool FieldPictureLoaded(int row, int column, const fs::path& file) override {
     events.push_back("picture " + std::to_string(row) + " " + std::to_string(column) + " " +
                      file.filename().string());
+    // A picture file whose bytes are not "BM..." stands for one that cannot be decoded.
+    std::ifstream in(file, std::ios::binary);
+    char magic[2] = {};
+    in.read(magic, 2);
+    return magic[0] == 'B' && magic[1] == 'M';
   }
   void FieldPictureCleared(int row, int column) override { Add("blank", row, column); }
 

@@ -63,6 +63,7 @@ class MainWindowTest : public QObject {
   void KnobsAndAddressBoxAreMirroredIntoTheImage();
   void ExitAnsweredNoLeavesEverythingRunning();
   void ExitAnsweredYesClosesBoardAndWindow();
+  void ACloseFromTheWindowManagerAsksAsExitDoes();
 };
 
 void MainWindowTest::StartUpShowsTheDesign() {
@@ -316,6 +317,26 @@ void MainWindowTest::ExitAnsweredYesClosesBoardAndWindow() {
   QTest::mouseClick(s.Find("Button1"), Qt::LeftButton);
   QVERIFY(!s.board.IsOpen());
   QVERIFY(!s.window->isVisible());
+  QCOMPARE(closed.count(), 1);
+}
+
+void MainWindowTest::ACloseFromTheWindowManagerAsksAsExitDoes() {
+  Screen s;
+  s.Open();
+  s.board.OpenDevice(0);
+  QSignalSpy closed(s.window.get(), &MainWindow::Closed);
+
+  s.messages.answer_yes = false;
+  QVERIFY(!s.window->close());
+  QCOMPARE(s.messages.questions, std::vector<std::string>{"Exit: Afsluiten?"});
+  QVERIFY(s.window->isVisible());
+  QVERIFY(s.board.IsOpen());
+  QCOMPARE(closed.count(), 0);
+
+  s.messages.answer_yes = true;
+  QVERIFY(s.window->close());
+  QCOMPARE(s.messages.questions.size(), size_t{2});
+  QVERIFY(!s.board.IsOpen());
   QCOMPARE(closed.count(), 1);
 }
 

@@ -190,7 +190,7 @@ void DrawControlColumns(QPainter& painter) {
     Caption(painter, QRectF(0, 200 + 50 * n, 24, 33), QString("A%1").arg(n + 1), 10,
             Qt::AlignCenter);
   }
-  Caption(painter, QRectF(700, 484, 120, 18), "Digitaal uit", 11);
+  Caption(painter, QRectF(704, 178, 120, 18), "Digitaal uit", 11);
   Caption(painter, QRectF(440, 190, 200, 18), "Aan/uit-regelaars", 11);
   Caption(painter, QRectF(900, 30, 150, 18), "Recorders", 11);
   Caption(painter, QRectF(1060, 30, 150, 18), "Regelaars", 11);
@@ -200,10 +200,11 @@ void DrawPlant(QPainter& painter) {
   const QRectF tank(360, 335, 190, 255);
   const double level = 380;
 
-  // Supply from the right, down through valve, pump and heater into the top of the tank.
-  Pipe(painter, {{885, 186}, {655, 186}, {655, 350}, {556, 350}});
+  // Supply from the right, above the output lamps and their heading, down through valve,
+  // pump and heater into the top of the tank.
+  Pipe(painter, {{885, 150}, {690, 150}, {690, 188}, {655, 188}, {655, 350}, {556, 350}});
   Arrow(painter, {540, 350}, {-1, 0});
-  Caption(painter, QRectF(812, 162, 80, 18), "Toevoer", 11);
+  Caption(painter, QRectF(812, 120, 80, 18), "Toevoer", 11);
   // Drain from the tank bottom through pump and valve to the right.
   Pipe(painter, {{455, 585}, {455, 612}, {1250, 612}});
   Arrow(painter, {1268, 612}, {1, 0});
@@ -230,12 +231,13 @@ void DrawPlant(QPainter& painter) {
   SignalLine(painter, {{610, 598}, {610, 414}, {698, 414}});
   SignalLine(painter, {{680, 590}, {680, 464}, {698, 464}});
 
-  // Sensors on the tank wall and in the supply line, each marked with the input it feeds.
+  // Sensors on the tank wall and in the supply line, each marked with the input it feeds,
+  // as the virtual lab wires them: temperature on A1, level on A2, flow on A3.
   Instrument(painter, {332, 368}, {360, 368}, "LSH", "D1");
-  Instrument(painter, {332, 450}, {360, 450}, "LT", "A1");
-  Instrument(painter, {332, 510}, {360, 510}, "TT", "A2");
+  Instrument(painter, {332, 450}, {360, 450}, "TT", "A1");
+  Instrument(painter, {332, 510}, {360, 510}, "LT", "A2");
   Instrument(painter, {332, 566}, {360, 566}, "LSL", "D2");
-  Instrument(painter, {770, 186}, {770, 186}, "FT", "A3");
+  Instrument(painter, {770, 150}, {770, 150}, "FT", "A3");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "engine/core/operator_screen.h"
 #include "engine/editor/placement.h"
 #include "engine/project/project_file.h"
+#include "engine/screen/layout_editor.h"
 #include "simulator.h"
 
 namespace tessaro::sim {
@@ -73,9 +74,10 @@ void ShowOrHide(Simulator& s, const Line& l) {
 void Move(Simulator& s, const Line& l) {
   ExpectWords(l, 4);
   const int item = ItemOf(l[1]);
-  // The layout editor's position boxes hold 0..2000 and 0..1200.
-  SetItemLeft(s.image(), s, item, static_cast<int>(Integer(l[2], 0, 2000, "left")));
-  SetItemTop(s.image(), s, item, static_cast<int>(Integer(l[3], 0, 1200, "top")));
+  // As the layout editor's position boxes do, a position outside 0..2000 and 0..1200 is
+  // taken as the nearest end of the range.
+  SetItemLeft(s.image(), s, item, static_cast<int>(Clamped(l[2], 0, kMaxItemLeft, "left")));
+  SetItemTop(s.image(), s, item, static_cast<int>(Clamped(l[3], 0, kMaxItemTop, "top")));
 }
 
 int64_t Count(const Line& l) {

@@ -44,7 +44,8 @@ void Pid(Simulator& s, int n, const Line& l) {
   for (const auto& [name, box] : kBoxes) {
     if (what == name) {
       const BoxRange range = PidBoxRange(n, box);
-      return pid::SetBox(p, n, box, static_cast<int32_t>(Integer(l[3], range.min, range.max, name)));
+      return pid::SetBox(p, n, box,
+                         static_cast<int32_t>(Integer(l[3], range.min, range.max, name)));
     }
   }
   throw ScriptError("no pid faceplate action '" + what + "'");
@@ -96,8 +97,8 @@ void PrintTag(Simulator& s, const Line& l) {
     const PidState& c = p.Pid[n];
     tag = which == "op" ? &c.OpTag : which == "sp" ? &c.SpTag : which == "pv" ? &c.PvTag : nullptr;
   } else {
-    const SetpointFaceplate& c = kind == "step" ? static_cast<const SetpointFaceplate&>(p.Step[n])
-                                                : p.OnOff[n];
+    const SetpointFaceplate& c =
+        kind == "step" ? static_cast<const SetpointFaceplate&>(p.Step[n]) : p.OnOff[n];
     tag = which == "sp" ? &c.SpTag : which == "pv" ? &c.PvTag : nullptr;
   }
   if (tag == nullptr) throw ScriptError("no " + which + " tag on a " + kind + " faceplate");
@@ -123,8 +124,8 @@ void PrintTrend(Simulator& s, const Line& l) {
             : which == "out" ? &c.OutTrend
                              : nullptr;
   } else {
-    const SetpointFaceplate& c = kind == "step" ? static_cast<const SetpointFaceplate&>(p.Step[n])
-                                                : p.OnOff[n];
+    const SetpointFaceplate& c =
+        kind == "step" ? static_cast<const SetpointFaceplate&>(p.Step[n]) : p.OnOff[n];
     trend = which == "pv" ? &c.PvTrend : which == "sp" ? &c.SpTrend : nullptr;
   }
   if (trend == nullptr) throw ScriptError("no " + which + " trend on a " + kind + " faceplate");
@@ -160,17 +161,15 @@ void PrintInstrument(Simulator& s, const Line& l) {
   const int n = Controller(what, l[2]);
   if (what == "pid") {
     const PidState& c = p.Pid[n];
-    s.Print("pid " + N(n) + " mode=" + c.Mode + " sp=" + R(c.Sp) + " pv=" + R(c.Pv) +
-            " out=" + R(c.Out) + " pterm=" + R(c.PTerm) + " iterm=" + R(c.ITerm) +
-            " dterm=" + R(c.DTerm) + " pb=" + R(c.Pb) + " ti=" + R(c.Ti) + " td=" + R(c.Td) +
-            " outmax=" + R(c.OutMax) + " outmin=" + R(c.OutMin) +
-            " action=" + (c.PidAction == 1 ? "D" : "R"));
+    s.Print("pid " + N(n) + " mode=" + c.Mode + " sp=" + R(c.Sp) + " pv=" + R(c.Pv) + " out=" +
+            R(c.Out) + " pterm=" + R(c.PTerm) + " iterm=" + R(c.ITerm) + " dterm=" + R(c.DTerm) +
+            " pb=" + R(c.Pb) + " ti=" + R(c.Ti) + " td=" + R(c.Td) + " outmax=" + R(c.OutMax) +
+            " outmin=" + R(c.OutMin) + " action=" + (c.PidAction == 1 ? "D" : "R"));
   } else if (what == "step") {
     const StepState& c = p.Step[n];
     s.Print("step " + N(n) + " mode=" + c.Mode + " sp=" + R(c.Sp) + " pv=" + R(c.Pv) +
-            " count=" + N(c.PulseCount) + " open=" + N(c.OpenPulse) +
-            " close=" + N(c.ClosePulse) + " lamp1=" + LampColourName(c.OpenLamp) +
-            " lamp2=" + LampColourName(c.CloseLamp));
+            " count=" + N(c.PulseCount) + " open=" + N(c.OpenPulse) + " close=" + N(c.ClosePulse) +
+            " lamp1=" + LampColourName(c.OpenLamp) + " lamp2=" + LampColourName(c.CloseLamp));
   } else {
     const OnOffState& c = p.OnOff[n];
     s.Print("onoff " + N(n) + " mode=" + c.Mode + " sp=" + R(c.Sp) + " pv=" + R(c.Pv) +

@@ -59,8 +59,7 @@ void Lamp(Simulator& s, const Line& l) {
   ExpectWords(l, 3);
   const int i = ItemOf(l[2]);
   const ItemKind kind = ScreenItems()[static_cast<size_t>(i)].kind;
-  if (kind != ItemKind::InputLamp && kind != ItemKind::OutputLamp &&
-      kind != ItemKind::PushButton) {
+  if (kind != ItemKind::InputLamp && kind != ItemKind::OutputLamp && kind != ItemKind::PushButton) {
     throw ScriptError("'" + l[2] + "' is no lamp or push button");
   }
   const std::string& file = s.image().ItemPicture[i];
@@ -96,11 +95,21 @@ void PrintCommand(Simulator& s, const Line& l) {
   if (l.size() < 2) throw ScriptError("'print' needs what to print");
   using Handler = void (*)(Simulator&, const Line&);
   static const std::pair<const char*, Handler> kPrints[] = {
-      {"field", Field},   {"board", Board},       {"analogin", AnalogIn},
-      {"label", Label},   {"lamp", Lamp},         {"item", Item},
-      {"range", Range},   {"phase", Phase},       {"pid", PrintInstrument},
-      {"step", PrintInstrument}, {"onoff", PrintInstrument}, {"tag", PrintInstrument},
-      {"trend", PrintInstrument}, {"recorder", PrintInstrument}, {"plant", PrintPlant},
+      {"field", Field},
+      {"board", Board},
+      {"analogin", AnalogIn},
+      {"label", Label},
+      {"lamp", Lamp},
+      {"item", Item},
+      {"range", Range},
+      {"phase", Phase},
+      {"pid", PrintInstrument},
+      {"step", PrintInstrument},
+      {"onoff", PrintInstrument},
+      {"tag", PrintInstrument},
+      {"trend", PrintInstrument},
+      {"recorder", PrintInstrument},
+      {"plant", PrintPlant},
   };
   for (const auto& [name, handler] : kPrints) {
     if (l[1] == name) return handler(s, l);

@@ -1,5 +1,6 @@
 #include "simulator.h"
 
+#include <algorithm>
 #include <charconv>
 #include <istream>
 #include <map>
@@ -58,6 +59,41 @@ int64_t Integer(const std::string& word, int64_t min, int64_t max, const char* w
   return value;
 }
 
+int64_t Clamped(const std::string& word, int64_t min, int64_t max, const char* what) {
+  int64_t value = 0;
+  auto res = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (res.ptr != word.data() + word.size() ||
+      (res.ec != std::errc() && res.ec != std::errc::result_out_of_range)) {
+    throw ScriptError(std::string(what) + " must be a whole number, got '" + word + "'");
+  }
+  if (res.ec == std::errc::result_out_of_range) return word.front() == '-' ? min : max;
+  return std::clamp(value, min, max);
+}
+
+std::string ErrorLineText(std::string_view text) {
+  constexpr size_t kLongestWord = 64;
+  std::string shown;
+  size_t word = 0;
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == ' ') {
+      word = 0;
+    } else if (++word > kLongestWord) {
+      if (word == kLongestWord + 1) shown += "...";
+      continue;
+    }
+    if (byte < 0x20 || byte == 0x7f) {
+      static constexpr char kHex[] = "0123456789abcdef";
+      shown += "\\x";
+      shown += kHex[byte >> 4];
+      shown += kHex[byte & 15];
+    } else {
+      shown += ch;
+    }
+  }
+  return shown;
+}
+
 int ItemOf(const std::string& key) {
   const int item = ItemIndex(key);
   if (item < 0) throw ScriptError("no screen item '" + key + "'");
@@ -80,7 +116,7 @@ int Simulator::Run(std::istream& script, std::ostream& err) {
       Execute(line);
     } catch (const ScriptError& e) {
       out_.flush();
-      err << "error " << number << ": " << e.what() << '\n';
+      err << "error " << number << ": " << ErrorLineText(e.what()) << '\n';
       return 2;
     }
   }

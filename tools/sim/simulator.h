@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/board/lab.h"
@@ -44,6 +45,11 @@ std::string RealText(double x);
 // Argument helpers: they throw ScriptError with a message that names the problem.
 void ExpectWords(const Line& line, size_t count);
 int64_t Integer(const std::string& word, int64_t min, int64_t max, const char* what);
+// A whole number taken as the nearest end of min..max when it lies outside.
+int64_t Clamped(const std::string& word, int64_t min, int64_t max, const char* what);
+// An error's text for the error line: control characters escaped ("\x07"), words longer
+// than 64 characters cut, so that one line stays one readable line.
+std::string ErrorLineText(std::string_view text);
 int ItemOf(const std::string& key);
 
 class Simulator : public Messages, public ScreenView, public ProjectLoadView {

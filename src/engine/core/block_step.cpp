@@ -20,7 +20,7 @@ int InstrumentSlot(BlockCode code) {
 }
 
 std::string InstrumentLabel(const ProcessImage& image, int slot, uint8_t v) {
-  const double value = ScaleToRange(BytePercent(v), image.RangeHigh[slot], image.RangeLow[slot]);
+  const double value = ByteToRange(v, image.RangeHigh[slot], image.RangeLow[slot]);
   return FormatValue(value, image.DecimalSeparator) + " " + image.RangeUnit[slot];
 }
 

@@ -13,6 +13,11 @@ class Messages {
   // A question with the buttons Yes and No; true for Yes.
   virtual bool Question(const std::string& text, const std::string& title) = 0;
   virtual void Error(const std::string& text) = 0;
+  // An error whose short text is shown, with the whole story (a long list of files) to be
+  // had on request; where there is no room for that, the short text alone.
+  virtual void ErrorWithDetails(const std::string& text, const std::string& /*details*/) {
+    Error(text);
+  }
 };
 
 }  // namespace tessaro

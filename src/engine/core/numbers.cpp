@@ -148,4 +148,10 @@ double ScaleToRange(double percent, int32_t high, int32_t low) {
                              low);
 }
 
+double ByteToRange(uint8_t v, int32_t high, int32_t low) {
+  return static_cast<double>(static_cast<long double>(v) / kPercentFactor *
+                                 (static_cast<long double>(high) - low) / 100.0L +
+                             low);
+}
+
 }  // namespace tessaro

@@ -30,7 +30,12 @@ std::string LevelText(uint8_t v);
 // least two exponent digits ("1.28E03", "1.23E-05") for large or tiny magnitudes.
 std::string FormatSignificant(double x, int digits, char decimal_separator = '.');
 
-// Engineering value of a signal byte on a range: v / 2.55 * (high - low) / 100 + low.
+// Engineering value of a percentage on a range: percent * (high - low) / 100 + low.
 double ScaleToRange(double percent, int32_t high, int32_t low);
+
+// Engineering value of a signal byte on a range: v / 2.55 * (high - low) / 100 + low, the
+// whole expression in extended precision, so that the percentage is not rounded to a
+// double on the way (range 253..1273, byte 188 gives exactly 1005).
+double ByteToRange(uint8_t v, int32_t high, int32_t low);
 
 }  // namespace tessaro

@@ -59,8 +59,8 @@ std::vector<std::string> RefreshGridPictures(const ProcessImage& image,
       if (IsBlockKey(key)) {
         auto path = ResolveFolderFile(root, kPictureFolder, file);
         std::error_code ec;
-        if (path && std::filesystem::is_regular_file(*path, ec)) {
-          view.FieldPictureLoaded(r, k, *path);
+        if (path && std::filesystem::is_regular_file(*path, ec) &&
+            view.FieldPictureLoaded(r, k, *path)) {
           continue;
         }
       }

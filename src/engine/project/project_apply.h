@@ -26,9 +26,12 @@ class ProjectLoadView {
   // already holds the matching +1 or -1; a faceplate that runs its click action when the
   // selection changes stores that same value.
   virtual void PidActionSelected(int /*n*/, bool /*direct*/) {}
-  // Grid field (row, column) now shows the picture in `file`, a path that exists.
-  virtual void FieldPictureLoaded(int /*row*/, int /*column*/,
-                                  const std::filesystem::path& /*file*/) {}
+  // Grid field (row, column) is to show the picture in `file`, a regular file. False when
+  // the file holds no picture that can be shown; the field then counts as without one.
+  virtual bool FieldPictureLoaded(int /*row*/, int /*column*/,
+                                  const std::filesystem::path& /*file*/) {
+    return true;
+  }
   // Grid field (row, column) holds a key without a picture file: it shows no picture.
   virtual void FieldPictureCleared(int /*row*/, int /*column*/) {}
 };
@@ -43,7 +46,7 @@ bool IsBlockKey(std::string_view key);
 
 // Gives every field with a non-empty key, row by row, the picture "Velden/" + key + ".bmp"
 // found under `root`; a field whose key is empty keeps its picture. A field whose key is no
-// block key or has no picture file shows none. Returns the paths of the missing pictures,
+// block key, or whose picture file is missing or cannot be shown, shows none. Returns the paths of the missing pictures,
 // each once, in field order.
 std::vector<std::string> RefreshGridPictures(const ProcessImage& image,
                                              const std::filesystem::path& root,

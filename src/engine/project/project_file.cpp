@@ -1,5 +1,7 @@
 #include "engine/project/project_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -9,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "engine/core/messages.h"
@@ -97,26 +100,148 @@ int WriteAndClose(std::FILE* file, const std::string& text) {
   return err;
 }
 
-// Reads enough of the file for the project's lines; 0 or the system error.
-int ReadProjectLines(std::FILE* file, std::vector<std::string>& lines) {
-  std::string text;
-  size_t line_ends = 0;
-  char chunk[1 << 16];
-  // Every line takes at most two end characters, so this many ends hold all lines.
-  while (line_ends <= 2 * kProjectLines + 1) {
-    errno = 0;
-    size_t got = std::fread(chunk, 1, sizeof chunk, file);
-    for (size_t i = 0; i < got; ++i) {
-      if (chunk[i] == '\r' || chunk[i] == '\n') ++line_ends;
+// Far more than any project holds: a bigger file, or a longer line, is no project file,
+// and is refused before it is read whole.
+constexpr size_t kMaxProjectBytes = size_t{1} << 20;
+constexpr size_t kMaxLineBytes = 4096;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Why a read failed: a system error, or a file that cannot be a project.
+struct ReadFailure {
+  int err = 0;
+  std::string text;  // set instead of err
+};
+
+// Opens the project file for reading without waiting: a FIFO or a device must not hold
+// up the program, so only a regular file is read.
+int OpenRegularFile(const fs::path& path, int& fd) {
+  fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    const int err = S_ISREG(info.st_mode) ? errno : EACCES;
+    ::close(fd);
+    fd = -1;
+    return err;
+  }
+  return 0;
+}
+
+std::optional<ReadFailure> TooLong(const std::string& text) {
+  size_t start = 0;
+  int line = 1;
+  while (start <= text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    if (end - start > kMaxLineBytes) {
+      return ReadFailure{0, "Geen projectbestand: regel " + std::to_string(line) +
+                                " is langer dan " + std::to_string(kMaxLineBytes) + " tekens"};
     }
-    text.append(chunk, got);
-    if (got < sizeof chunk) {
-      if (std::ferror(file)) return errno != 0 ? errno : EIO;
+    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
+      ++end;
+    }
+    start = end + 1;
+    ++line;
+  }
+  return std::nullopt;
+}
+
+// Reads the whole project file, at most kMaxProjectBytes, without a leading UTF-8
+// byte-order mark.
+std::optional<ReadFailure> ReadProjectText(const fs::path& path, std::string& text) {
+  int fd = -1;
+  if (const int err = OpenRegularFile(path, fd); err != 0) return ReadFailure{err, {}};
+  const std::string too_big =
+      "Geen projectbestand: groter dan " + std::to_string(kMaxProjectBytes >> 20) + " MiB";
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && static_cast<uint64_t>(info.st_size) > kMaxProjectBytes) {
+    ::close(fd);
+    return ReadFailure{0, too_big};
+  }
+  text.clear();
+  char chunk[1 << 16];
+  int err = 0;
+  // One byte past the limit tells a file that grew while it was read.
+  while (text.size() <= kMaxProjectBytes) {
+    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      err = errno;
       break;
     }
+    if (got == 0) break;
+    text.append(chunk, static_cast<size_t>(got));
   }
-  lines = SplitLines(text, kProjectLines);
-  return 0;
+  ::close(fd);
+  if (err != 0) return ReadFailure{err, {}};
+  if (text.size() > kMaxProjectBytes) return ReadFailure{0, too_big};
+  if (text.starts_with(kByteOrderMark)) text.erase(0, kByteOrderMark.size());
+  return TooLong(text);
+}
+
+// Where a save must write: the project file itself, or, through a link, the file the link
+// names (followed link by link, so that a link to a file not yet made creates that file).
+std::optional<fs::path> LinkTarget(fs::path path, int& err) {
+  std::error_code ec;
+  for (int depth = 0; depth < 40; ++depth) {
+    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+    const fs::path next = fs::read_symlink(path, ec);
+    if (ec) {
+      err = ec.value();
+      return std::nullopt;
+    }
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  err = ELOOP;
+  return std::nullopt;
+}
+
+// Writes `text` over the file in place: the fallback for a folder where no file may be
+// made beside it, as in a shared install where each user may write only the project file.
+int WriteInPlace(const fs::path& path, const std::string& text) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return errno;
+  struct stat info {};
+  int err = 0;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) err = EACCES;
+  // The old bytes stay until the new ones are all written, then the rest is cut off.
+  for (size_t done = 0; err == 0 && done < text.size();) {
+    const ssize_t put = ::write(fd, text.data() + done, text.size() - done);
+    if (put < 0) {
+      if (errno != EINTR) err = errno;
+      continue;
+    }
+    done += static_cast<size_t>(put);
+  }
+  if (err == 0 && (::ftruncate(fd, static_cast<off_t>(text.size())) != 0 || ::fsync(fd) != 0)) {
+    err = errno;
+  }
+  if (::close(fd) != 0 && err == 0) err = errno;
+  return err;
+}
+
+bool MayNotCreate(int err) { return err == EACCES || err == EPERM; }
+
+// The report of a load whose grid pictures are missing or cannot be shown: the first few
+// by name and how many more, so that the box fits the screen; the whole list as details.
+void ShowMissingPictures(Messages& messages, const std::vector<std::string>& missing) {
+  constexpr size_t kNamed = 3;
+  const std::string reason = std::strerror(ENOENT);
+  auto quoted = [&](size_t count) {
+    std::string names;
+    for (size_t i = 0; i < count; ++i) names += (i == 0 ? "\"" : "\", \"") + missing[i];
+    return names + "\"";
+  };
+  if (missing.size() <= kNamed) {
+    ShowError(messages, "Cannot open file " + quoted(missing.size()) + ". " + reason);
+    return;
+  }
+  const size_t more = missing.size() - kNamed;
+  std::string text = "Cannot open file " + quoted(kNamed) + " en nog " + std::to_string(more) +
+                     (more == 1 ? " ander bestand. " : " andere bestanden. ") + reason + ".";
+  std::string details;
+  for (const auto& name : missing) details += name + "\n";
+  messages.ErrorWithDetails(text, details);
 }
 
 }  // namespace
@@ -130,20 +255,28 @@ bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& mess
   std::optional<fs::perms> old_perms;
   if (auto existing = ResolveFolderFile(root, kFolder, kFileName)) {
     // A linked project file is replaced where it really is; the link stays.
-    target = fs::is_symlink(*existing, ec) ? fs::canonical(*existing, ec) : *existing;
-    if (ec) return Fail(messages, ec.value());
+    int err = 0;
+    auto linked = LinkTarget(*existing, err);
+    if (!linked) return Fail(messages, err);
+    target = *linked;
     auto status = fs::status(target, ec);
-    if (ec) return Fail(messages, ec.value());
-    if (!fs::is_regular_file(status) || IsReadOnly(status.permissions())) {
-      return Fail(messages, EACCES);
+    if (ec && ec != std::errc::no_such_file_or_directory) return Fail(messages, ec.value());
+    if (fs::exists(status)) {
+      if (!fs::is_regular_file(status) || IsReadOnly(status.permissions())) {
+        return Fail(messages, EACCES);
+      }
+      old_perms = status.permissions();
     }
-    old_perms = status.permissions();
   }
 
   const std::string text = FormatProject(CaptureProject(image));
   fs::path temporary;
   int err = 0;
   std::FILE* file = CreateTemporary(target.parent_path(), temporary, err);
+  if (!file && old_perms && MayNotCreate(err) && ::access(target.c_str(), W_OK) == 0) {
+    err = WriteInPlace(target, text);
+    return err == 0 || Fail(messages, err);
+  }
   if (!file) return Fail(messages, err != 0 ? err : EIO);
   err = WriteAndClose(file, text);
   if (err == 0 && old_perms) {
@@ -172,18 +305,16 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
     Fail(messages, ENOENT);
     return LoadResult::Failed;
   }
-  std::FILE* file = std::fopen(path->c_str(), "rb");
-  if (!file) {
-    Fail(messages, errno);
+  std::string text;
+  if (auto failure = ReadProjectText(*path, text)) {
+    if (failure->err != 0) {
+      Fail(messages, failure->err);
+    } else {
+      ShowError(messages, failure->text);
+    }
     return LoadResult::Failed;
   }
-  std::vector<std::string> lines;
-  const int err = ReadProjectLines(file, lines);
-  std::fclose(file);
-  if (err != 0) {
-    Fail(messages, err);
-    return LoadResult::Failed;
-  }
+  const std::vector<std::string> lines = SplitLines(text, kProjectLines);
 
   auto data = ParseProject(lines);
   if (!data) {
@@ -197,9 +328,7 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
 
   const std::vector<std::string> missing = RefreshGridPictures(image, root, view);
   if (missing.empty()) return LoadResult::Loaded;
-  std::string names;
-  for (const auto& name : missing) names += (names.empty() ? "" : "\", \"") + name;
-  ShowError(messages, "Cannot open file \"" + names + "\". " + std::string(std::strerror(ENOENT)));
+  ShowMissingPictures(messages, missing);
   return LoadResult::PicturesMissing;
 }
 

@@ -14,8 +14,10 @@ struct ProcessImage;
 
 // Writes the 470 lines of the project to "Velden/data1.txt" under `root`. The new text goes
 // to a temporary file in Velden that then replaces the old file, so a failure leaves the
-// old file whole. A data1.txt without any write permission bit is not replaced ("File
-// access denied."). Nothing in memory changes. True when the file was written.
+// old file whole; where no file may be made in that folder but data1.txt may be written,
+// it is written in place. A data1.txt without any write permission bit is not replaced
+// ("File access denied."). A link is followed, to a file not yet made as well. Nothing in
+// memory changes. True when the file was written.
 bool SaveProject(const ProcessImage& image, const std::filesystem::path& root, Messages& messages);
 
 enum class LoadResult {
@@ -26,7 +28,9 @@ enum class LoadResult {
 
 enum class GridPictures { Refresh, Skip };
 
-// Reads "Velden/data1.txt" under `root` whole; only when every line read well does it
+// Reads "Velden/data1.txt" under `root` whole; a file that is not a regular one (a FIFO, a
+// device) is refused without waiting, as is one over 1 MiB or with a line over 4 KiB, and a
+// leading UTF-8 byte-order mark is skipped. Only when every line read well does it
 // replace the project tables, then places the screen items, selects the PID actions and
 // (unless skipped, as the headless runner does) gives the grid fields their pictures.
 LoadResult LoadProject(ProcessImage& image, const std::filesystem::path& root, Messages& messages,

@@ -6,10 +6,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/board/lab.h"
 #include "engine/board/plant.h"
@@ -50,9 +52,14 @@ QGroupBox* Group(const char* title, QWidget* parent) {
   return group;
 }
 
+// The operator screen's command buttons run along its top edge; the panel opens below them,
+// at the right, where the process picture has the least to show.
+constexpr int kBelowCommandRow = 40;
+
 }  // namespace
 
-BoardPanel::BoardPanel(Lab& lab, QWidget* parent) : QWidget(parent, Qt::Window), lab_(lab) {
+BoardPanel::BoardPanel(Lab& lab, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), lab_(lab) {
   setObjectName(QStringLiteral("BoardPanel"));
   setWindowTitle(QStringLiteral("Simulatie: kaart en proces"));
   setFont(TahomaFont(kFontPixels));
@@ -183,8 +190,25 @@ void BoardPanel::PlantChosen(int index) {
 }
 
 void BoardPanel::showEvent(QShowEvent* event) {
+  if (!placed_) {
+    placed_ = true;
+    PlaceBelowCommandRow();
+  }
   QWidget::showEvent(event);
   Refresh();
+}
+
+void BoardPanel::PlaceBelowCommandRow() {
+  const QRect room = screen()->availableGeometry();
+  // A window manager's frame adds a title bar above and a little on each side, and may
+  // place the window by its inside; leave room for it.
+  constexpr int kTitleAllowance = 32;
+  constexpr int kFrameAllowance = 12;
+  const int top = room.top() + kBelowCommandRow + kTitleAllowance;
+  const QSize size = sizeHint().boundedTo(room.size() - QSize(kFrameAllowance, top - room.top()));
+  resize(size);
+  const int left = std::max(room.left(), room.right() + 1 - size.width() - kFrameAllowance);
+  move(left, top);
 }
 
 void BoardPanel::Refresh() {

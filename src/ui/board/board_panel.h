@@ -37,8 +37,11 @@ class BoardPanel : public QWidget {
   QWidget* BuildOutputs();
   QWidget* BuildProcess();
   void PlantChosen(int index);
+  // First shown: below the operator screen's command buttons, at the right of the screen.
+  void PlaceBelowCommandRow();
 
   Lab& lab_;
+  bool placed_ = false;
   std::array<SlideSwitch*, 6> switches_{};    // 1..5
   std::array<QSlider*, 9> sliders_{};         // 1..8
   std::array<QLabel*, 9> slider_values_{};    // 1..8

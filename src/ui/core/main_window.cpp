@@ -270,11 +270,25 @@ void MainWindow::AddressBoxHidden() { address_box_->hide(); }
 
 void MainWindow::ShowSimulatieButton(bool shown) { simulatie_button_->setVisible(shown); }
 
-void MainWindow::Button1Click() {
-  if (tessaro::ExitClick(messages_, board_)) close();
-}
+void MainWindow::Button1Click() { close(); }
 
+// "Exit" and a close from the window manager (Alt+F4, the task bar) ask the same question;
+// only Yes closes the board and ends the program.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!exit_confirmed_) {
+    // A second close while the question is open is the same request, not a new one.
+    if (asking_) {
+      event->ignore();
+      return;
+    }
+    asking_ = true;
+    exit_confirmed_ = tessaro::ExitClick(messages_, board_);
+    asking_ = false;
+    if (!exit_confirmed_) {
+      event->ignore();
+      return;
+    }
+  }
   QWidget::closeEvent(event);
   if (event->isAccepted()) emit Closed();
 }

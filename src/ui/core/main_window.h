@@ -87,6 +87,8 @@ class MainWindow : public QWidget, public ScreenView {
   QTimer* timer1_ = nullptr;
   QTimer* timer2_ = nullptr;
   std::array<QWidget*, kScreenItems> items_{};
+  bool asking_ = false;          // the "Afsluiten?" question is open
+  bool exit_confirmed_ = false;  // answered Yes: the window may close
   std::set<std::string> reported_pictures_;  // lamp pictures already reported missing
 };
 

@@ -13,6 +13,9 @@ namespace tessaro {
 
 namespace {
 
+// No picture of the program comes near this; a bigger file is not read at all.
+constexpr qint64 kMaxPictureBytes = 64 << 20;
+
 QImage Decode(const QByteArray& bytes, const QByteArray& format_hint) {
   QBuffer buffer;
   buffer.setData(bytes);
@@ -30,6 +33,9 @@ QPixmap PictureLoader::Load(std::string_view relative) {
   const auto resolved = ResolvePath(root_, relative);
   if (!resolved) return {};
   const QString name = QFile::decodeName(resolved->c_str());
+  // Only a regular file is read: a FIFO or a device would hold up the window or never end.
+  const QFileInfo info(name);
+  if (!info.isFile() || info.size() > kMaxPictureBytes) return {};
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return {};
   QByteArray bytes = file.readAll();

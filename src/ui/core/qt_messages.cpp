@@ -1,27 +1,117 @@
 #include "ui/core/qt_messages.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
 
 namespace tessaro {
 
 namespace {
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+constexpr int kMaxBoxChars = 600;
+constexpr int kMaxDetailChars = 100000;
+constexpr int kLongestWord = 48;
+
+// The program's window the user works in, so that the box stands right over it.
+QWidget* Owner(QWidget* fallback) {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return fallback;
+}
+
+// Keeps the box whole on the screen it is shown on.
+void FitOnScreen(QMessageBox& box) {
+  QScreen* screen = box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect room = screen->availableGeometry();
+  QRect frame = box.frameGeometry();
+  const QSize margins = frame.size() - box.size();
+  const QSize fitted = box.size().boundedTo(room.size() - margins);
+  if (fitted != box.size()) box.resize(fitted);
+  frame = box.frameGeometry();
+  const int left = std::clamp(frame.left(), room.left(),
+                              std::max(room.left(), room.right() - frame.width() + 1));
+  const int top =
+      std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1));
+  if (left != frame.left() || top != frame.top()) box.move(left, top);
+}
 
 }  // namespace
 
+QString BoxText(const std::string& text, int max_chars, bool* cut) {
+  const QString source = QString::fromStdString(text);
+  QString shown;
+  int word = 0;
+  bool left_out = false;
+  for (QChar ch : source) {
+    if (shown.size() >= max_chars) {
+      left_out = true;
+      break;
+    }
+    if (ch == u'\n') {
+      shown += ch;
+      word = 0;
+      continue;
+    }
+    if (ch.category() == QChar::Other_Control) {
+      shown += QStringLiteral("\\x%1").arg(ch.unicode(), 2, 16, QLatin1Char('0'));
+      word += 4;
+    } else {
+      shown += ch;
+      word = ch.isSpace() ? 0 : word + 1;
+    }
+    // A zero-width space lets the box wrap a word that would make it wider than the screen.
+    if (word >= kLongestWord) {
+      shown += QChar(0x200B);
+      word = 0;
+    }
+  }
+  if (left_out) shown += QChar(0x2026);
+  if (cut != nullptr) *cut = left_out;
+  return shown;
+}
+
+QMessageBox::StandardButton QtMessages::Show(QMessageBox::Icon icon, const QString& title,
+                                             const std::string& text,
+                                             QMessageBox::StandardButtons buttons,
+                                             const std::string& details) {
+  bool cut = false;
+  // In front of the windows that stay on top, and nothing else takes a click meanwhile.
+  QMessageBox box(icon, title, BoxText(text, kMaxBoxChars, &cut), buttons, Owner(parent_),
+                  Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  const std::string& more = details.empty() && cut ? text : details;
+  if (!more.empty()) box.setDetailedText(BoxText(more, kMaxDetailChars));
+  QTimer::singleShot(0, &box, [&box] {
+    // The box itself drops the hint while it is shown; the window keeps it when told now.
+    if (QWindow* window = box.windowHandle()) {
+      window->setFlags(window->flags() | Qt::WindowStaysOnTopHint);
+    }
+    FitOnScreen(box);
+    box.raise();
+    box.activateWindow();
+  });
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void QtMessages::Information(const std::string& text) {
-  QMessageBox::information(parent_, QApplication::applicationName(), Text(text));
+  Show(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok);
 }
 
 bool QtMessages::Question(const std::string& text, const std::string& title) {
-  return QMessageBox::question(parent_, Text(title), Text(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return Show(QMessageBox::Question, QString::fromStdString(title), text,
+              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtMessages::Error(const std::string& text) {
-  QMessageBox::critical(parent_, QApplication::applicationName(), Text(text));
+  Show(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok);
+}
+
+void QtMessages::ErrorWithDetails(const std::string& text, const std::string& details) {
+  Show(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok, details);
 }
 
 }  // namespace tessaro

@@ -1,6 +1,7 @@
 #include "ui/core/trainer.h"
 
 #include <QDateTime>
+#include <QPixmap>
 #include <QTimer>
 #include <utility>
 
@@ -263,9 +264,12 @@ void Trainer::PidActionSelected(int n, bool /*direct*/) {
   faceplate(n).Refresh();
 }
 
-void Trainer::FieldPictureLoaded(int row, int column, const std::filesystem::path& file) {
+bool Trainer::FieldPictureLoaded(int row, int column, const std::filesystem::path& file) {
   const std::string relative = file.lexically_relative(root_).generic_string();
-  grid_->SetFieldPicture(row, column, main_->pictures().Load(relative));
+  const QPixmap picture = main_->pictures().Load(relative);
+  if (picture.isNull()) return false;  // the engine blanks the field and reports it
+  grid_->SetFieldPicture(row, column, picture);
+  return true;
 }
 
 void Trainer::FieldPictureCleared(int row, int column) {

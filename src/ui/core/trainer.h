@@ -83,7 +83,7 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   // ProjectLoadView: a loaded project's action choices and grid pictures. (The item reports
   // above serve a load as well.)
   void PidActionSelected(int n, bool direct) override;
-  void FieldPictureLoaded(int row, int column, const std::filesystem::path& file) override;
+  bool FieldPictureLoaded(int row, int column, const std::filesystem::path& file) override;
   void FieldPictureCleared(int row, int column) override;
 
  private:

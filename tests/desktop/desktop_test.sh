@@ -1,0 +1,215 @@
+#!/bin/bash
+# The trainer on a real desktop: an X server of its own with a window manager (openbox), the
+# real program in a scratch folder, driven with xdotool and wmctrl as a user drives it.
+#
+#   desktop_test.sh PROGRAM DATA_DIR CASE
+#
+# PROGRAM is the built tessaro, DATA_DIR the build folder holding Velden and Teks, CASE one
+# of: exit_question, window_manager_close, random_file, fifo. Exits 77 (skipped) when no X
+# server with a window manager can be started here. With TESSARO_SCREENSHOTS set to a
+# folder, the case leaves a screenshot of the moment it checks there.
+set -u
+
+program=$1
+data_dir=$2
+case_name=$3
+readonly kScreenWidth=1366 kScreenHeight=768
+
+skip() {
+  echo "skipped: $*"
+  exit 77
+}
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+for tool in Xvfb openbox xdotool wmctrl xprop; do
+  command -v "$tool" > /dev/null || skip "$tool is not installed"
+done
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null; done
+  wait 2> /dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Waits up to $1 seconds for the command after it to succeed.
+wait_for() {
+  local deadline=$((SECONDS * 10 + $1 * 10)) tenths=$((SECONDS * 10))
+  shift
+  until "$@"; do
+    sleep 0.1
+    tenths=$((tenths + 1))
+    ((tenths < deadline)) || return 1
+  done
+}
+
+# --- the desktop: an X server on a free display, then the window manager ---
+Xvfb -displayfd 1 -screen 0 "${kScreenWidth}x${kScreenHeight}x24" -nolisten tcp \
+  > "$scratch/display" 2> "$scratch/xvfb.log" &
+pids+=($!)
+wait_for 10 test -s "$scratch/display" || skip "no X server could be started"
+export DISPLAY=":$(head -n1 "$scratch/display")"
+openbox --sm-disable > "$scratch/openbox.log" 2>&1 &
+pids+=($!)
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id"; }
+wait_for 10 wm_ready || skip "the window manager did not start"
+
+# --- the program, in a folder of its own ---
+mkdir "$scratch/run"
+cp -r "$data_dir/Velden" "$data_dir/Teks" "$scratch/run/"
+rm -f "$scratch/run/Velden/data1.txt"
+(cd "$scratch/run" && exec "$program") > "$scratch/program.log" 2>&1 &
+app=$!
+pids+=($app)
+
+window_named() {
+  local id
+  id=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n1)
+  [ -n "$id" ] && echo "$id"
+}
+# The program's windows from bottom to top, as the window manager stacks them (decimal ids).
+stacking() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//; s/,/ /g' |
+    while read -r -a ids; do for id in "${ids[@]}"; do echo $((id)); done; done
+}
+top_window() { stacking | tail -n1; }
+running() { kill -0 "$app" 2> /dev/null; }
+# A click at (x, y) inside window $1.
+click_in() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.2
+}
+# A click at (x, y) on the operator screen, which covers the whole screen from (0, 0).
+click_screen() {
+  xdotool mousemove "$1" "$2" click 1
+  sleep 0.2
+}
+shot() {
+  [ -n "${TESSARO_SCREENSHOTS:-}" ] && import -window root "$TESSARO_SCREENSHOTS/$1.png"
+  return 0
+}
+# The first shown window of the program that is not among the ids given.
+new_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$app" 2> /dev/null); do
+    [[ " $* " == *" $id "* ]] || {
+      echo "$id"
+      return 0
+    }
+  done
+  return 1
+}
+geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+
+wait_for 10 window_named '^Tessaro$' > /dev/null || fail "the operator screen did not open"
+main=$(window_named '^Tessaro$')
+sleep 0.3
+
+# The operator screen's command buttons, at the positions the window design gives them.
+exit_button=(36 12)
+logics_button=(196 12)
+project_button=(388 12)
+
+# Opens the save/load dialog and presses "Inlezen".
+press_inlezen() {
+  click_screen "${project_button[@]}"
+  wait_for 5 window_named '^Opslaan/Inlezen$' > /dev/null || fail "the save/load dialog did not open"
+  click_in "$(window_named '^Opslaan/Inlezen$')" 220 32
+}
+
+# The "Afsluiten?" question: up within a second and the top-most window.
+expect_exit_question() {
+  wait_for 2 window_named '^Exit$' > /dev/null || fail "no \"Afsluiten?\" question ($1)"
+  question=$(window_named '^Exit$')
+  wait_for 2 test "$(top_window)" = "$question" ||
+    fail "the question is not in front ($1): stacking $(stacking | tr '\n' ' '), question $question"
+}
+
+answer() {
+  geometry "$question"
+  if [ "$1" = No ]; then click_in "$question" $((WIDTH - 50)) $((HEIGHT - 22)); fi
+  if [ "$1" = Yes ]; then click_in "$question" $((WIDTH - 135)) $((HEIGHT - 22)); fi
+}
+
+expect_runs_on() {
+  wait_for 2 sh -c "! xdotool search --onlyvisible --name '^Exit$' > /dev/null" ||
+    fail "the question stayed open after No ($1)"
+  sleep 0.3
+  running || fail "the program ended after No ($1)"
+  window_named '^Tessaro$' > /dev/null || fail "the operator screen went away after No ($1)"
+}
+
+# An error box of the program that is whole on the screen, up within $1 seconds.
+expect_error_box() {
+  local known="$main $(window_named '^Opslaan/Inlezen$')" box=""
+  wait_for "$1" new_window $known > /dev/null || fail "no error box within $1 s"
+  box=$(new_window $known)
+  wait_for 2 test "$(top_window)" = "$box" || fail "the error box is not in front"
+  sleep 0.3
+  geometry "$box"
+  echo "error box at $X,$Y size ${WIDTH}x$HEIGHT"
+  ((X >= 0 && Y >= 0 && X + WIDTH <= kScreenWidth && Y + HEIGHT <= kScreenHeight)) ||
+    fail "the error box (${WIDTH}x$HEIGHT at $X,$Y) does not fit the ${kScreenWidth}x$kScreenHeight screen"
+  error_box=$box
+}
+
+case "$case_name" in
+  exit_question)
+    # The logic grid and a PID faceplate stay on top of the operator screen.
+    cp "$(dirname "$0")/faceplate_project.txt" "$scratch/run/Velden/data1.txt"
+    press_inlezen
+    click_screen "${logics_button[@]}"
+    wait_for 5 window_named '^Logics' > /dev/null || fail "the logic grid did not open"
+    # "Reg1" stands where the project puts it: left and top on lines 177 and 178.
+    reg1_left=$(sed -n 177p "$scratch/run/Velden/data1.txt" | tr -d '\r')
+    reg1_top=$(sed -n 178p "$scratch/run/Velden/data1.txt" | tr -d '\r')
+    shown=$(xdotool search --onlyvisible --pid "$app" | tr '\n' ' ')
+    click_screen $((reg1_left + 8)) $((reg1_top + 8))
+    wait_for 5 new_window $shown > /dev/null || fail "the PID faceplate did not open"
+    click_screen "${exit_button[@]}"
+    expect_exit_question "Exit over the logic grid and a faceplate"
+    shot exit-question
+    answer No
+    expect_runs_on "Exit"
+    window_named '^Logics' > /dev/null || fail "the logic grid went away"
+    ;;
+  window_manager_close)
+    click_screen "${logics_button[@]}"
+    wmctrl -i -c "$main"
+    expect_exit_question "close through the window manager"
+    answer No
+    expect_runs_on "window manager close"
+    wmctrl -i -c "$main"
+    expect_exit_question "second close"
+    answer Yes
+    wait_for 3 sh -c "! kill -0 $app 2> /dev/null" || fail "Yes did not end the program"
+    ;;
+  random_file)
+    # 112 block keys of random bytes (none names a picture), then a valid rest.
+    {
+      for ((line = 1; line <= 112; line++)); do
+        head -c 3000 /dev/urandom | tr -d '\r\n'
+        printf '\r\n'
+      done
+      for ((line = 113; line <= 470; line++)); do printf '0\r\n'; done
+    } > "$scratch/run/Velden/data1.txt"
+    press_inlezen
+    expect_error_box 5
+    shot random-file-error
+    ;;
+  fifo)
+    mkfifo "$scratch/run/Velden/data1.txt"
+    press_inlezen
+    expect_error_box 1
+    running || fail "the program ended"
+    ;;
+  *)
+    fail "unknown case $case_name"
+    ;;
+esac
+echo "passed: $case_name"

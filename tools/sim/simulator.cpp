@@ -139,13 +139,18 @@ void Simulator::Execute(const Line& line) {
       {"plant", PlantCommand},    {"boards", BoardsCommand},   {"new", ProjectCommand},
       {"expect", ExpectCommand},  {"pause", RunCommand},       {"resume", RunCommand},
       {"speed", RunCommand},      {"undo", RunCommand},        {"redo", RunCommand},
+      {"export", ExportCommand},  {"log", ExportCommand},
   };
   auto it = kCommands.find(line[0]);
   if (it == kCommands.end()) throw ScriptError("unknown command '" + line[0] + "'");
   it->second(*this, line);
 }
 
-void Simulator::ScanTick() { schakelblok(image_, board_, *this); }
+void Simulator::ScanTick() {
+  image_.ClockMs = elapsed_ms_;
+  schakelblok(image_, board_, *this);
+  for (const auto& stopped : logs_.Collect(image_)) Error(stopped.message);
+}
 
 void Simulator::MuxTick() { SWklok(image_, board_); }
 

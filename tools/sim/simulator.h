@@ -12,6 +12,7 @@
 
 #include "engine/board/lab.h"
 #include "engine/board/simulated_board.h"
+#include "engine/control/instrument_log.h"
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
 #include "engine/core/run_control.h"
@@ -97,7 +98,14 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
   // given alone (`tick`, `cycle`) first lets it run 250 ms.
   void ScanTick() override;
   void MuxTick() override;
-  void PlantAdvance(int64_t ms) override { lab_.Advance(static_cast<double>(ms) / 1000); }
+  void PlantAdvance(int64_t ms) override {
+    elapsed_ms_ += ms;
+    lab_.Advance(static_cast<double>(ms) / 1000);
+  }
+  // The script's clock as the samples are stamped with it: every millisecond that `run`,
+  // `tick` and `cycle` have let the plant run.
+  int64_t elapsed_ms() const { return elapsed_ms_; }
+  InstrumentLogs& logs() { return logs_; }
   void Advance(int64_t ms) { tessaro::Advance(run_, ms, *this); }
   RunControl& run() { return run_; }
 
@@ -120,6 +128,8 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
   Tally tally_;
   std::vector<std::string> recent_messages_;
   RunControl run_;
+  int64_t elapsed_ms_ = 0;
+  InstrumentLogs logs_{LogWriter::Mode::Inline};
 };
 
 // The command groups; each handles the words of its own commands.
@@ -132,6 +142,7 @@ void PrintCommand(Simulator& s, const Line& l);       // print ...
 void PrintInstrument(Simulator& s, const Line& l);    // print pid|step|onoff|tag|trend|recorder
 void PlantCommand(Simulator& s, const Line& l);       // plant
 void RunCommand(Simulator& s, const Line& l);         // pause, resume, speed, step, undo, redo
+void ExportCommand(Simulator& s, const Line& l);      // export, log
 void PrintPlant(Simulator& s, const Line& l);         // print plant
 void BoardsCommand(Simulator& s, const Line& l);      // boards
 void ExpectCommand(Simulator& s, const Line& l);      // expect ...

@@ -8,8 +8,13 @@ namespace tessaro {
 
 struct ProcessImage;
 
-// The caption of the window of range slot `slot` (recorders 1..8, controllers 9..17): the
-// instrument's name once its block has been placed, else `before_placement`.
+// The name of the instrument of range slot `slot` (recorders 1..8, controllers 9..17): the
+// name given once its block has been placed, else `before_placement`.
+std::string InstrumentName(const ProcessImage& image, int slot,
+                           const std::string& before_placement);
+
+// The caption of that instrument's window: its name, and while it logs, the log's file name
+// ("Temp — logboek lab.csv").
 std::string InstrumentCaption(const ProcessImage& image, int slot,
                               const std::string& before_placement);
 

@@ -39,6 +39,7 @@ void InstrumentStep(ProcessImage& image, ScreenView& view, int r, int c, BlockCo
     // One sample in four scan cycles.
     if (image.RecorderPhase == 4) {
       RecorderCycle(image, n, v);
+      image.RecorderTimes[n].Push(image.ClockMs, v);
       view.RecorderSampled(n);
     }
     return;
@@ -50,6 +51,7 @@ void InstrumentStep(ProcessImage& image, ScreenView& view, int r, int c, BlockCo
   } else {
     OnOffBlockStep(image, n, r, c);
   }
+  image.TrendTimes[n].Push(image.ClockMs, image.OutRight[r][c], image.OutDown[r][c]);
   view.ControllerCycled(n);
 }
 

@@ -86,6 +86,16 @@ struct ProcessImage {
   std::array<StepState, 7> Step{};
   std::array<OnOffState, 10> OnOff{};
   std::array<RecorderTrend, kRecorders + 1> Recorder{};
+  // When each sample of those histories was taken: RecorderTimes[1..8] beside Recorder,
+  // TrendTimes[1..9] beside the controllers' trends (with their outputs at the time).
+  std::array<RecorderRecord, kRecorders + 1> RecorderTimes{};
+  std::array<TrendRecord, 10> TrendTimes{};
+  // The clock the samples are stamped with, in milliseconds; set by whoever runs the scan
+  // before each tick.
+  int64_t ClockMs = 0;
+  // The file each instrument is logging to, by range slot ("" while it logs nothing); its
+  // window's caption says so.
+  std::array<std::string, kRangeSlots + 1> LogFile{};
 
   // Values of the operator-screen controls, mirrored here by their change handlers so that
   // the engine never asks a widget: value knobs Spin1..Spin5 and the board address box.

@@ -51,6 +51,8 @@ class FaceplateWindow : public QWidget {
   FaceplateWindow(ProcessImage& image, PictureLoader& pictures, const Design& design);
 
   int controller() const { return n_; }
+  // The trend picture, Image1.
+  QLabel& chart() const { return *trend_; }
 
   // Everything the controller's state says: caption, width, mode, tags and the rest.
   virtual void Refresh() = 0;

@@ -22,6 +22,8 @@ class RecorderWindow : public QWidget {
   RecorderWindow(ProcessImage& image, PictureLoader& pictures, int n);
 
   int recorder() const { return n_; }
+  // The paper picture, Image1.
+  QLabel& chart() const { return *chart_; }
 
   // The recorder has taken a sample: the chart is drawn afresh, shown or not.
   void Sampled();

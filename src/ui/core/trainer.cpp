@@ -1,5 +1,6 @@
 #include "ui/core/trainer.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QPixmap>
 #include <QSettings>
@@ -15,6 +16,7 @@
 #include "engine/core/scan.h"
 #include "engine/project/project_session.h"
 #include "ui/board/board_panel.h"
+#include "ui/control/chart_menu.h"
 #include "ui/control/onoff_faceplate.h"
 #include "ui/control/pid_faceplate.h"
 #include "ui/control/recorder_window.h"
@@ -63,6 +65,7 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   // The save/load window comes between the step faceplates and recorder 2's window.
   CreateProjectDialog();
   CreateLateInstrumentWindows();
+  InstallChartMenus();
   // A board library or USB board in use from the start runs in real time.
   if (!SimulatedBoardInUse()) RealBoardConnected(run_);
   ApplyRun();
@@ -144,7 +147,9 @@ void Trainer::SWklok() {
 }
 
 void Trainer::ScanTick() {
+  image_.ClockMs = QDateTime::currentMSecsSinceEpoch();
   tessaro::schakelblok(image_, board_, *this);
+  CollectLogs();
   UpdateLab();
   ShowBoardNotice();
   grid_->RefreshHover();
@@ -154,6 +159,35 @@ void Trainer::MuxTick() {
   tessaro::SWklok(image_, board_);
   UpdateLab();
   ShowBoardNotice();
+}
+
+void Trainer::InstallChartMenus() {
+  chart_menu_ = std::make_unique<ChartMenu>(image_, logs_, messages_);
+  for (int n = 1; n <= 8; ++n) {
+    chart_menu_->Install(recorder_window(n).chart(), RecorderSlot(n),
+                         [this, n] { recorder_window(n).Refresh(); });
+  }
+  for (int n = 1; n <= 9; ++n) {
+    chart_menu_->Install(faceplate(n).chart(), ControllerSlot(n),
+                         [this, n] { faceplate(n).Refresh(); });
+  }
+}
+
+void Trainer::CollectLogs() {
+  for (auto& stopped : logs_.Collect(image_)) {
+    RefreshInstrument(stopped.slot);
+    QMetaObject::invokeMethod(
+        this, [this, text = std::move(stopped.message)] { messages_.Error(text); },
+        Qt::QueuedConnection);
+  }
+}
+
+void Trainer::RefreshInstrument(int slot) {
+  if (slot <= 8) {
+    recorder_window(slot).Refresh();
+  } else {
+    faceplate(slot - 8).Refresh();
+  }
 }
 
 void Trainer::PauzeClick() {

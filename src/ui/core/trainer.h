@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/control/instrument_log.h"
 #include "engine/core/run_control.h"
 #include "engine/core/screen_view.h"
 #include "engine/project/project_apply.h"
@@ -19,6 +20,7 @@ namespace tessaro {
 
 class Board;
 class BoardPanel;
+class ChartMenu;
 class Lab;
 class FaceplateWindow;
 class LayoutWindow;
@@ -59,6 +61,9 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   // The window of recorder n (1..8) and the faceplate of controller n (1..9).
   RecorderWindow& recorder_window(int n) { return *recorders_[static_cast<size_t>(n)]; }
   FaceplateWindow& faceplate(int n) { return *faceplates_[static_cast<size_t>(n)]; }
+  // The charts' context menu, and the logbooks it starts.
+  ChartMenu& chart_menu() { return *chart_menu_; }
+  InstrumentLogs& logs() { return logs_; }
 
   // The scan timer's tick and the multiplex timer's tick; while paused they do nothing.
   void schakelblok();
@@ -110,6 +115,12 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   // Shows a notice the board has for the user, without blocking the tick.
   void ShowBoardNotice();
   void CreateLab();
+  // Gives every chart picture its context menu.
+  void InstallChartMenus();
+  // Hands the samples of the last tick to the logbooks; a log that failed is told once,
+  // after the tick, and its window's caption no longer says it logs.
+  void CollectLogs();
+  void RefreshInstrument(int slot);
   // Shows the board's new state on the panel; hides panel and button once a real board
   // has taken over.
   void UpdateLab();
@@ -131,6 +142,8 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
   std::unique_ptr<ProjectSession> session_;
   std::unique_ptr<ProjectDialog> project_;
+  InstrumentLogs logs_;
+  std::unique_ptr<ChartMenu> chart_menu_;
 };
 
 }  // namespace tessaro

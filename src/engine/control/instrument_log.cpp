@@ -1,0 +1,172 @@
+#include "engine/control/instrument_log.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "engine/core/process_image.h"
+
+namespace tessaro {
+
+std::unique_ptr<LogWriter> LogWriter::Open(const std::string& path, Mode mode, std::string& error) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error = std::strerror(errno);
+    return nullptr;
+  }
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) {
+    error = std::strerror(errno);
+    ::close(fd);
+    return nullptr;
+  }
+  return std::unique_ptr<LogWriter>(new LogWriter(fd, mode, status.st_size == 0));
+}
+
+LogWriter::LogWriter(int fd, Mode mode, bool was_empty)
+    : fd_(fd), mode_(mode), was_empty_(was_empty) {
+  if (mode_ == Mode::Background) thread_ = std::thread([this] { Run(); });
+}
+
+LogWriter::~LogWriter() {
+  if (thread_.joinable()) {
+    {
+      std::lock_guard lock(mutex_);
+      closing_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+  }
+  ::close(fd_);
+}
+
+void LogWriter::Append(std::string line) {
+  if (mode_ == Mode::Inline) {
+    if (failure_.empty()) Write(line);
+    return;
+  }
+  {
+    std::lock_guard lock(mutex_);
+    if (!failure_.empty()) return;
+    queue_.push_back(std::move(line));
+  }
+  wake_.notify_one();
+}
+
+std::string LogWriter::Failure() const {
+  std::lock_guard lock(mutex_);
+  return failure_;
+}
+
+void LogWriter::Drain() {
+  std::unique_lock lock(mutex_);
+  drained_.wait(lock, [this] { return (queue_.empty() && !writing_) || !failure_.empty(); });
+}
+
+void LogWriter::Run() {
+  std::unique_lock lock(mutex_);
+  while (true) {
+    wake_.wait(lock, [this] { return !queue_.empty() || closing_; });
+    if (queue_.empty()) return;  // closing, and everything is written
+    std::string line = std::move(queue_.front());
+    queue_.pop_front();
+    writing_ = true;
+    lock.unlock();
+    Write(line);
+    lock.lock();
+    writing_ = false;
+    if (!failure_.empty()) queue_.clear();
+    if (queue_.empty()) drained_.notify_all();
+  }
+}
+
+bool LogWriter::Write(const std::string& line) {
+  // O_APPEND puts the line at the end in one piece; a short write (a disk that is nearly
+  // full) goes on where it stopped.
+  const char* data = line.data();
+  size_t left = line.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd_, data, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      const std::string why = std::strerror(written < 0 ? errno : ENOSPC);
+      std::lock_guard lock(mutex_);
+      failure_ = why;
+      return false;
+    }
+    data += written;
+    left -= static_cast<size_t>(written);
+  }
+  return true;
+}
+
+std::string InstrumentLogs::Start(ProcessImage& image, int slot, const std::string& path,
+                                  int64_t origin_ms, SampleClock clock) {
+  if (!IsInstrumentSlot(slot)) return LogNotStartedText(path, std::strerror(EINVAL));
+  Stop(image, slot);
+  std::string error;
+  auto writer = LogWriter::Open(path, mode_, error);
+  if (!writer) return LogNotStartedText(path, error);
+  if (writer->WasEmpty()) writer->Append(CsvHeader(image, slot));
+  Log& log = logs_[static_cast<size_t>(slot)];
+  log = {std::move(writer), path, clock, origin_ms, SamplesTaken(image, slot)};
+  image.LogFile[static_cast<size_t>(slot)] = path;
+  return {};
+}
+
+void InstrumentLogs::Stop(ProcessImage& image, int slot) {
+  if (!IsInstrumentSlot(slot)) return;
+  logs_[static_cast<size_t>(slot)] = Log{};
+  image.LogFile[static_cast<size_t>(slot)].clear();
+}
+
+void InstrumentLogs::StopAll(ProcessImage& image) {
+  for (int slot = 1; slot < static_cast<int>(logs_.size()); ++slot) Stop(image, slot);
+}
+
+bool InstrumentLogs::Logging(int slot) const {
+  return IsInstrumentSlot(slot) && logs_[static_cast<size_t>(slot)].writer != nullptr;
+}
+
+std::vector<InstrumentLogs::Stopped> InstrumentLogs::Collect(ProcessImage& image) {
+  std::vector<Stopped> stopped;
+  for (int slot = 1; slot < static_cast<int>(logs_.size()); ++slot) {
+    Log& log = logs_[static_cast<size_t>(slot)];
+    if (!log.writer) continue;
+    const uint64_t taken = SamplesTaken(image, slot);
+    // The history keeps only its last samples; a log is asked after every tick, so it never
+    // falls that far behind.
+    const size_t fresh =
+        static_cast<size_t>(std::min<uint64_t>(taken - log.logged, SamplesHeld(image, slot)));
+    for (size_t i = fresh; i-- > 0;) {
+      log.writer->Append(CsvRow(image, slot, i, log.origin_ms, log.clock));
+    }
+    log.logged = taken;
+    const std::string failure = log.writer->Failure();
+    if (!failure.empty()) {
+      stopped.push_back({slot, LogStoppedText(log.path, failure)});
+      Stop(image, slot);
+    }
+  }
+  return stopped;
+}
+
+void InstrumentLogs::Drain() {
+  for (Log& log : logs_) {
+    if (log.writer) log.writer->Drain();
+  }
+}
+
+std::string LogNotStartedText(const std::string& path, const std::string& why) {
+  return "Logboek niet gestart, " + path + ": " + why;
+}
+
+std::string LogStoppedText(const std::string& path, const std::string& why) {
+  return "Logboek gestopt, " + path + " neemt niets meer aan: " + why;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,128 @@
+#include "ui/control/chart_menu.h"
+
+#include <QClipboard>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+
+#include "engine/control/export.h"
+#include "engine/control/instrument_log.h"
+#include "engine/control/instrument_title.h"
+#include "engine/core/messages.h"
+#include "engine/core/process_image.h"
+#include "ui/core/fonts.h"
+
+namespace tessaro {
+
+namespace {
+
+class DialogFileChooser : public FileChooser {
+ public:
+  QString SaveFile(QWidget* parent, const QString& title, const QString& suggested,
+                   const QString& filter, bool appending) override {
+    return QFileDialog::getSaveFileName(
+        parent, title, suggested, filter, nullptr,
+        appending ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options());
+  }
+};
+
+DialogFileChooser g_dialogs;
+
+int64_t WallClockMs() { return QDateTime::currentMSecsSinceEpoch(); }
+
+// The window's caption before its block is placed names the instrument well enough too.
+std::string StartName(int slot) {
+  return slot <= 8 ? "Rec" + std::to_string(slot) : "Reg" + std::to_string(slot - 8);
+}
+
+}  // namespace
+
+ChartMenu::ChartMenu(ProcessImage& image, InstrumentLogs& logs, Messages& messages)
+    : image_(image), logs_(logs), messages_(messages), files_(&g_dialogs) {}
+
+ChartMenu::~ChartMenu() = default;
+
+void ChartMenu::Install(QLabel& chart, int slot, std::function<void()> refresh) {
+  chart.setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(&chart, &QWidget::customContextMenuRequested, this,
+          [this, &chart, slot, refresh = std::move(refresh)](const QPoint& at) {
+            MenuFor(chart, slot, refresh)->popup(chart.mapToGlobal(at));
+          });
+}
+
+QMenu* ChartMenu::MenuFor(QLabel& chart, int slot, const std::function<void()>& refresh) {
+  auto* menu = new QMenu(&chart);
+  menu->setObjectName(QStringLiteral("ChartMenu"));
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  QWidget* window = chart.window();
+  menu->addAction(QStringLiteral("Exporteer als CSV\u2026"), this,
+                  [this, window, slot] { ExportCsv(window, slot); });
+  menu->addAction(QStringLiteral("Bewaar als PNG\u2026"), this,
+                  [this, &chart, slot] { SavePng(chart, slot); });
+  menu->addAction(QStringLiteral("Kopieer afbeelding"), this, [this, &chart, slot] {
+    QGuiApplication::clipboard()->setImage(ChartPicture(chart, slot));
+  });
+  menu->addSeparator();
+  if (logs_.Logging(slot)) {
+    menu->addAction(QStringLiteral("Stop logboek"), this, [this, slot, refresh] {
+      logs_.Stop(image_, slot);
+      refresh();
+    });
+  } else {
+    menu->addAction(QStringLiteral("Start logboek\u2026"), this, [this, window, slot, refresh] {
+      StartLog(window, slot);
+      refresh();
+    });
+  }
+  return menu;
+}
+
+QString ChartMenu::Name(int slot) const {
+  return QString::fromStdString(InstrumentName(image_, slot, StartName(slot)));
+}
+
+QImage ChartMenu::ChartPicture(const QLabel& chart, int slot) const {
+  QImage picture = chart.pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+  QPainter painter(&picture);
+  painter.setFont(TahomaFont(11));
+  painter.setPen(Qt::black);
+  painter.drawText(QPoint(4, 1 + painter.fontMetrics().ascent()), Name(slot));
+  painter.end();
+  picture.setText(QStringLiteral("Title"), Name(slot));
+  return picture;
+}
+
+void ChartMenu::ExportCsv(QWidget* parent, int slot) {
+  const QString file =
+      files_->SaveFile(parent, QStringLiteral("Exporteer als CSV"),
+                       Name(slot) + QStringLiteral(".csv"), QStringLiteral("CSV (*.csv)"), false);
+  if (file.isEmpty()) return;
+  const std::string path = file.toStdString();
+  const std::string why = WriteFileReplacing(path, InstrumentCsv(image_, slot, SampleClock::Wall));
+  if (!why.empty()) messages_.Error(ExportFailedText(path, why));
+}
+
+void ChartMenu::SavePng(QLabel& chart, int slot) {
+  const QString file =
+      files_->SaveFile(chart.window(), QStringLiteral("Bewaar als PNG"),
+                       Name(slot) + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"), false);
+  if (file.isEmpty()) return;
+  if (!ChartPicture(chart, slot).save(file, "PNG")) {
+    messages_.Error(ExportFailedText(file.toStdString(), "het bestand kon niet worden geschreven"));
+  }
+}
+
+void ChartMenu::StartLog(QWidget* parent, int slot) {
+  const QString file = files_->SaveFile(parent, QStringLiteral("Start logboek"),
+                                        Name(slot) + QStringLiteral("-logboek.csv"),
+                                        QStringLiteral("CSV (*.csv)"), true);
+  if (file.isEmpty()) return;
+  const std::string message =
+      logs_.Start(image_, slot, file.toStdString(), WallClockMs(), SampleClock::Wall);
+  if (!message.empty()) messages_.Error(message);
+}
+
+}  // namespace tessaro

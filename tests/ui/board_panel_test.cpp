@@ -189,9 +189,14 @@ class BoardPanelTest : public QObject {
   void AChosenProcessDrivesItsInputsAndTheHandCannot() {
     tessaro::SimulatedBoard board;
     Lab lab(board);
+    // No process, no plant timer: an idle lab wakes nobody up.
+    auto* plant_timer = lab.trainer->findChild<QTimer*>(QStringLiteral("PlantTimer"));
+    QVERIFY(plant_timer != nullptr);
+    QVERIFY(!plant_timer->isActive());
     lab.OpenPanel();
     lab.Slider(1)->setValue(200);
     lab.ChoosePlant("heater");
+    QVERIFY(plant_timer->isActive());
     QCOMPARE(lab.trainer->lab()->plant().Name(), std::string("heater"));
     // Ambient 20 °C reads 51 on the heater's input; the slider shows it and is locked.
     QCOMPARE(lab.Slider(1)->value(), 51);
@@ -230,7 +235,12 @@ class BoardPanelTest : public QObject {
     QCOMPARE(button->geometry(), QRect(440, 0, 73, 25));
     QVERIFY(lab.trainer->SimulatedBoardInUse());
     lab.OpenPanel();
+    auto* plant_timer = lab.trainer->findChild<QTimer*>(QStringLiteral("PlantTimer"));
     lab.ChoosePlant("heater");
+    lab.ChoosePlant("none");
+    QVERIFY(!plant_timer->isActive());
+    lab.ChoosePlant("heater");
+    QVERIFY(plant_timer->isActive());
     program_board.simulated->OutputAnalogChannel(1, 255);
 
     // No board answers: the simulation stays.
@@ -246,6 +256,7 @@ class BoardPanelTest : public QObject {
     QVERIFY(!lab.trainer->SimulatedBoardInUse());
     QVERIFY(!button->isVisible());
     QVERIFY(!lab.trainer->board_panel()->isVisible());
+    QVERIFY(!lab.trainer->findChild<QTimer*>(QStringLiteral("PlantTimer"))->isActive());
     const uint8_t before = program_board.simulated->MuxInput(1);
     for (int i = 0; i < 600; ++i) lab.trainer->PlantTick();
     QCOMPARE(program_board.simulated->MuxInput(1), before);

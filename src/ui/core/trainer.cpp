@@ -147,10 +147,18 @@ void Trainer::CreateLab() {
     panel_->raise();
     panel_->activateWindow();
   });
+  // The plant's timer runs only while a process is wired: an idle lab costs no wake-ups.
   plant_timer_ = new QTimer(this);
   plant_timer_->setObjectName(QStringLiteral("PlantTimer"));
+  plant_timer_->setInterval(kPlantTickMs);
   connect(plant_timer_, &QTimer::timeout, this, &Trainer::PlantTick);
-  plant_timer_->start(kPlantTickMs);
+  connect(panel_.get(), &BoardPanel::PlantChosenSignal, this, [this](bool running) {
+    if (running && SimulatedBoardInUse()) {
+      plant_timer_->start();
+    } else {
+      plant_timer_->stop();
+    }
+  });
   main_->ShowSimulatieButton(SimulatedBoardInUse());
 }
 

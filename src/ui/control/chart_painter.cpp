@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "ui/core/fonts.h"
@@ -57,21 +58,45 @@ void Fill(QImage& image, const QList<QRect>& runs, QRgb colour) {
   }
 }
 
+
+// Puts the pixels of `runs` back from `from` into `image` (both 32 bits a pixel, same size).
+void Restore(QImage& image, const QImage& from, const QList<QRect>& runs) {
+  const QRect bounds = image.rect();
+  uchar* const bits = image.bits();
+  const uchar* const source = from.constBits();
+  const qsizetype stride = image.bytesPerLine();
+  for (const QRect& run : runs) {
+    const QRect shown = run & bounds;
+    const auto bytes = static_cast<size_t>(shown.width()) * sizeof(QRgb);
+    for (int y = shown.top(); y <= shown.bottom(); ++y) {
+      const qsizetype offset = y * stride + shown.left() * static_cast<qsizetype>(sizeof(QRgb));
+      std::memcpy(bits + offset, source + offset, bytes);
+    }
+  }
+}
+
 }  // namespace
 
 ChartPainter::ChartPainter(PictureLoader& pictures, std::string paper, QSize paper_size)
     : pictures_(pictures),
       paper_(std::move(paper)),
       paper_size_(paper_size),
-      font_(TahomaFont(kScaleFontPixels)) {}
+      font_(TahomaFont(kScaleFontPixels)),
+      blank_(paper_size) {
+  // Without its paper a chart starts on clean white, never on the lines of its last drawing.
+  blank_.fill(Qt::white);
+}
 
 QPixmap ChartPainter::Paper() {
   QPixmap paper = pictures_.Load(paper_);
-  if (!paper.isNull()) return paper;
-  // Without its paper a chart starts on clean white, never on the lines of its last drawing.
-  QPixmap blank(paper_size_);
-  blank.fill(Qt::white);
-  return blank;
+  return paper.isNull() ? blank_ : paper;
+}
+
+const QImage& ChartPainter::ShowPaper() {
+  chart_ = Paper().toImage().convertToFormat(QImage::Format_RGB32);
+  chart_version_ = -1;
+  drawn_.clear();
+  return chart_;
 }
 
 const QImage& ChartPainter::WrittenPaper(const std::array<ChartText, 11>& scale) {
@@ -82,6 +107,7 @@ const QImage& ChartPainter::WrittenPaper(const std::array<ChartText, 11>& scale)
   written_ = paper.toImage().convertToFormat(QImage::Format_RGB32);
   written_paper_key_ = paper.cacheKey();
   written_scale_ = scale;
+  ++written_version_;
 
   // Black text on an opaque white ground, written from its top left corner.
   QPainter painter(&written_);
@@ -96,15 +122,23 @@ const QImage& ChartPainter::WrittenPaper(const std::array<ChartText, 11>& scale)
   return written_;
 }
 
-QPixmap ChartPainter::Paint(const std::array<ChartText, 11>& scale,
-                            std::initializer_list<ChartTrace> traces) {
-  QImage chart = WrittenPaper(scale);
+const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
+                                  std::initializer_list<ChartTrace> traces) {
+  const QImage& written = WrittenPaper(scale);
+  if (chart_version_ != written_version_) {
+    chart_ = written.copy();  // a deep copy: chart_ is drawn on, written_ stays clean
+    chart_version_ = written_version_;
+  } else {
+    Restore(chart_, written, drawn_);
+  }
+  drawn_.clear();
   for (const ChartTrace& trace : traces) {
     runs_.clear();
     AddRuns(trace.points, trace.pen.width, runs_);
-    Fill(chart, runs_, qRgb(trace.pen.red, trace.pen.green, trace.pen.blue));
+    Fill(chart_, runs_, qRgb(trace.pen.red, trace.pen.green, trace.pen.blue));
+    drawn_.append(runs_);
   }
-  return QPixmap::fromImage(std::move(chart));
+  return chart_;
 }
 
 }  // namespace tessaro

@@ -32,9 +32,21 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   Q_OBJECT
 
  public:
+  // kWhole builds every window at once. kOperatorScreenFirst builds the operator screen
+  // alone, so that it reaches the screen sooner; FinishStartAfterFirstFrame() or
+  // FinishStart() then loads its process plate and builds the windows that start hidden.
+  enum class Start { kWhole, kOperatorScreenFirst };
+
   Trainer(ProcessImage& image, Board& board, Messages& messages,
-          const std::filesystem::path& data_root);
+          const std::filesystem::path& data_root, Start start = Start::kWhole);
   ~Trainer() override;
+
+  // The rest of the start, once: the plate and the hidden windows, with the history of any
+  // instrument that ran before its window existed.
+  void FinishStart();
+  // FinishStart() as soon as the operator screen has been drawn for the first time: before
+  // any click on it can reach the program.
+  void FinishStartAfterFirstFrame();
 
   MainWindow& main_window() { return *main_; }
   // The simulated board's panel and lab; null when the program has no simulated board.
@@ -51,6 +63,9 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   // The window of recorder n (1..8) and the faceplate of controller n (1..9).
   RecorderWindow& recorder_window(int n) { return *recorders_[static_cast<size_t>(n)]; }
   FaceplateWindow& faceplate(int n) { return *faceplates_[static_cast<size_t>(n)]; }
+
+  // Opens every window of the program, as clicks on every opening button and label would.
+  void ShowEveryWindow();
 
   // The scan timer's tick and the multiplex timer's tick.
   void schakelblok();
@@ -105,6 +120,10 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView {
   std::unique_ptr<LayoutWindow> layout_;
   std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
   std::unique_ptr<ProjectDialog> project_;
+  bool started_ = false;         // FinishStart() has run
+  bool plate_waits_ = false;     // the process plate is loaded by FinishStart()
+  unsigned early_cycles_ = 0;    // bit n: instrument n ran before its window existed
+  unsigned early_samples_ = 0;
 };
 
 }  // namespace tessaro

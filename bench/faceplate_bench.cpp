@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -81,6 +82,15 @@ struct Running {
   Trainer trainer;
   long ticks = 0;
 };
+
+// The process's resident memory now.
+double ResidentMiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024;
+  }
+  return 0;
+}
 
 // Mean and 99th percentile (and worst) of the slowest tick of each cycle.
 void Report(benchmark::State& state, std::vector<double> slowest_ms) {
@@ -200,6 +210,7 @@ void BM_TickWithEveryInstrumentWindowOpen(benchmark::State& state) {
   std::vector<double> slowest_ms;
   for (auto _ : state) slowest_ms.push_back(SlowestOfCycle(one_tick));
   Report(state, std::move(slowest_ms));
+  state.counters["rss_mib"] = ResidentMiB();
 }
 BENCHMARK(BM_TickWithEveryInstrumentWindowOpen)
     ->ArgName("wide")

@@ -81,55 +81,62 @@ ChartPainter::ChartPainter(PictureLoader& pictures, std::string paper, QSize pap
     : pictures_(pictures),
       paper_(std::move(paper)),
       paper_size_(paper_size),
-      font_(TahomaFont(kScaleFontPixels)),
-      blank_(paper_size) {
-  // Without its paper a chart starts on clean white, never on the lines of its last drawing.
-  blank_.fill(Qt::white);
-}
+      font_(TahomaFont(kScaleFontPixels)) {}
 
 QPixmap ChartPainter::Paper() {
   QPixmap paper = pictures_.Load(paper_);
-  return paper.isNull() ? blank_ : paper;
-}
-
-const QImage& ChartPainter::ShowPaper() {
-  chart_ = Paper().toImage().convertToFormat(QImage::Format_RGB32);
-  chart_version_ = -1;
-  drawn_.clear();
-  return chart_;
-}
-
-const QImage& ChartPainter::WrittenPaper(const std::array<ChartText, 11>& scale) {
-  const QPixmap paper = Paper();
-  if (!written_.isNull() && paper.cacheKey() == written_paper_key_ && scale == written_scale_) {
-    return written_;
+  if (!paper.isNull()) return paper;
+  // Without its paper a chart starts on clean white, never on the lines of its last drawing.
+  if (blank_.isNull()) {
+    blank_ = QPixmap(paper_size_);
+    blank_.fill(Qt::white);
   }
-  written_ = paper.toImage().convertToFormat(QImage::Format_RGB32);
-  written_paper_key_ = paper.cacheKey();
-  written_scale_ = scale;
-  ++written_version_;
+  return blank_;
+}
+
+QPixmap ChartPainter::ShowPaper() {
+  chart_ = QImage();
+  drawn_.clear();
+  return Paper();
+}
+
+void ChartPainter::StartChart(const QPixmap& paper, const std::array<ChartText, 11>& scale) {
+  // The paper's own pixels, shared with the loader's picture: the chart is drawn on a copy.
+  paper_pixels_ = paper.toImage().convertToFormat(QImage::Format_RGB32);
+  paper_key_ = paper.cacheKey();
+  scale_ = scale;
+  chart_ = paper_pixels_.copy();
+  drawn_.clear();
 
   // Black text on an opaque white ground, written from its top left corner.
-  QPainter painter(&written_);
+  QPainter painter(&chart_);
   painter.setFont(font_);
   painter.setPen(Qt::black);
   painter.setBackground(Qt::white);
   painter.setBackgroundMode(Qt::OpaqueMode);
-  const int ascent = painter.fontMetrics().ascent();
+  const QFontMetrics metrics = painter.fontMetrics();
+  text_area_ = QRegion();
   for (const ChartText& text : scale) {
-    painter.drawText(text.x, text.y + ascent, QString::fromStdString(text.text));
+    const QString shown = QString::fromStdString(text.text);
+    painter.drawText(text.x, text.y + metrics.ascent(), shown);
+    text_area_ += QRect(text.x, text.y, metrics.horizontalAdvance(shown) + 1, metrics.height());
   }
-  return written_;
 }
 
 const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
                                   std::initializer_list<ChartTrace> traces) {
-  const QImage& written = WrittenPaper(scale);
-  if (chart_version_ != written_version_) {
-    chart_ = written.copy();  // a deep copy: chart_ is drawn on, written_ stays clean
-    chart_version_ = written_version_;
+  const QPixmap paper = Paper();
+  // The texts cost more to write than the lines to draw: they are written again only when
+  // they or the paper changed, or when a line crossed them.
+  const bool lines_crossed_texts =
+      std::any_of(drawn_.begin(), drawn_.end(), [&](const QRect& run) {
+        return text_area_.intersects(run);
+      });
+  if (chart_.isNull() || paper.cacheKey() != paper_key_ || scale != scale_ ||
+      lines_crossed_texts) {
+    StartChart(paper, scale);
   } else {
-    Restore(chart_, written, drawn_);
+    Restore(chart_, paper_pixels_, drawn_);
   }
   drawn_.clear();
   for (const ChartTrace& trace : traces) {

@@ -26,7 +26,7 @@ class ChartView : public QWidget {
   void Draw(const std::array<ChartText, 11>& scale, std::initializer_list<ChartTrace> traces);
 
   // What the control shows now.
-  const QImage& chart() const { return painter_.chart(); }
+  QImage chart() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,7 +34,10 @@ class ChartView : public QWidget {
  private:
   void Shown();
 
+  QSize ShownSize() const;
+
   ChartPainter painter_;
+  QPixmap paper_;  // shown until the first drawing; a blank chart costs no picture of its own
   const bool fits_paper_;
 };
 

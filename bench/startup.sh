@@ -47,10 +47,11 @@ measure() {
 }
 
 # An idling program over 20 s after 3 s of settling: the CPU time of all its threads and how
-# often they woke up (context switches), a second.
+# often they woke up (context switches), a second. "bare+timers" is the bare window with two
+# empty timers at the program's intervals: the floor of a program that must tick.
 idle_cost() {
-  local program=$1 pid before after
-  "$program" >/dev/null 2>&1 &
+  local pid before after
+  "$@" >/dev/null 2>&1 &
   pid=$!
   sleep 3
   sample() {
@@ -77,4 +78,5 @@ for _ in 1 2 3; do every+=("$(start_once ./tessaro every-window | cut -d' ' -f3)
 printf 'tessaro      memory with every window open %6.1f MiB (median of 3)\n' \
   "$(printf '%s\n' "${every[@]}" | median | awk '{print $1 / 1024}')"
 printf 'bare window  %s\n' "$(idle_cost ./tessaro_bare_window)"
+printf 'bare+timers  %s\n' "$(idle_cost ./tessaro_bare_window timers)"
 printf 'tessaro      %s\n' "$(idle_cost ./tessaro)"

@@ -191,9 +191,14 @@ class BoardPanelTest : public QObject {
   void AChosenProcessDrivesItsInputsAndTheHandCannot() {
     tessaro::SimulatedBoard board;
     Lab lab(board);
+    // No process, no plant timer: an idle lab wakes nobody up.
+    auto* plant_timer = lab.trainer->findChild<QTimer*>(QStringLiteral("PlantTimer"));
+    QVERIFY(plant_timer != nullptr);
+    QVERIFY(!plant_timer->isActive());
     lab.OpenPanel();
     lab.Slider(1)->setValue(200);
     lab.ChoosePlant("heater");
+    QVERIFY(plant_timer->isActive());
     QCOMPARE(lab.trainer->lab()->plant().Name(), std::string("heater"));
     // Ambient 20 °C reads 51 on the heater's input; the slider shows it and is locked.
     QCOMPARE(lab.Slider(1)->value(), 51);
@@ -232,7 +237,12 @@ class BoardPanelTest : public QObject {
     QCOMPARE(button->geometry(), QRect(440, 0, 73, 25));
     QVERIFY(lab.trainer->SimulatedBoardInUse());
     lab.OpenPanel();
+    auto* plant_timer = lab.trainer->findChild<QTimer*>(QStringLiteral("PlantTimer"));
     lab.ChoosePlant("heater");
+    lab.ChoosePlant("none");
+    QVERIFY(!plant_timer->isActive());
+    lab.ChoosePlant("heater");
+    QVERIFY(plant_timer->isActive());
     program_board.simulated->OutputAnalogChannel(1, 255);
     auto* speed = lab.OnScreen<QComboBox>("SpeedBox");
     speed->setCurrentIndex(2);
@@ -252,6 +262,7 @@ class BoardPanelTest : public QObject {
     QVERIFY(!lab.trainer->SimulatedBoardInUse());
     QVERIFY(!button->isVisible());
     QVERIFY(!lab.trainer->board_panel()->isVisible());
+    QVERIFY(!lab.trainer->findChild<QTimer*>(QStringLiteral("PlantTimer"))->isActive());
     // The board runs in real time: back to 1x, and the faster speeds are not offered.
     QCOMPARE(lab.trainer->run().speed, 1);
     QCOMPARE(speed->currentText(), QStringLiteral("1x"));

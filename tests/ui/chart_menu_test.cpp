@@ -34,7 +34,7 @@ class FixedFiles : public FileChooser {
 };
 
 // Opens the menu as a right click in the middle of the chart does.
-QMenu* OpenMenu(QLabel& chart) {
+QMenu* OpenMenu(tessaro::ChartView& chart) {
   emit chart.customContextMenuRequested(chart.rect().center());
   QMenu* menu = nullptr;
   for (QMenu* m : chart.findChildren<QMenu*>(QStringLiteral("ChartMenu"))) menu = m;
@@ -77,10 +77,10 @@ void ChartMenuTest::EveryChartHasTheMenu() {
   const QStringList entries = {
       QStringLiteral("Exporteer als CSV\u2026"), QStringLiteral("Bewaar als PNG\u2026"),
       QStringLiteral("Kopieer afbeelding"), QStringLiteral("Start logboek\u2026")};
-  QList<QLabel*> charts;
+  QList<tessaro::ChartView*> charts;
   for (int n = 1; n <= 8; ++n) charts.append(&lab.trainer.recorder_window(n).chart());
   for (int n = 1; n <= 9; ++n) charts.append(&lab.trainer.faceplate(n).chart());
-  for (QLabel* chart : charts) {
+  for (tessaro::ChartView* chart : charts) {
     QCOMPARE(chart->objectName(), QStringLiteral("Image1"));
     QCOMPARE(chart->contextMenuPolicy(), Qt::CustomContextMenu);
     QMenu* menu = OpenMenu(*chart);
@@ -99,7 +99,7 @@ void ChartMenuTest::ExportsWriteTheEngineCsvAndTheChartPicture() {
   const QString csv = QString::fromStdString((lab.root.path() / "rec.csv").string());
   const QString png = QString::fromStdString((lab.root.path() / "rec.png").string());
   files.paths = {csv, png};
-  QLabel& chart = lab.trainer.recorder_window(1).chart();
+  tessaro::ChartView& chart = lab.trainer.recorder_window(1).chart();
 
   Choose(*OpenMenu(chart), QStringLiteral("Exporteer als CSV\u2026"));
   const QByteArray written = Read(csv);
@@ -110,15 +110,15 @@ void ChartMenuTest::ExportsWriteTheEngineCsvAndTheChartPicture() {
 
   Choose(*OpenMenu(chart), QStringLiteral("Bewaar als PNG\u2026"));
   QImage saved(png);
-  QCOMPARE(saved.size(), chart.pixmap().size());
+  QCOMPARE(saved.size(), chart.chart().size());
   QCOMPARE(saved.text(QStringLiteral("Title")), QStringLiteral("Temperatuur"));
   // The chart itself, with the name written in the margin above the paper's lines.
-  const QImage shown = chart.pixmap().toImage();
+  const QImage shown = chart.chart();
   QCOMPARE(saved.pixelColor(480, 200), shown.pixelColor(480, 200));
   QVERIFY(tessaro::testing::AnyInk(saved, QRect(4, 1, 60, 12)));
 
   Choose(*OpenMenu(chart), QStringLiteral("Kopieer afbeelding"));
-  QCOMPARE(QGuiApplication::clipboard()->image().size(), chart.pixmap().size());
+  QCOMPARE(QGuiApplication::clipboard()->image().size(), chart.chart().size());
 
   // A cancelled question writes nothing; a file that cannot be written is told.
   Choose(*OpenMenu(chart), QStringLiteral("Exporteer als CSV\u2026"));

@@ -3,6 +3,8 @@
 #include "ui/core/picture_loader.h"
 
 #include <QFile>
+#include <chrono>
+#include <filesystem>
 #include <QtTest>
 
 #include "support/test_pictures.h"
@@ -18,6 +20,7 @@ class PictureLoaderTest : public QObject {
   void FindsFilesWhateverTheirLetterCase();
   void UnchangedFileGivesTheSamePixmap();
   void RewrittenFileShowsItsNewPicture();
+  void SettledFileIsReadOnceAndAnEditIsSeen();
   void MissingBrokenOrOutsideFilesGiveNoPicture();
 };
 
@@ -52,6 +55,32 @@ void PictureLoaderTest::RewrittenFileShowsItsNewPicture() {
 
   root.Remove("Teks/Knop1aan.bmp");
   QVERIFY(loader.Load("Teks/Knop1aan.bmp").isNull());
+}
+
+// A picture written long ago is read once however often it is shown; a user's later edit of
+// it (a new time stamp, even at the same size) is shown at its next use.
+void PictureLoaderTest::SettledFileIsReadOnceAndAnEditIsSeen() {
+  namespace fs = std::filesystem;
+  TestDataRoot root;
+  root.WritePicture("Velden/papier.bmp", Qt::white, {60, 40});
+  const fs::path file = root.path() / "Velden" / "papier.bmp";
+  const auto written_long_ago = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  fs::last_write_time(file, written_long_ago);
+
+  PictureLoader loader(root.path());
+  const qint64 key = loader.Load("Velden/papier.bmp").cacheKey();
+  for (int i = 0; i < 100; ++i) QCOMPARE(loader.Load("Velden/papier.bmp").cacheKey(), key);
+  QCOMPARE(loader.reads(), 1);
+
+  const QImage edited = root.WritePicture("Velden/papier.bmp", Qt::yellow, {60, 40});
+  fs::last_write_time(file, written_long_ago + std::chrono::minutes(30));
+  QVERIFY(SamePixels(loader.Load("Velden/papier.bmp").toImage(), edited));
+  QCOMPARE(loader.reads(), 2);
+
+  // Touched but not changed: the same pixmap as before, without a new decoding.
+  const qint64 edited_key = loader.Load("Velden/papier.bmp").cacheKey();
+  fs::last_write_time(file, written_long_ago + std::chrono::minutes(40));
+  QCOMPARE(loader.Load("Velden/papier.bmp").cacheKey(), edited_key);
 }
 
 void PictureLoaderTest::MissingBrokenOrOutsideFilesGiveNoPicture() {

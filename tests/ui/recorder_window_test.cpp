@@ -31,6 +31,12 @@ const QColor kWhite(255, 255, 255);
 
 struct Recorder : Instruments {
   explicit Recorder(int n) : n(n), window(image, pictures, n) {}
+  // Opened, so that every sample is drawn at once.
+  static std::unique_ptr<Recorder> Open(int n) {
+    auto r = std::make_unique<Recorder>(n);
+    r->window.show();
+    return r;
+  }
 
   void Sample(uint8_t v) {
     tessaro::RecorderCycle(image, n, v);
@@ -55,6 +61,7 @@ class RecorderWindowTest : public QObject {
   void MissingPaperGivesWhitePaperWithoutOldLines();
   void CaptionIsTheNameOnceThePlacementGivesIt();
   void ScanAndOperatorScreenReachTheRecorders();
+  void HiddenRecorderDrawsNothingAndShowsTheWholeHistoryWhenOpened();
 };
 
 void RecorderWindowTest::StartAsDesigned() {
@@ -79,7 +86,8 @@ void RecorderWindowTest::StartAsDesigned() {
 void RecorderWindowTest::SomePicturesTakeThePaperSize() {
   const bool fits[] = {true, true, false, false, false, true, true, true};
   for (int n = 1; n <= 8; ++n) {
-    Recorder r(n);
+    auto opened = Recorder::Open(n);
+    Recorder& r = *opened;
     r.root.WritePicture("Velden/Papier40.bmp", kTrendPaperColour, {600, 320});
     r.Sample(10);
     const QSize picture = fits[n - 1] ? QSize(600, 320) : QSize(584, 308);
@@ -89,7 +97,8 @@ void RecorderWindowTest::SomePicturesTakeThePaperSize() {
 }
 
 void RecorderWindowTest::SamplesDrawTheRedLineNewestAtTheRight() {
-  Recorder r(3);
+  auto opened = Recorder::Open(3);
+  Recorder& r = *opened;
   r.Sample(200);
   QImage chart = r.Chart();
   // Flat at the sample from x = 480 to 479, then down to 0 and along the bottom.
@@ -118,7 +127,8 @@ void RecorderWindowTest::SamplesDrawTheRedLineNewestAtTheRight() {
 }
 
 void RecorderWindowTest::ScaleShowsTheRange() {
-  Recorder r(1);
+  auto opened = Recorder::Open(1);
+  Recorder& r = *opened;
   r.Sample(0);
   const QImage bare = r.Chart();
   r.image.RangeLow[1] = -100;
@@ -134,7 +144,8 @@ void RecorderWindowTest::ScaleShowsTheRange() {
 }
 
 void RecorderWindowTest::MissingPaperGivesWhitePaperWithoutOldLines() {
-  Recorder r(5);
+  auto opened = Recorder::Open(5);
+  Recorder& r = *opened;
   r.root.Remove("Velden/Papier40.bmp");
   r.Sample(255);
   QImage chart = r.Chart();
@@ -169,12 +180,26 @@ void RecorderWindowTest::ScanAndOperatorScreenReachTheRecorders() {
 
   RecorderWindow& window = trainer.recorder_window(2);
   QCOMPARE(window.objectName(), QStringLiteral("TForm8"));
-  QCOMPARE(Pixel(Shown(window, "Image1"), 480, 152), kRed);
-
   QVERIFY(!window.isVisible());
   QTest::mouseClick(Find(trainer.main_window(), "Label11"), Qt::LeftButton);
   QVERIFY(window.isVisible());
+  QCOMPARE(Pixel(Shown(window, "Image1"), 480, 152), kRed);
   QVERIFY(!trainer.recorder_window(1).isVisible());
+}
+
+// A recorder nobody looks at costs no drawing; opened after an hour it shows all it kept.
+void RecorderWindowTest::HiddenRecorderDrawsNothingAndShowsTheWholeHistoryWhenOpened() {
+  Recorder hidden(6);
+  auto opened = Recorder::Open(6);
+  for (int i = 0; i < 900; ++i) {  // a sample every four seconds: an hour
+    const auto v = static_cast<uint8_t>(i % 2 == 0 ? 40 + i / 6 : 200 - i / 6);
+    hidden.Sample(v);
+    opened->Sample(v);
+  }
+  QCOMPARE(Pixel(hidden.Chart(), 480, 280), kTrendPaperColour);  // still the bare paper
+  QVERIFY(hidden.Chart() != opened->Chart());
+  hidden.window.show();
+  QCOMPARE(hidden.Chart(), opened->Chart());
 }
 
 QTEST_MAIN(RecorderWindowTest)

@@ -218,6 +218,7 @@ void SetpointFaceplatesTest::AutoShowsTheSetpointAndACycleMovesTheProcessValue()
 
     // Two lines on the trend: setpoint (dark red, thin) under the process value (red).
     p.Cycle(60.0);
+    p.window->show();
     const QImage trend = Shown(*p.window, "Image1");
     QCOMPARE(Pixel(trend, 399, 213 - 120), kRed);
     QCOMPARE(Pixel(trend, 399, 213 - 130), kDarkRed);

@@ -12,6 +12,8 @@
 #include "engine/screen/screen_items.h"
 #include "support/recording_messages.h"
 #include "support/test_pictures.h"
+#include "ui/control/chart_view.h"
+#include "ui/control/recorder_window.h"
 #include "ui/core/main_window.h"
 
 using tessaro::testing::RecordingMessages;
@@ -125,6 +127,36 @@ class TrainerTest : public QObject {
     run.Find<QPushButton>("Button4")->click();
     QCOMPARE(run.messages.informations, std::vector<std::string>{"Geen kaart gevonden op 0"});
     QVERIFY(!run.Find("SpinEdit1")->isHidden());
+  }
+
+  // The operator screen first: its plate and the hidden windows come after the first frame,
+  // and an instrument that ran before its window existed shows that history when opened.
+  void TheRestOfTheStartFollowsTheFirstFrame() {
+    tessaro::SimulatedBoard board;
+    Running run(board);
+    const QImage plate = run.root.WritePicture("Teks/Procesplaat.bmp", Qt::gray, {1286, 632});
+    run.root.WritePicture("Velden/Papier40.bmp", Qt::white, {584, 308});
+    run.trainer = std::make_unique<tessaro::Trainer>(
+        run.image, board, run.messages, run.root.path(),
+        tessaro::Trainer::Start::kOperatorScreenFirst);
+    QVERIFY(run.Find<QLabel>("Image1")->pixmap().isNull());
+    run.image.FieldGrid[1][1] = "Spin1";
+    run.image.FieldGrid[1][2] = "Rec1";
+    run.image.KnobValue[1] = 255;
+    run.image.ItemVisible[tessaro::ItemIndex("Rec1")] = 1;
+    for (int i = 0; i < 4; ++i) run.Cycle();  // the fourth cycle takes a sample
+
+    run.trainer->FinishStartAfterFirstFrame();
+    run.trainer->main_window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&run.trainer->main_window()));
+    QTRY_VERIFY(!run.Find<QLabel>("Image1")->pixmap().isNull());
+    QVERIFY(SamePixels(run.Find<QLabel>("Image1")->pixmap().toImage(), plate));
+    QVERIFY(run.messages.informations.empty());
+
+    tessaro::RecorderWindow& recorder = run.trainer->recorder_window(1);
+    recorder.show();
+    const QImage chart = recorder.findChild<tessaro::ChartView*>(QStringLiteral("Image1"))->chart();
+    QCOMPARE(chart.pixelColor(480, 25), QColor(255, 0, 0));  // the sample at full scale
   }
 };
 

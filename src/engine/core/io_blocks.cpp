@@ -32,7 +32,9 @@ PictureNames BuildNames(const char* prefix, const char* high, const char* low, i
   return names;
 }
 
+// The scan sets every lamp each cycle; the screen hears of a lamp only when its picture changes.
 void ShowPicture(ProcessImage& image, ScreenView& view, int item, const std::string& file) {
+  if (image.ItemPicture[item] == file) return;
   image.ItemPicture[item] = file;
   view.ItemPictureChanged(item, file);
 }

@@ -187,6 +187,7 @@ QWidget* BoardPanel::BuildProcess() {
 void BoardPanel::PlantChosen(int index) {
   lab_.SetPlant(plant_choice_->itemData(index).toString().toStdString());
   Refresh();
+  emit PlantChosenSignal(lab_.plant().Name() != "none");
 }
 
 void BoardPanel::showEvent(QShowEvent* event) {

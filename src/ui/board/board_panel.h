@@ -29,6 +29,10 @@ class BoardPanel : public QWidget {
   // Shows what the board and the process hold now. Cheap while the panel is hidden.
   void Refresh();
 
+ signals:
+  // A process was chosen (or "Geen proces"): whether a process now runs on the board.
+  void PlantChosenSignal(bool running);
+
  protected:
   void showEvent(QShowEvent* event) override;
 

@@ -4,12 +4,12 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 
 #include "engine/control/export.h"
 #include "engine/control/instrument_log.h"
+#include "ui/control/chart_view.h"
 #include "engine/control/instrument_title.h"
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
@@ -45,7 +45,7 @@ ChartMenu::ChartMenu(ProcessImage& image, InstrumentLogs& logs, Messages& messag
 
 ChartMenu::~ChartMenu() = default;
 
-void ChartMenu::Install(QLabel& chart, int slot, std::function<void()> refresh) {
+void ChartMenu::Install(ChartView& chart, int slot, std::function<void()> refresh) {
   chart.setContextMenuPolicy(Qt::CustomContextMenu);
   connect(&chart, &QWidget::customContextMenuRequested, this,
           [this, &chart, slot, refresh = std::move(refresh)](const QPoint& at) {
@@ -53,7 +53,7 @@ void ChartMenu::Install(QLabel& chart, int slot, std::function<void()> refresh) 
           });
 }
 
-QMenu* ChartMenu::MenuFor(QLabel& chart, int slot, const std::function<void()>& refresh) {
+QMenu* ChartMenu::MenuFor(ChartView& chart, int slot, const std::function<void()>& refresh) {
   auto* menu = new QMenu(&chart);
   menu->setObjectName(QStringLiteral("ChartMenu"));
   menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -84,8 +84,8 @@ QString ChartMenu::Name(int slot) const {
   return QString::fromStdString(InstrumentName(image_, slot, StartName(slot)));
 }
 
-QImage ChartMenu::ChartPicture(const QLabel& chart, int slot) const {
-  QImage picture = chart.pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+QImage ChartMenu::ChartPicture(const ChartView& chart, int slot) const {
+  QImage picture = chart.chart().convertToFormat(QImage::Format_RGB32);
   QPainter painter(&picture);
   painter.setFont(TahomaFont(11));
   painter.setPen(Qt::black);
@@ -105,7 +105,7 @@ void ChartMenu::ExportCsv(QWidget* parent, int slot) {
   if (!why.empty()) messages_.Error(ExportFailedText(path, why));
 }
 
-void ChartMenu::SavePng(QLabel& chart, int slot) {
+void ChartMenu::SavePng(ChartView& chart, int slot) {
   const QString file =
       files_->SaveFile(chart.window(), QStringLiteral("Bewaar als PNG"),
                        Name(slot) + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"), false);

@@ -9,11 +9,12 @@
 #include <QString>
 #include <functional>
 
-class QLabel;
 class QMenu;
 class QWidget;
 
 namespace tessaro {
+
+class ChartView;
 
 class InstrumentLogs;
 class Messages;
@@ -37,20 +38,20 @@ class ChartMenu : public QObject {
 
   // Gives chart picture `chart` of instrument `slot` (recorders 1..8, controllers 9..17)
   // the menu; `refresh` shows the window's caption afresh after a logbook starts or stops.
-  void Install(QLabel& chart, int slot, std::function<void()> refresh);
+  void Install(ChartView& chart, int slot, std::function<void()> refresh);
 
   // Tests choose the files themselves.
   void SetFileChooser(FileChooser& files) { files_ = &files; }
 
   // The menu of instrument `slot`, as a right click on its chart opens it.
-  QMenu* MenuFor(QLabel& chart, int slot, const std::function<void()>& refresh);
+  QMenu* MenuFor(ChartView& chart, int slot, const std::function<void()>& refresh);
 
   // The chart as its window shows it, with the instrument's name in the top margin.
-  QImage ChartPicture(const QLabel& chart, int slot) const;
+  QImage ChartPicture(const ChartView& chart, int slot) const;
 
  private:
   void ExportCsv(QWidget* parent, int slot);
-  void SavePng(QLabel& chart, int slot);
+  void SavePng(ChartView& chart, int slot);
   void StartLog(QWidget* parent, int slot);
   QString Name(int slot) const;
 

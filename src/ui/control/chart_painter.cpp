@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "ui/core/fonts.h"
@@ -57,6 +58,23 @@ void Fill(QImage& image, const QList<QRect>& runs, QRgb colour) {
   }
 }
 
+
+// Puts the pixels of `runs` back from `from` into `image` (both 32 bits a pixel, same size).
+void Restore(QImage& image, const QImage& from, const QList<QRect>& runs) {
+  const QRect bounds = image.rect();
+  uchar* const bits = image.bits();
+  const uchar* const source = from.constBits();
+  const qsizetype stride = image.bytesPerLine();
+  for (const QRect& run : runs) {
+    const QRect shown = run & bounds;
+    const auto bytes = static_cast<size_t>(shown.width()) * sizeof(QRgb);
+    for (int y = shown.top(); y <= shown.bottom(); ++y) {
+      const qsizetype offset = y * stride + shown.left() * static_cast<qsizetype>(sizeof(QRgb));
+      std::memcpy(bits + offset, source + offset, bytes);
+    }
+  }
+}
+
 }  // namespace
 
 ChartPainter::ChartPainter(PictureLoader& pictures, std::string paper, QSize paper_size)
@@ -69,42 +87,65 @@ QPixmap ChartPainter::Paper() {
   QPixmap paper = pictures_.Load(paper_);
   if (!paper.isNull()) return paper;
   // Without its paper a chart starts on clean white, never on the lines of its last drawing.
-  QPixmap blank(paper_size_);
-  blank.fill(Qt::white);
-  return blank;
+  if (blank_.isNull()) {
+    blank_ = QPixmap(paper_size_);
+    blank_.fill(Qt::white);
+  }
+  return blank_;
 }
 
-const QImage& ChartPainter::WrittenPaper(const std::array<ChartText, 11>& scale) {
-  const QPixmap paper = Paper();
-  if (!written_.isNull() && paper.cacheKey() == written_paper_key_ && scale == written_scale_) {
-    return written_;
-  }
-  written_ = paper.toImage().convertToFormat(QImage::Format_RGB32);
-  written_paper_key_ = paper.cacheKey();
-  written_scale_ = scale;
+QPixmap ChartPainter::ShowPaper() {
+  chart_ = QImage();
+  drawn_.clear();
+  return Paper();
+}
+
+void ChartPainter::StartChart(const QPixmap& paper, const std::array<ChartText, 11>& scale) {
+  // The paper's own pixels, shared with the loader's picture: the chart is drawn on a copy.
+  paper_pixels_ = paper.toImage().convertToFormat(QImage::Format_RGB32);
+  paper_key_ = paper.cacheKey();
+  scale_ = scale;
+  chart_ = paper_pixels_.copy();
+  drawn_.clear();
 
   // Black text on an opaque white ground, written from its top left corner.
-  QPainter painter(&written_);
+  QPainter painter(&chart_);
   painter.setFont(font_);
   painter.setPen(Qt::black);
   painter.setBackground(Qt::white);
   painter.setBackgroundMode(Qt::OpaqueMode);
-  const int ascent = painter.fontMetrics().ascent();
+  const QFontMetrics metrics = painter.fontMetrics();
+  text_area_ = QRegion();
   for (const ChartText& text : scale) {
-    painter.drawText(text.x, text.y + ascent, QString::fromStdString(text.text));
+    const QString shown = QString::fromStdString(text.text);
+    painter.drawText(text.x, text.y + metrics.ascent(), shown);
+    text_area_ += QRect(text.x, text.y, metrics.horizontalAdvance(shown) + 1, metrics.height());
   }
-  return written_;
 }
 
-QPixmap ChartPainter::Paint(const std::array<ChartText, 11>& scale,
-                            std::initializer_list<ChartTrace> traces) {
-  QImage chart = WrittenPaper(scale);
+const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
+                                  std::initializer_list<ChartTrace> traces) {
+  const QPixmap paper = Paper();
+  // The texts cost more to write than the lines to draw: they are written again only when
+  // they or the paper changed, or when a line crossed them.
+  const bool lines_crossed_texts =
+      std::any_of(drawn_.begin(), drawn_.end(), [&](const QRect& run) {
+        return text_area_.intersects(run);
+      });
+  if (chart_.isNull() || paper.cacheKey() != paper_key_ || scale != scale_ ||
+      lines_crossed_texts) {
+    StartChart(paper, scale);
+  } else {
+    Restore(chart_, paper_pixels_, drawn_);
+  }
+  drawn_.clear();
   for (const ChartTrace& trace : traces) {
     runs_.clear();
     AddRuns(trace.points, trace.pen.width, runs_);
-    Fill(chart, runs_, qRgb(trace.pen.red, trace.pen.green, trace.pen.blue));
+    Fill(chart_, runs_, qRgb(trace.pen.red, trace.pen.green, trace.pen.blue));
+    drawn_.append(runs_);
   }
-  return QPixmap::fromImage(std::move(chart));
+  return chart_;
 }
 
 }  // namespace tessaro

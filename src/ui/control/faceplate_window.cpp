@@ -52,8 +52,7 @@ FaceplateWindow::FaceplateWindow(ProcessImage& image, PictureLoader& pictures, c
     : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint),
       image_(image),
       n_(design.n),
-      start_caption_(design.form_create(image, design.n)),
-      painter_(pictures, kTrendPaper, kTrendSize) {
+      start_caption_(design.form_create(image, design.n)) {
   setObjectName(QString::fromLatin1(design.name));
   setFont(TahomaFont(kWindowFontPixels));
   QPalette palette = this->palette();
@@ -85,11 +84,9 @@ FaceplateWindow::FaceplateWindow(ProcessImage& image, PictureLoader& pictures, c
   connect(arrows, &ArrowPair::DownClicked, this, [this, down = design.down_click] { Run(down); });
   MakeButton("GKknop", "Grafiek", 144, 232, design.grafiek_click)->resize(49, 17);
 
-  trend_ = new QLabel(this);
+  trend_ = new ChartView(pictures, kTrendPaper, kTrendSize, false, this);
   trend_->setObjectName(QStringLiteral("Image1"));
   trend_->setGeometry(192, design.trend_top, kTrendSize.width(), kTrendSize.height());
-  trend_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  trend_->setPixmap(painter_.Paper());
 
   move(design.position);
 }
@@ -110,12 +107,20 @@ void FaceplateWindow::Run(Action action) {
 
 void FaceplateWindow::Cycled() {
   Refresh();
+  trend_stale_ = true;
+  if (isVisible()) DrawStaleTrend();
+}
+
+void FaceplateWindow::DrawStaleTrend() {
+  if (!trend_stale_) return;
+  trend_stale_ = false;
   DrawTrend();
 }
 
 void FaceplateWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Refresh();  // the caption may have been named, or the state loaded, while hidden
+  DrawStaleTrend();
 }
 
 void FaceplateWindow::ShowFrame(const std::string& mode_text, int outer_width) {
@@ -148,7 +153,7 @@ void FaceplateWindow::DrawSetpointTrend(const SetpointFaceplate& plate) {
 
 void FaceplateWindow::ShowTrend(const std::array<ChartText, 11>& scale,
                                 std::initializer_list<ChartTrace> traces) {
-  trend_->setPixmap(painter_.Paint(scale, traces));
+  trend_->Draw(scale, traces);
 }
 
 }  // namespace tessaro

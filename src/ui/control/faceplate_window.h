@@ -11,7 +11,7 @@
 #include <string>
 
 #include "ui/control/bar_scale.h"
-#include "ui/control/chart_painter.h"
+#include "ui/control/chart_view.h"
 
 class QLabel;
 class QPushButton;
@@ -52,19 +52,20 @@ class FaceplateWindow : public QWidget {
 
   int controller() const { return n_; }
   // The trend picture, Image1.
-  QLabel& chart() const { return *trend_; }
+  ChartView& chart() const { return *trend_; }
 
   // Everything the controller's state says: caption, width, mode, tags and the rest.
   virtual void Refresh() = 0;
 
-  // The controller has run a cycle: its state and its trend, shown or not, so that a window
-  // opened later shows the whole history.
+  // The controller has run a cycle: its state at once; its trend while the window is shown,
+  // else when it is shown next, with the whole history.
   void Cycled();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
   virtual void DrawTrend() = 0;
+  void DrawStaleTrend();
 
   // Runs `action` on this faceplate's controller and shows the outcome.
   void Run(Action action);
@@ -85,9 +86,9 @@ class FaceplateWindow : public QWidget {
 
  private:
   std::string start_caption_;
-  ChartPainter painter_;
   QLabel* mode_label_ = nullptr;
-  QLabel* trend_ = nullptr;
+  ChartView* trend_ = nullptr;
+  bool trend_stale_ = false;  // cycles have run since the trend was last drawn
 };
 
 }  // namespace tessaro

@@ -1,7 +1,5 @@
 #include "ui/control/recorder_window.h"
 
-#include <QLabel>
-
 #include "engine/control/instrument_title.h"
 #include "engine/control/recorder.h"
 #include "engine/core/process_image.h"
@@ -30,30 +28,34 @@ constexpr RecorderDesign kDesigns[] = {
 RecorderWindow::RecorderWindow(ProcessImage& image, PictureLoader& pictures, int n)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint),
       image_(image),
-      n_(n),
-      fits_paper_(kDesigns[n - 1].fits_paper),
-      painter_(pictures, kRecorderPaper, kClientSize) {
+      n_(n) {
   setObjectName(QString::fromLatin1(kDesigns[n - 1].name));
   setFont(TahomaFont(11));
   setFixedSize(kClientSize);
 
-  chart_ = new QLabel(this);
+  chart_ = new ChartView(pictures, kRecorderPaper, kClientSize, kDesigns[n - 1].fits_paper, this);
   chart_->setObjectName(QStringLiteral("Image1"));
-  chart_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   chart_->setGeometry(QRect(QPoint(0, 0), kClientSize));
-  ShowChart(painter_.Paper());
+  chart_->ShowPaper();
 
   move(kDesigns[n - 1].position);
   Refresh();
 }
 
 void RecorderWindow::Sampled() {
+  chart_stale_ = true;
+  if (isVisible()) DrawStaleChart();
+  Refresh();
+}
+
+void RecorderWindow::DrawStaleChart() {
+  if (!chart_stale_) return;
+  chart_stale_ = false;
   const auto slot = static_cast<size_t>(n_);
   const auto line = RecorderLine(image_.Recorder[slot]);
-  ShowChart(painter_.Paint(
+  chart_->Draw(
       RecorderScale(image_.RangeHigh[slot], image_.RangeLow[slot], image_.RangeUnit[slot]),
-      {{line, kRecorderPen}}));
-  Refresh();
+      {{line, kRecorderPen}});
 }
 
 void RecorderWindow::Refresh() {
@@ -63,11 +65,7 @@ void RecorderWindow::Refresh() {
 void RecorderWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Refresh();
-}
-
-void RecorderWindow::ShowChart(const QPixmap& chart) {
-  chart_->setPixmap(chart);
-  if (fits_paper_ && chart_->size() != chart.size()) chart_->resize(chart.size());
+  DrawStaleChart();
 }
 
 }  // namespace tessaro

@@ -5,9 +5,7 @@
 #include <QWidget>
 #include <string>
 
-#include "ui/control/chart_painter.h"
-
-class QLabel;
+#include "ui/control/chart_view.h"
 
 namespace tessaro {
 
@@ -23,9 +21,10 @@ class RecorderWindow : public QWidget {
 
   int recorder() const { return n_; }
   // The paper picture, Image1.
-  QLabel& chart() const { return *chart_; }
+  ChartView& chart() const { return *chart_; }
 
-  // The recorder has taken a sample: the chart is drawn afresh, shown or not.
+  // The recorder has taken a sample: the chart is drawn afresh while the window is shown,
+  // else when it is shown next, with the whole history.
   void Sampled();
   // The caption: the recorder's name once placed.
   void Refresh();
@@ -34,13 +33,12 @@ class RecorderWindow : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void ShowChart(const QPixmap& chart);
+  void DrawStaleChart();
 
   ProcessImage& image_;
   const int n_;
-  const bool fits_paper_;  // the picture takes the size of its paper
-  ChartPainter painter_;
-  QLabel* chart_ = nullptr;
+  ChartView* chart_ = nullptr;
+  bool chart_stale_ = false;  // samples were taken since the chart was last drawn
 };
 
 }  // namespace tessaro

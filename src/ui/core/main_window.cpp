@@ -96,7 +96,8 @@ QPixmap BuiltinPicture(const ScreenItemInfo& item) {
 }  // namespace
 
 MainWindow::MainWindow(ProcessImage& image, Board& board, Messages& messages,
-                       const std::filesystem::path& data_root, QWidget* parent)
+                       const std::filesystem::path& data_root, bool load_plate,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       image_(image),
       board_(board),
@@ -123,8 +124,13 @@ MainWindow::MainWindow(ProcessImage& image, Board& board, Messages& messages,
 
   // Start-up. The plate is loaded twice under its two spellings; only the first load
   // reports a missing file.
-  LoadProcessPlate("Teks/Procesplaat.bmp", true);
+  if (load_plate) LoadProcessPlate("Teks/Procesplaat.bmp", true);
   ApplyStartupDefaults(image_);
+  if (load_plate) LoadProcessPlate("Teks/ProcesPlaat.bmp", false);
+}
+
+void MainWindow::LoadProcessPlates() {
+  LoadProcessPlate("Teks/Procesplaat.bmp", true);
   LoadProcessPlate("Teks/ProcesPlaat.bmp", false);
 }
 

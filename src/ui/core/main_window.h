@@ -30,9 +30,14 @@ class MainWindow : public QWidget, public ScreenView {
 
  public:
   // Runs the start-up: process plate, start-up defaults of `image`. Pictures are read
-  // under `data_root`.
+  // under `data_root`. Without `load_plate` the plate waits for LoadProcessPlates(), so that
+  // the first frame need not wait for the screen's largest picture.
   MainWindow(ProcessImage& image, Board& board, Messages& messages,
-             const std::filesystem::path& data_root, QWidget* parent = nullptr);
+             const std::filesystem::path& data_root, bool load_plate = true,
+             QWidget* parent = nullptr);
+
+  // The process plate, under both its spellings; only the first load reports a missing file.
+  void LoadProcessPlates();
 
   ProcessImage& image() { return image_; }
   Board& board() { return board_; }

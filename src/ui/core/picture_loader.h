@@ -1,12 +1,12 @@
 // Every picture the windows show is read through one loader: names are resolved under the
 // data folder without regard to letter case, and decoded pictures are kept so that the lamps
-// the scan redraws every cycle cost no decoding.
+// and charts the scan redraws every cycle cost neither reading nor decoding.
 #pragma once
 
-#include <QByteArray>
 #include <QHash>
 #include <QPixmap>
 #include <QString>
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
@@ -17,21 +17,31 @@ class PictureLoader {
   explicit PictureLoader(std::filesystem::path root);
 
   // The picture in file `relative` ("Teks/Knop3uit.bmp"), or a null pixmap when the file is
-  // missing or holds no picture. The file is read on every call and decoded again only when
-  // its bytes differ from the last read, so a picture changed on disk shows at once; an
+  // missing or holds no picture. A file is read again only when its size or modification
+  // time moved since it was read, so a picture changed on disk shows at its next use; an
   // unchanged picture comes back as the very same pixmap (same cacheKey).
   QPixmap Load(std::string_view relative);
 
   const std::filesystem::path& root() const { return root_; }
 
+  // How many times a file was read and decoded (for tests of the cache).
+  int reads() const { return reads_; }
+
  private:
   struct Entry {
-    QByteArray bytes;
-    QPixmap pixmap;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified;
+    // The file was read so soon after it was written that a second write within the
+    // file system's time-stamp granularity could leave size and time unchanged: until it is
+    // read once more, later, its content hash decides.
+    bool racy = false;
+    size_t hash = 0;
+    QPixmap pixmap;  // null when the file holds no picture
   };
 
   std::filesystem::path root_;
   QHash<QString, Entry> cache_;  // by resolved file name
+  int reads_ = 0;
 };
 
 // The error text for a picture file that cannot be opened.

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QPixmap>
 #include <QSettings>
+#include <QEvent>
 #include <QTimer>
+#include <QWindow>
 #include <utility>
 
 #include "engine/board/board.h"
@@ -44,22 +46,53 @@ void ShowToFront(QWidget& window) {
 }  // namespace
 
 Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
-                 const std::filesystem::path& data_root)
+                 const std::filesystem::path& data_root, Start start)
     : image_(image),
       board_(board),
       messages_(messages),
       root_(data_root),
-      main_(std::make_unique<MainWindow>(image, board, messages, data_root)) {
+      main_(std::make_unique<MainWindow>(image, board, messages, data_root,
+                                         start == Start::kWhole)),
+      plate_waits_(start != Start::kWhole) {
   connect(main_->Timer1(), &QTimer::timeout, this, &Trainer::schakelblok);
   connect(main_->Timer2(), &QTimer::timeout, this, &Trainer::SWklok);
   connect(main_.get(), &MainWindow::KaartClicked, this, &Trainer::KaartLezenClick);
   connect(main_.get(), &MainWindow::PauzeClicked, this, &Trainer::PauzeClick);
   connect(main_.get(), &MainWindow::StapClicked, this, &Trainer::StapClick);
   connect(main_.get(), &MainWindow::SpeedChosen, this, &Trainer::SpeedChoice);
+  if (start == Start::kWhole) FinishStart();
+}
+
+void Trainer::FinishStartAfterFirstFrame() {
+  // The first expose of the operator screen paints it before the event is done; the rest of
+  // the start is posted then, ahead of any input that arrives after it.
+  class FirstFrame : public QObject {
+   public:
+    explicit FirstFrame(Trainer& trainer) : QObject(&trainer), trainer_(trainer) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, &trainer_, [this] {
+          trainer_.FinishStart();
+          deleteLater();
+        });
+      }
+      return false;
+    }
+
+   private:
+    Trainer& trainer_;
+  };
+  if (main_->windowHandle() == nullptr) main_->winId();
+  main_->windowHandle()->installEventFilter(new FirstFrame(*this));
+}
+
+void Trainer::FinishStart() {
+  if (started_ || layout_) return;  // done, or under way
   CreateLab();
-  layout_ = std::make_unique<LayoutWindow>(image, *this, main_->pictures());
+  layout_ = std::make_unique<LayoutWindow>(image_, *this, main_->pictures());
   connect(main_.get(), &MainWindow::ScreenClicked, layout_.get(), &LayoutWindow::ShowEditor);
-  grid_ = std::make_unique<LogicGridWindow>(image, messages, main_->pictures());
+  grid_ = std::make_unique<LogicGridWindow>(image_, messages_, main_->pictures());
   connect(main_.get(), &MainWindow::LogicsClicked, grid_.get(), &LogicGridWindow::ShowLogics);
   CreateInstrumentWindows();
   // The save/load window comes between the step faceplates and recorder 2's window.
@@ -69,6 +102,13 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   // A board library or USB board in use from the start runs in real time.
   if (!SimulatedBoardInUse()) RealBoardConnected(run_);
   ApplyRun();
+  started_ = true;
+  for (int n = 1; n <= 9; ++n) {
+    if (early_cycles_ & (1u << n)) faceplate(n).Cycled();
+    if (n <= 8 && (early_samples_ & (1u << n))) recorder_window(n).Sampled();
+  }
+  // Last: a missing plate's message box lets the timers run, and every window exists now.
+  if (plate_waits_) main_->LoadProcessPlates();
 }
 
 Trainer::~Trainer() = default;
@@ -138,6 +178,16 @@ void Trainer::CreateLateInstrumentWindows() {
           [this](int n) { ShowToFront(faceplate(n)); });
 }
 
+void Trainer::ShowEveryWindow() {
+  FinishStart();
+  emit main_->ScreenClicked();
+  emit main_->LogicsClicked();
+  emit main_->OpslaanClicked();
+  if (SimulatedBoardInUse()) emit main_->SimulatieClicked();
+  for (int n = 1; n <= 8; ++n) emit main_->RecorderClicked(n);
+  for (int n = 1; n <= 9; ++n) emit main_->RegelaarClicked(n);
+}
+
 void Trainer::schakelblok() {
   if (AcceptScanTimer(run_)) ScanTick();
 }
@@ -152,7 +202,7 @@ void Trainer::ScanTick() {
   CollectLogs();
   UpdateLab();
   ShowBoardNotice();
-  grid_->RefreshHover();
+  if (grid_) grid_->RefreshHover();
 }
 
 void Trainer::MuxTick() {
@@ -252,10 +302,18 @@ void Trainer::CreateLab() {
     panel_->raise();
     panel_->activateWindow();
   });
+  // The plant's timer runs only while a process is wired: an idle lab costs no wake-ups.
   plant_timer_ = new QTimer(this);
   plant_timer_->setObjectName(QStringLiteral("PlantTimer"));
+  plant_timer_->setInterval(kPlantTickMs);
   connect(plant_timer_, &QTimer::timeout, this, &Trainer::PlantTick);
-  plant_timer_->start(kPlantTickMs);
+  connect(panel_.get(), &BoardPanel::PlantChosenSignal, this, [this](bool running) {
+    if (running && SimulatedBoardInUse()) {
+      plant_timer_->start();
+    } else {
+      plant_timer_->stop();
+    }
+  });
   main_->ShowSimulatieButton(SimulatedBoardInUse());
 }
 
@@ -313,15 +371,27 @@ void Trainer::AddressBoxHidden() { main_->AddressBoxHidden(); }
 
 void Trainer::FieldTextPainted(int row, int column, int x, int y, const std::string& text,
                                bool silver) {
-  grid_->FieldTextPainted(row, column, x, y, text, silver);
+  if (grid_) grid_->FieldTextPainted(row, column, x, y, text, silver);
 }
 
+// Before the start is finished a tick may run an instrument whose window does not exist yet;
+// the window draws that history once it is built.
 void Trainer::ControllerCycled(int n) {
-  if (n >= 1 && n <= 9) faceplate(n).Cycled();
+  if (n < 1 || n > 9) return;
+  if (!started_) {
+    early_cycles_ |= 1u << n;
+  } else {
+    faceplate(n).Cycled();
+  }
 }
 
 void Trainer::RecorderSampled(int n) {
-  if (n >= 1 && n <= 8) recorder_window(n).Sampled();
+  if (n < 1 || n > 8) return;
+  if (!started_) {
+    early_samples_ |= 1u << n;
+  } else {
+    recorder_window(n).Sampled();
+  }
 }
 
 }  // namespace tessaro

@@ -36,9 +36,21 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   Q_OBJECT
 
  public:
+  // kWhole builds every window at once. kOperatorScreenFirst builds the operator screen
+  // alone, so that it reaches the screen sooner; FinishStartAfterFirstFrame() or
+  // FinishStart() then loads its process plate and builds the windows that start hidden.
+  enum class Start { kWhole, kOperatorScreenFirst };
+
   Trainer(ProcessImage& image, Board& board, Messages& messages,
-          const std::filesystem::path& data_root);
+          const std::filesystem::path& data_root, Start start = Start::kWhole);
   ~Trainer() override;
+
+  // The rest of the start, once: the plate and the hidden windows, with the history of any
+  // instrument that ran before its window existed.
+  void FinishStart();
+  // FinishStart() as soon as the operator screen has been drawn for the first time: before
+  // any click on it can reach the program.
+  void FinishStartAfterFirstFrame();
 
   MainWindow& main_window() { return *main_; }
   // The simulated board's panel and lab; null when the program has no simulated board.
@@ -64,6 +76,9 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   // The charts' context menu, and the logbooks it starts.
   ChartMenu& chart_menu() { return *chart_menu_; }
   InstrumentLogs& logs() { return logs_; }
+
+  // Opens every window of the program, as clicks on every opening button and label would.
+  void ShowEveryWindow();
 
   // The scan timer's tick and the multiplex timer's tick; while paused they do nothing.
   void schakelblok();
@@ -144,6 +159,10 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   std::unique_ptr<ProjectDialog> project_;
   InstrumentLogs logs_;
   std::unique_ptr<ChartMenu> chart_menu_;
+  bool started_ = false;         // FinishStart() has run
+  bool plate_waits_ = false;     // the process plate is loaded by FinishStart()
+  unsigned early_cycles_ = 0;    // bit n: instrument n ran before its window existed
+  unsigned early_samples_ = 0;
 };
 
 }  // namespace tessaro

@@ -15,6 +15,7 @@
 #include "engine/screen/screen_items.h"
 #include "support/recording_messages.h"
 #include "support/test_pictures.h"
+#include "ui/control/chart_view.h"
 #include "ui/core/main_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/core/trainer.h"
@@ -62,6 +63,7 @@ Control* Find(const QWidget& window, const char* name) {
 
 // What the picture control `name` of `window` shows.
 inline QImage Shown(const QWidget& window, const char* name) {
+  if (auto* chart = Find<ChartView>(window, name)) return chart->chart();
   return Find<QLabel>(window, name)->pixmap().toImage();
 }
 

@@ -141,7 +141,9 @@ expect_runs_on() {
     fail "the question stayed open after No ($1)"
   sleep 0.3
   running || fail "the program ended after No ($1)"
-  window_named '^Tessaro$' > /dev/null || fail "the operator screen went away after No ($1)"
+  # By its window: a loaded project names itself in the title.
+  xdotool search --onlyvisible --pid "$app" 2> /dev/null | grep -qx "$main" ||
+    fail "the operator screen went away after No ($1)"
 }
 
 # An error box of the program that is whole on the screen, up within $1 seconds.

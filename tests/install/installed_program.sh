@@ -38,18 +38,24 @@ export DISPLAY=:$(head -n1 "$work/display")
 if command -v openbox >/dev/null; then
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
   pids+=($!)
+  # As on a desktop, the window manager is there before the program: a window mapped while
+  # it is still starting may never be shown.
+  if command -v wmctrl >/dev/null; then
+    for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+  fi
 fi
 
 # The environment of a fresh account: an empty HOME, nothing else set for the program.
 home=$work/home
 user_folder=$home/.local/share/tessaro
 
-# Prints the id of the first shown window named exactly $1, waiting up to five seconds;
+# Prints the id of the first shown window named exactly $1, waiting up to fifteen seconds
+# (a busy CI machine may take a while to start the program);
 # further arguments narrow the search (--pid PID).
 wait_window() {
   local name=$1 found
   shift
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     found=$(xdotool search --onlyvisible "$@" --name "^$name\$" 2>/dev/null | head -n1) || true
     [ -n "$found" ] && { echo "$found"; return; }
     sleep 0.1

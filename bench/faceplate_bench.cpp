@@ -25,7 +25,10 @@
 #include "engine/core/operator_screen.h"
 #include "engine/core/process_image.h"
 #include "engine/screen/screen_items.h"
+#include "engine/control/recorder.h"
+#include "ui/control/chart_painter.h"
 #include "ui/control/faceplate_window.h"
+#include "ui/core/picture_loader.h"
 #include "ui/core/main_window.h"
 #include "ui/core/trainer.h"
 #include "ui/editor/logic_grid_window.h"
@@ -92,14 +95,19 @@ double ResidentMiB() {
   return 0;
 }
 
+double Milliseconds(std::chrono::steady_clock::duration took) {
+  return std::chrono::duration<double, std::milli>(took).count();
+}
+
 // Mean and 99th percentile (and worst) of the slowest tick of each cycle.
-void Report(benchmark::State& state, std::vector<double> slowest_ms) {
+void Report(benchmark::State& state, std::vector<double> slowest_ms,
+            const std::string& part = "tick_") {
   std::sort(slowest_ms.begin(), slowest_ms.end());
   const auto count = static_cast<double>(slowest_ms.size());
-  state.counters["tick_mean_ms"] =
+  state.counters[part + "mean_ms"] =
       std::accumulate(slowest_ms.begin(), slowest_ms.end(), 0.0) / count;
-  state.counters["tick_p99_ms"] = slowest_ms[static_cast<size_t>(0.99 * (count - 1))];
-  state.counters["tick_max_ms"] = slowest_ms.back();
+  state.counters[part + "p99_ms"] = slowest_ms[static_cast<size_t>(0.99 * (count - 1))];
+  state.counters[part + "max_ms"] = slowest_ms.back();
 }
 
 // The slowest of the four ticks of one cycle of `tick`.
@@ -109,8 +117,7 @@ double SlowestOfCycle(Tick&& tick) {
   for (int i = 0; i < 4; ++i) {
     const auto start = std::chrono::steady_clock::now();
     tick();
-    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    slowest = std::max(slowest, took.count());
+    slowest = std::max(slowest, Milliseconds(std::chrono::steady_clock::now() - start));
   }
   return slowest;
 }
@@ -196,20 +203,44 @@ void BM_TickWithEveryInstrumentWindowOpen(benchmark::State& state) {
   }
   QApplication::processEvents();
   long tick = 0;
-  const auto one_tick = [&] {
+  const auto scan = [&] {
     const long second = tick++ / 4;
     for (int k = 1; k <= 5; ++k) {
       image.KnobValue[k] = static_cast<int32_t>(std::lround(128 + 100 * std::sin(second * k / 40.0)));
     }
     trainer.schakelblok();
+  };
+  const auto repaint = [] {
     QApplication::sendPostedEvents();
     QApplication::processEvents();
   };
   // Full histories first, so that every line runs the whole width of its chart.
-  for (int i = 0; i < 4 * 480; ++i) one_tick();
-  std::vector<double> slowest_ms;
-  for (auto _ : state) slowest_ms.push_back(SlowestOfCycle(one_tick));
-  Report(state, std::move(slowest_ms));
+  for (int i = 0; i < 4 * 480; ++i) {
+    scan();
+    repaint();
+  }
+  // Per cycle: the slowest timer tick alone (the scan and the drawing into the charts), the
+  // slowest repaint of the windows that followed a tick, and the slowest tick with its repaint.
+  std::vector<double> tick_ms, frame_ms, both_ms;
+  for (auto _ : state) {
+    double tick_slowest = 0, frame_slowest = 0, both_slowest = 0;
+    for (int i = 0; i < 4; ++i) {
+      const auto start = std::chrono::steady_clock::now();
+      scan();
+      const auto scanned = std::chrono::steady_clock::now();
+      repaint();
+      const auto painted = std::chrono::steady_clock::now();
+      tick_slowest = std::max(tick_slowest, Milliseconds(scanned - start));
+      frame_slowest = std::max(frame_slowest, Milliseconds(painted - scanned));
+      both_slowest = std::max(both_slowest, Milliseconds(painted - start));
+    }
+    tick_ms.push_back(tick_slowest);
+    frame_ms.push_back(frame_slowest);
+    both_ms.push_back(both_slowest);
+  }
+  Report(state, std::move(both_ms));
+  Report(state, std::move(tick_ms), "scan_");
+  Report(state, std::move(frame_ms), "frame_");
   state.counters["rss_mib"] = ResidentMiB();
 }
 BENCHMARK(BM_TickWithEveryInstrumentWindowOpen)
@@ -218,6 +249,26 @@ BENCHMARK(BM_TickWithEveryInstrumentWindowOpen)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(3.0);
+
+// One recorder chart drawn sample after sample, without a window: what the drawing itself
+// costs. The signal swings (range(0) = 0) or holds still, as a settled process does (1).
+void BM_RecorderChartDrawing(benchmark::State& state) {
+  PictureLoader pictures(std::filesystem::current_path());
+  ChartPainter painter(pictures, kRecorderPaper, QSize(584, 308));
+  RecorderTrend history{};
+  const auto scale = RecorderScale(100, 0, "%");
+  long sample = 0;
+  const auto draw = [&] {
+    const double swing = state.range(0) == 0 ? std::sin(sample / 40.0) : 0.5;
+    PushNewest(history, static_cast<uint8_t>(std::lround(128 + 100 * swing)));
+    ++sample;
+    const auto line = RecorderLine(history);
+    painter.Paint(scale, {{line, kRecorderPen}});
+  };
+  for (size_t i = 0; i < history.size(); ++i) draw();
+  for (auto _ : state) draw();
+}
+BENCHMARK(BM_RecorderChartDrawing)->ArgName("steady")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tessaro

@@ -3,6 +3,7 @@
 #include "ui/core/picture_loader.h"
 
 #include <QFile>
+#include <sys/stat.h>
 #include <chrono>
 #include <filesystem>
 #include <QtTest>
@@ -22,6 +23,8 @@ class PictureLoaderTest : public QObject {
   void RewrittenFileShowsItsNewPicture();
   void SettledFileIsReadOnceAndAnEditIsSeen();
   void MissingBrokenOrOutsideFilesGiveNoPicture();
+  void ALaterFileOfTheExactSpellingOrANewNameIsFollowed();
+  void APipeIsNoPictureAndHoldsNothingUp();
 };
 
 void PictureLoaderTest::FindsFilesWhateverTheirLetterCase() {
@@ -98,6 +101,31 @@ void PictureLoaderTest::MissingBrokenOrOutsideFilesGiveNoPicture() {
   QVERIFY(inside.Load("Teks/Knop2uit.bmp").isNull());
   QVERIFY(inside.Load("").isNull());
   QVERIFY(inside.Load("/etc/passwd").isNull());
+}
+
+// Where a name was found is remembered, but never past what a fresh look would find.
+void PictureLoaderTest::ALaterFileOfTheExactSpellingOrANewNameIsFollowed() {
+  TestDataRoot root;
+  const QImage other_case = root.WritePicture("Teks/d1uitHOOG.bmp", Qt::red);
+  PictureLoader loader(root.path());
+  QVERIFY(SamePixels(loader.Load("Teks/D1uithoog.bmp").toImage(), other_case));
+  const QImage exact = root.WritePicture("Teks/D1uithoog.bmp", Qt::blue);
+  QVERIFY(SamePixels(loader.Load("Teks/D1uithoog.bmp").toImage(), exact));
+
+  root.Remove("Teks/D1uithoog.bmp");
+  root.Remove("Teks/d1uitHOOG.bmp");
+  const QImage renamed = root.WritePicture("Teks/D1UITHOOG.bmp", Qt::green);
+  QVERIFY(SamePixels(loader.Load("Teks/D1uithoog.bmp").toImage(), renamed));
+}
+
+void PictureLoaderTest::APipeIsNoPictureAndHoldsNothingUp() {
+  TestDataRoot root;
+  root.WritePicture("Teks/Knop4uit.bmp", Qt::red);
+  const auto pipe = root.path() / "Teks" / "Knop4aan.bmp";
+  QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+  PictureLoader loader(root.path());
+  QVERIFY(loader.Load("Teks/Knop4aan.bmp").isNull());  // a read would wait for a writer
+  QVERIFY(!loader.Load("Teks/Knop4uit.bmp").isNull());
 }
 
 QTEST_MAIN(PictureLoaderTest)

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 #include "ui/core/fonts.h"
@@ -15,65 +14,74 @@ namespace {
 
 constexpr int kScaleFontPixels = 11;
 
+// Appends the runs of one pen to a drawing's runs, each clipped to the chart.
+class RunWriter {
+ public:
+  RunWriter(std::vector<ChartRun>& runs, const QRect& bounds, const ChartPen& pen)
+      : runs_(runs), bounds_(bounds), width_(pen.width), colour_(qRgb(pen.red, pen.green, pen.blue)) {}
+
+  // The pixels from `from` to `to` (either way round) in column `x`.
+  void Add(int x, int from, int to) {
+    const int left = std::max(x - width_ / 2, bounds_.left());
+    const int right = std::min(x - width_ / 2 + width_ - 1, bounds_.right());
+    const int top = std::max(std::min(from, to) - width_ / 2, bounds_.top());
+    const int bottom = std::min(std::max(from, to) - width_ / 2 + width_ - 1, bounds_.bottom());
+    if (left <= right && top <= bottom) runs_.push_back({left, right, top, bottom, colour_});
+  }
+
+ private:
+  std::vector<ChartRun>& runs_;
+  const QRect bounds_;
+  const int width_;
+  const QRgb colour_;
+};
+
 // A history line as the column runs a line drawing routine sets: each column between two
 // points takes the part of the rise that passes over it, so neighbouring points share the rise
-// half and half. A pen `width` pixels wide widens every run by that much.
-void AddRuns(const std::vector<ChartPoint>& points, int width, QList<QRect>& runs) {
-  const auto run = [&](int x, int from, int to) {
-    runs.append(
-        QRect(x - width / 2, std::min(from, to) - width / 2, width, std::abs(to - from) + width));
-  };
-  if (points.size() == 1) run(points[0].x, points[0].y, points[0].y);
+// half and half. A pen `width` pixels wide widens every run by that much. Only what falls
+// within `bounds` is kept.
+void AddRuns(const ChartTrace& trace, const QRect& bounds, std::vector<ChartRun>& runs) {
+  const std::vector<ChartPoint>& points = trace.points;
+  size_t most = points.size() == 1 ? 1 : 0;
+  for (size_t i = 1; i < points.size(); ++i) {
+    most += static_cast<size_t>(std::abs(points[i].x - points[i - 1].x)) + 1;
+  }
+  runs.reserve(runs.size() + most);
+  RunWriter run(runs, bounds, trace.pen);
+  if (points.size() == 1) run.Add(points[0].x, points[0].y, points[0].y);
   for (size_t i = 1; i < points.size(); ++i) {
     const ChartPoint& a = points[i - 1];
     const ChartPoint& b = points[i];
     const int columns = std::abs(b.x - a.x);
     if (columns == 0) {
-      run(a.x, a.y, b.y);
+      run.Add(a.x, a.y, b.y);
       continue;
     }
     const int step = b.x > a.x ? 1 : -1;
     const int rise = b.y - a.y;
+    if (columns == 1) {  // one sample a column, as the charts draw: the rise shared in halves
+      const int half = a.y + rise / 2;
+      run.Add(a.x, a.y, half);
+      run.Add(b.x, half, b.y);
+      continue;
+    }
     for (int k = 0; k <= columns; ++k) {
       // Column k covers the line from half a column before it to half a column after it.
       const int from = a.y + rise * std::max(0, 2 * k - 1) / (2 * columns);
       const int to = a.y + rise * std::min(2 * columns, 2 * k + 1) / (2 * columns);
-      run(a.x + k * step, from, to);
+      run.Add(a.x + k * step, from, to);
     }
   }
 }
 
-// Sets the pixels of `runs` within `image` (32 bits a pixel) to `colour`. A line is a few
-// hundred short runs, which plain stores set far faster than a paint engine fills them.
-void Fill(QImage& image, const QList<QRect>& runs, QRgb colour) {
-  const QRect bounds = image.rect();
-  uchar* const bits = image.bits();
-  const qsizetype stride = image.bytesPerLine();
-  for (const QRect& run : runs) {
-    const QRect shown = run & bounds;
-    for (int y = shown.top(); y <= shown.bottom(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
-      std::fill(line + shown.left(), line + shown.right() + 1, colour);
-    }
-  }
-}
-
-
-// Puts the pixels of `runs` back from `from` into `image` (both 32 bits a pixel, same size).
-void Restore(QImage& image, const QImage& from, const QList<QRect>& runs) {
-  const QRect bounds = image.rect();
-  uchar* const bits = image.bits();
-  const uchar* const source = from.constBits();
-  const qsizetype stride = image.bytesPerLine();
-  for (const QRect& run : runs) {
-    const QRect shown = run & bounds;
-    const auto bytes = static_cast<size_t>(shown.width()) * sizeof(QRgb);
-    for (int y = shown.top(); y <= shown.bottom(); ++y) {
-      const qsizetype offset = y * stride + shown.left() * static_cast<qsizetype>(sizeof(QRgb));
-      std::memcpy(bits + offset, source + offset, bytes);
-    }
-  }
-}
+// The pixels of `image` (32 bits a pixel) as rows of `QRgb`.
+struct Pixels {
+  explicit Pixels(QImage& image)
+      : bits(image.bits()), stride(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))) {}
+  QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits) + y * stride; }
+  uchar* bits;
+  qsizetype stride;
+};
 
 }  // namespace
 
@@ -107,6 +115,8 @@ void ChartPainter::StartChart(const QPixmap& paper, const std::array<ChartText, 
   scale_ = scale;
   chart_ = paper_pixels_.copy();
   drawn_.clear();
+  texts_.clear();
+  text_bounds_ = QRect();
 
   // Black text on an opaque white ground, written from its top left corner.
   QPainter painter(&chart_);
@@ -115,11 +125,79 @@ void ChartPainter::StartChart(const QPixmap& paper, const std::array<ChartText, 
   painter.setBackground(Qt::white);
   painter.setBackgroundMode(Qt::OpaqueMode);
   const QFontMetrics metrics = painter.fontMetrics();
-  text_area_ = QRegion();
+  std::vector<QRect> areas;
   for (const ChartText& text : scale) {
     const QString shown = QString::fromStdString(text.text);
     painter.drawText(text.x, text.y + metrics.ascent(), shown);
-    text_area_ += QRect(text.x, text.y, metrics.horizontalAdvance(shown) + 1, metrics.height());
+    areas.push_back(QRect(text.x, text.y, metrics.horizontalAdvance(shown) + 1, metrics.height()) &
+                    chart_.rect());
+  }
+  painter.end();
+  // Taken once all are written, so that texts written over one another come back as shown.
+  for (const QRect& area : areas) {
+    if (area.isEmpty()) continue;
+    texts_.push_back({area, chart_.copy(area)});
+    text_bounds_ |= area;
+  }
+}
+
+void ChartPainter::MarkChangedColumns() {
+  uint8_t* const changed = changed_columns_.data();
+  if (next_.size() == drawn_.size()) {
+    std::fill(changed_columns_.begin(), changed_columns_.end(), 0);
+    size_t i = 0;
+    for (; i < next_.size(); ++i) {
+      const ChartRun& now = next_[i];
+      const ChartRun& before = drawn_[i];
+      if (now.left != before.left || now.right != before.right) break;  // lines of another shape
+      if (now == before) continue;
+      for (int x = now.left; x <= now.right; ++x) changed[x] = 1;
+    }
+    if (i == next_.size()) return;
+  }
+  std::fill(changed_columns_.begin(), changed_columns_.end(), 1);
+}
+
+void ChartPainter::RestoreChangedColumns() {
+  const Pixels chart(chart_);
+  const QRgb* const paper = reinterpret_cast<const QRgb*>(paper_pixels_.constBits());
+  const uint8_t* const changed = changed_columns_.data();
+  for (const ChartRun& run : drawn_) {
+    for (int x = run.left; x <= run.right; ++x) {
+      if (changed[x] == 0) continue;
+      Reach(x, run);
+      QRgb* to = chart.Row(run.top) + x;
+      const QRgb* from = paper + run.top * chart.stride + x;
+      for (int y = run.top; y <= run.bottom; ++y, to += chart.stride, from += chart.stride) {
+        *to = *from;
+      }
+      if (x < text_bounds_.left() || x > text_bounds_.right() || run.bottom < text_bounds_.top() ||
+          run.top > text_bounds_.bottom()) {
+        continue;
+      }
+      for (const WrittenText& text : texts_) {
+        if (x < text.area.left() || x > text.area.right()) continue;
+        const int top = std::max(run.top, text.area.top());
+        const int bottom = std::min(run.bottom, text.area.bottom());
+        for (int y = top; y <= bottom; ++y) {
+          chart.Row(y)[x] = reinterpret_cast<const QRgb*>(
+              text.pixels.constScanLine(y - text.area.top()))[x - text.area.left()];
+        }
+      }
+    }
+  }
+}
+
+void ChartPainter::FillChangedColumns() {
+  const Pixels chart(chart_);
+  const uint8_t* const changed = changed_columns_.data();
+  for (const ChartRun& run : next_) {
+    for (int x = run.left; x <= run.right; ++x) {
+      if (changed[x] == 0) continue;
+      Reach(x, run);
+      QRgb* to = chart.Row(run.top) + x;
+      for (int y = run.top; y <= run.bottom; ++y, to += chart.stride) *to = run.colour;
+    }
   }
 }
 
@@ -127,23 +205,30 @@ const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
                                   std::initializer_list<ChartTrace> traces) {
   const QPixmap paper = Paper();
   // The texts cost more to write than the lines to draw: they are written again only when
-  // they or the paper changed, or when a line crossed them.
-  const bool lines_crossed_texts =
-      std::any_of(drawn_.begin(), drawn_.end(), [&](const QRect& run) {
-        return text_area_.intersects(run);
-      });
-  if (chart_.isNull() || paper.cacheKey() != paper_key_ || scale != scale_ ||
-      lines_crossed_texts) {
-    StartChart(paper, scale);
-  } else {
-    Restore(chart_, paper_pixels_, drawn_);
+  // they or the paper changed.
+  const bool fresh = chart_.isNull() || paper.cacheKey() != paper_key_ || scale != scale_;
+  if (fresh) StartChart(paper, scale);
+  next_.clear();
+  for (const ChartTrace& trace : traces) AddRuns(trace, chart_.rect(), next_);
+  // A history moves by one column a drawing, so most columns of a steady line are drawn
+  // exactly as before: only the columns where some run differs are put back and drawn again.
+  changed_columns_.resize(static_cast<size_t>(chart_.width()));
+  MarkChangedColumns();
+  reach_.assign(static_cast<size_t>((chart_.width() + kBandColumns - 1) / kBandColumns),
+                {chart_.height(), -1});
+  RestoreChangedColumns();
+  FillChangedColumns();
+  drawn_.swap(next_);
+  if (fresh) {
+    changed_ = chart_.rect();
+    return chart_;
   }
-  drawn_.clear();
-  for (const ChartTrace& trace : traces) {
-    runs_.clear();
-    AddRuns(trace.points, trace.pen.width, runs_);
-    Fill(chart_, runs_, qRgb(trace.pen.red, trace.pen.green, trace.pen.blue));
-    drawn_.append(runs_);
+  changed_ = QRegion();
+  for (size_t band = 0; band < reach_.size(); ++band) {
+    const auto [top, bottom] = reach_[band];
+    if (bottom < top) continue;
+    changed_ += QRect(static_cast<int>(band) * kBandColumns, top, kBandColumns, bottom - top + 1) &
+                chart_.rect();
   }
   return chart_;
 }

@@ -2,16 +2,19 @@
 // scale texts and the history lines the engine computed, in that order.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QList>
 #include <QPixmap>
 #include <QRect>
 #include <QRegion>
 #include <QSize>
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/control/chart.h"
@@ -26,6 +29,16 @@ struct ChartTrace {
   ChartPen pen;
 };
 
+// The pixels a line sets in one column (or two, for a wide pen), all within the chart.
+struct ChartRun {
+  int left;
+  int right;
+  int top;
+  int bottom;
+  QRgb colour;
+  bool operator==(const ChartRun&) const = default;
+};
+
 class ChartPainter {
  public:
   // `paper` is read through `pictures` at every drawing, so a changed file shows at the next
@@ -37,9 +50,10 @@ class ChartPainter {
   QPixmap ShowPaper();
 
   // The chart becomes the paper with the scale texts and then the traces, the last on top.
-  // It is drawn in place: only where the last drawing's lines stood is the paper put back,
-  // so a drawing costs what its lines cost, not a copy of the whole paper, and the chart
-  // holds no second picture beside the paper it shares with the loader.
+  // It is drawn in place: only in the columns where a line moved is the paper put back where
+  // the last drawing's lines stood and are the new lines drawn, so a drawing costs what its
+  // moving lines cost, not a copy of the whole paper, and the chart holds no second picture
+  // beside the paper it shares with the loader.
   const QImage& Paint(const std::array<ChartText, 11>& scale,
                       std::initializer_list<ChartTrace> traces);
 
@@ -47,10 +61,30 @@ class ChartPainter {
   // in place.
   const QImage& chart() const { return chart_; }
 
+  // Where the last drawing changed the chart: all of it after a fresh start, else bands of
+  // columns as high as the lines that moved in them, now and before.
+  const QRegion& changed() const { return changed_; }
+
  private:
   QPixmap Paper();
   // The chart afresh: `paper` with the scale texts written on it.
   void StartChart(const QPixmap& paper, const std::array<ChartText, 11>& scale);
+  // Which columns the runs of this drawing (next_) change against the last one (drawn_).
+  void MarkChangedColumns();
+  // In the changed columns: the paper and the texts back where the last drawing's lines
+  // stand, then the new lines, each widening the changed bands.
+  void RestoreChangedColumns();
+  void FillChangedColumns();
+  // Widens the changed band of column `x` over `run`.
+  void Reach(int x, const ChartRun& run) {
+    auto& [top, bottom] = reach_[static_cast<size_t>(x / kBandColumns)];
+    top = std::min(top, run.top);
+    bottom = std::max(bottom, run.bottom);
+  }
+
+  // Columns a band of the changed region spans: the changes are gathered into bands this
+  // wide, so that a drawing's changes are a few rectangles rather than one per column.
+  static constexpr int kBandColumns = 32;
 
   PictureLoader& pictures_;
   std::string paper_;
@@ -60,10 +94,20 @@ class ChartPainter {
   QImage paper_pixels_;  // the paper the chart was started on, shared with the loader's
   qint64 paper_key_ = 0;
   std::array<ChartText, 11> scale_{};
-  QRegion text_area_;  // where the scale texts stand
-  QImage chart_;       // 32-bit pixels, so that the lines are set straight into them
-  QList<QRect> drawn_;  // where the last drawing's lines stand on chart_
-  QList<QRect> runs_;   // reused, so a drawing allocates nothing for its lines
+  // The written texts as they stand on the chart, so that a line crossing one costs only
+  // the few pixels it covers, never writing all texts again.
+  struct WrittenText {
+    QRect area;
+    QImage pixels;
+  };
+  std::vector<WrittenText> texts_;
+  QRect text_bounds_;
+  QImage chart_;                 // 32-bit pixels, so that the lines are set straight into them
+  std::vector<ChartRun> drawn_;  // where the last drawing's lines stand on chart_
+  std::vector<ChartRun> next_;   // this drawing's, reused so a drawing allocates nothing
+  std::vector<uint8_t> changed_columns_;
+  std::vector<std::pair<int, int>> reach_;  // top and bottom changed of each band of columns
+  QRegion changed_;
 };
 
 }  // namespace tessaro

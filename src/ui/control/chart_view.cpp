@@ -21,9 +21,16 @@ void ChartView::ShowPaper() {
 
 void ChartView::Draw(const std::array<ChartText, 11>& scale,
                      std::initializer_list<ChartTrace> traces) {
+  const bool showed_paper = painter_.chart().isNull();
   painter_.Paint(scale, traces);
   paper_ = QPixmap();
-  Shown();
+  if (fits_paper_ && size() != ShownSize()) resize(ShownSize());
+  // Only the columns the lines moved in are shown again.
+  if (showed_paper) {
+    update();
+  } else {
+    update(painter_.changed());
+  }
 }
 
 QImage ChartView::chart() const {
@@ -41,14 +48,16 @@ void ChartView::Shown() {
 
 void ChartView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRect area = event->rect();
-  if (painter_.chart().isNull()) {
-    painter.drawPixmap(area.topLeft(), paper_, area);
-  } else {
-    painter.drawImage(area.topLeft(), painter_.chart(), area);
+  // Rectangle by rectangle: the bounding rectangle of a few changed bands can be the whole chart.
+  for (const QRect& area : event->region()) {
+    if (painter_.chart().isNull()) {
+      painter.drawPixmap(area.topLeft(), paper_, area);
+    } else {
+      painter.drawImage(area.topLeft(), painter_.chart(), area);
+    }
   }
   // Beyond a smaller picture the window's own background shows, as beside any picture.
-  for (const QRect& rest : QRegion(area).subtracted(QRect(QPoint(0, 0), ShownSize()))) {
+  for (const QRect& rest : event->region().subtracted(QRect(QPoint(0, 0), ShownSize()))) {
     painter.fillRect(rest, palette().window());
   }
 }

@@ -301,7 +301,9 @@ void MainWindow::ItemTextChanged(int item, const std::string& text) {
   QWidget* control = ItemControl(item);
   if (control == nullptr || !IsLabel(ScreenItems()[static_cast<size_t>(item)].kind)) return;
   auto* label = static_cast<QLabel*>(control);
-  label->setText(QString::fromStdString(text));
+  const QString shown = QString::fromStdString(text);
+  if (shown == label->text()) return;  // the scan reports every value every cycle
+  label->setText(shown);
   // The analog value labels keep their size; the others fit their text.
   if (ScreenItems()[static_cast<size_t>(item)].kind != ItemKind::AnalogLabel) {
     label->adjustSize();

@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <chrono>
-#include <system_error>
+#include <sys/stat.h>
+
 #include <utility>
 
 #include "engine/core/paths.h"
@@ -17,7 +17,17 @@ namespace {
 
 // Coarser than any file system's time stamps: a file read later than this after it was last
 // written cannot have been rewritten unseen with the same size and time.
-constexpr auto kRacyWindow = std::chrono::seconds(2);
+constexpr time_t kRacySeconds = 2;
+
+bool operator==(const timespec& a, const timespec& b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool Racy(const timespec& modified) {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return now.tv_sec - modified.tv_sec <= kRacySeconds;
+}
 
 QImage Decode(const QByteArray& bytes, const QByteArray& format_hint) {
   QBuffer buffer;
@@ -32,14 +42,35 @@ QImage Decode(const QByteArray& bytes, const QByteArray& format_hint) {
 
 PictureLoader::PictureLoader(std::filesystem::path root) : root_(std::move(root)) {}
 
+std::optional<std::filesystem::path> PictureLoader::Resolve(std::string_view relative) {
+  const std::string name(relative);
+  const std::filesystem::path spelled = root_ / name;
+  if (auto known = resolved_.find(name); known != resolved_.end()) {
+    // A name found in another letter case holds while no file of the very spelling appeared,
+    // which a fresh look would prefer.
+    struct stat status {};
+    if (known->second == spelled || ::stat(spelled.c_str(), &status) != 0) return known->second;
+    resolved_.erase(known);
+  }
+  auto resolved = ResolvePath(root_, relative);
+  if (resolved) resolved_.emplace(name, *resolved);
+  return resolved;
+}
+
 QPixmap PictureLoader::Load(std::string_view relative) {
-  const auto resolved = ResolvePath(root_, relative);
+  auto resolved = Resolve(relative);
   if (!resolved) return {};
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(*resolved, ec);
-  if (ec) return {};
-  const auto modified = std::filesystem::last_write_time(*resolved, ec);
-  if (ec) return {};
+  struct stat status {};
+  if (::stat(resolved->c_str(), &status) != 0) {
+    // Gone or renamed: looked for afresh.
+    resolved_.erase(std::string(relative));
+    resolved = Resolve(relative);
+    if (!resolved || ::stat(resolved->c_str(), &status) != 0) return {};
+  }
+  // A pipe or device would hold the program up on reading; it is no picture.
+  if (!S_ISREG(status.st_mode)) return {};
+  const auto size = static_cast<std::uintmax_t>(status.st_size);
+  const timespec modified = status.st_mtim;
 
   const QString name = QFile::decodeName(resolved->c_str());
   auto cached = cache_.find(name);
@@ -52,7 +83,7 @@ QPixmap PictureLoader::Load(std::string_view relative) {
   const QByteArray bytes = file.readAll();
   ++reads_;
   const size_t hash = qHash(bytes);
-  const bool racy = std::filesystem::file_time_type::clock::now() - modified < kRacyWindow;
+  const bool racy = Racy(modified);
   if (cached != cache_.end() && cached->hash == hash) {
     cached->size = size;
     cached->modified = modified;

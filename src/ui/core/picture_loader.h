@@ -7,8 +7,12 @@
 #include <QPixmap>
 #include <QString>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace tessaro {
 
@@ -28,9 +32,13 @@ class PictureLoader {
   int reads() const { return reads_; }
 
  private:
+  // The file `relative` names now. Where a name was found is remembered, so that a use
+  // costs a look at the file's size and time rather than a search of its folders.
+  std::optional<std::filesystem::path> Resolve(std::string_view relative);
+
   struct Entry {
     std::uintmax_t size = 0;
-    std::filesystem::file_time_type modified;
+    timespec modified{};
     // The file was read so soon after it was written that a second write within the
     // file system's time-stamp granularity could leave size and time unchanged: until it is
     // read once more, later, its content hash decides.
@@ -40,6 +48,7 @@ class PictureLoader {
   };
 
   std::filesystem::path root_;
+  std::unordered_map<std::string, std::filesystem::path> resolved_;  // by relative name
   QHash<QString, Entry> cache_;  // by resolved file name
   int reads_ = 0;
 };

@@ -21,7 +21,7 @@ class RunWriter {
       : runs_(runs), bounds_(bounds), width_(pen.width), colour_(qRgb(pen.red, pen.green, pen.blue)) {}
 
   // The pixels from `from` to `to` (either way round) in column `x`.
-  void Add(int x, int from, int to) {
+  [[gnu::always_inline]] void Add(int x, int from, int to) {
     const int left = std::max(x - width_ / 2, bounds_.left());
     const int right = std::min(x - width_ / 2 + width_ - 1, bounds_.right());
     const int top = std::max(std::min(from, to) - width_ / 2, bounds_.top());
@@ -163,23 +163,28 @@ void ChartPainter::RestoreChangedColumns() {
   const QRgb* const paper = reinterpret_cast<const QRgb*>(paper_pixels_.constBits());
   const uint8_t* const changed = changed_columns_.data();
   for (const ChartRun& run : drawn_) {
+    bool restored = false;
     for (int x = run.left; x <= run.right; ++x) {
       if (changed[x] == 0) continue;
-      Reach(x, run);
+      restored = true;
       QRgb* to = chart.Row(run.top) + x;
       const QRgb* from = paper + run.top * chart.stride + x;
       for (int y = run.top; y <= run.bottom; ++y, to += chart.stride, from += chart.stride) {
         *to = *from;
       }
-      if (x < text_bounds_.left() || x > text_bounds_.right() || run.bottom < text_bounds_.top() ||
-          run.top > text_bounds_.bottom()) {
-        continue;
-      }
-      for (const WrittenText& text : texts_) {
-        if (x < text.area.left() || x > text.area.right()) continue;
-        const int top = std::max(run.top, text.area.top());
-        const int bottom = std::min(run.bottom, text.area.bottom());
-        for (int y = top; y <= bottom; ++y) {
+    }
+    if (!restored) continue;
+    Reach(run);
+    if (run.right < text_bounds_.left() || run.left > text_bounds_.right() ||
+        run.bottom < text_bounds_.top() || run.top > text_bounds_.bottom()) {
+      continue;
+    }
+    for (const WrittenText& text : texts_) {
+      const QRect crossed =
+          QRect(QPoint(run.left, run.top), QPoint(run.right, run.bottom)) & text.area;
+      for (int x = crossed.left(); x <= crossed.right(); ++x) {
+        if (changed[x] == 0) continue;
+        for (int y = crossed.top(); y <= crossed.bottom(); ++y) {
           chart.Row(y)[x] = reinterpret_cast<const QRgb*>(
               text.pixels.constScanLine(y - text.area.top()))[x - text.area.left()];
         }
@@ -192,12 +197,14 @@ void ChartPainter::FillChangedColumns() {
   const Pixels chart(chart_);
   const uint8_t* const changed = changed_columns_.data();
   for (const ChartRun& run : next_) {
+    bool filled = false;
     for (int x = run.left; x <= run.right; ++x) {
       if (changed[x] == 0) continue;
-      Reach(x, run);
+      filled = true;
       QRgb* to = chart.Row(run.top) + x;
       for (int y = run.top; y <= run.bottom; ++y, to += chart.stride) *to = run.colour;
     }
+    if (filled) Reach(run);
   }
 }
 

@@ -75,11 +75,13 @@ class ChartPainter {
   // stand, then the new lines, each widening the changed bands.
   void RestoreChangedColumns();
   void FillChangedColumns();
-  // Widens the changed band of column `x` over `run`.
-  void Reach(int x, const ChartRun& run) {
-    auto& [top, bottom] = reach_[static_cast<size_t>(x / kBandColumns)];
-    top = std::min(top, run.top);
-    bottom = std::max(bottom, run.bottom);
+  // Widens the changed bands of the columns of `run` over it.
+  void Reach(const ChartRun& run) {
+    for (int band = run.left / kBandColumns; band <= run.right / kBandColumns; ++band) {
+      auto& [top, bottom] = reach_[static_cast<size_t>(band)];
+      top = std::min(top, run.top);
+      bottom = std::max(bottom, run.bottom);
+    }
   }
 
   // Columns a band of the changed region spans: the changes are gathered into bands this

@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 #include <utility>
 
 namespace tessaro {
@@ -48,12 +49,18 @@ void ChartView::Shown() {
 
 void ChartView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  // Rectangle by rectangle: the bounding rectangle of a few changed bands can be the whole chart.
+  // Rectangle by rectangle: the bounding rectangle of a few changed bands can be the whole
+  // chart. The paint engine hands a copy of more than about 96 rows to helper threads, whose
+  // wake-ups cost more than copying a chart's rows, so each is copied in slices below that.
+  constexpr int kSliceRows = 64;
   for (const QRect& area : event->region()) {
-    if (painter_.chart().isNull()) {
-      painter.drawPixmap(area.topLeft(), paper_, area);
-    } else {
-      painter.drawImage(area.topLeft(), painter_.chart(), area);
+    for (int top = area.top(); top <= area.bottom(); top += kSliceRows) {
+      const QRect slice(area.left(), top, area.width(), std::min(kSliceRows, area.bottom() - top + 1));
+      if (painter_.chart().isNull()) {
+        painter.drawPixmap(slice.topLeft(), paper_, slice);
+      } else {
+        painter.drawImage(slice.topLeft(), painter_.chart(), slice);
+      }
     }
   }
   // Beyond a smaller picture the window's own background shows, as beside any picture.

@@ -304,9 +304,16 @@ void MainWindow::ItemTextChanged(int item, const std::string& text) {
   const QString shown = QString::fromStdString(text);
   if (shown == label->text()) return;  // the scan reports every value every cycle
   label->setText(shown);
-  // The analog value labels keep their size; the others fit their text.
-  if (ScreenItems()[static_cast<size_t>(item)].kind != ItemKind::AnalogLabel) {
+  // The analog value labels keep their size; the others, all alike, fit their text.
+  if (ScreenItems()[static_cast<size_t>(item)].kind == ItemKind::AnalogLabel) return;
+  constexpr qsizetype kMostFittedSizes = 4096;
+  auto fitted = fitted_sizes_.constFind(shown);
+  if (fitted == fitted_sizes_.cend()) {
+    if (fitted_sizes_.size() >= kMostFittedSizes) fitted_sizes_.clear();
     label->adjustSize();
+    fitted_sizes_.insert(shown, label->size());
+  } else if (label->size() != *fitted) {
+    label->resize(*fitted);
   }
 }
 

@@ -3,6 +3,9 @@
 // Closing it ends the program.
 #pragma once
 
+#include <QHash>
+#include <QSize>
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <filesystem>
@@ -111,6 +114,9 @@ class MainWindow : public QWidget, public ScreenView {
   bool asking_ = false;          // the "Afsluiten?" question is open
   bool exit_confirmed_ = false;  // answered Yes: the window may close
   std::set<std::string> reported_pictures_;  // lamp pictures already reported missing
+  // The size an instrument value label takes for each text it showed. Fitting a label lays
+  // its text out, and the scan shows the same few values over and over.
+  QHash<QString, QSize> fitted_sizes_;
 };
 
 }  // namespace tessaro

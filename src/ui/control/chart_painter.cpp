@@ -230,12 +230,19 @@ const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
     changed_ = chart_.rect();
     return chart_;
   }
+  // Neighbouring bands that reach alike are one rectangle: a region grows by a copy of itself
+  // for every rectangle added.
   changed_ = QRegion();
-  for (size_t band = 0; band < reach_.size(); ++band) {
+  for (size_t band = 0; band < reach_.size();) {
     const auto [top, bottom] = reach_[band];
-    if (bottom < top) continue;
-    changed_ += QRect(static_cast<int>(band) * kBandColumns, top, kBandColumns, bottom - top + 1) &
-                chart_.rect();
+    size_t end = band + 1;
+    while (end < reach_.size() && reach_[end] == reach_[band]) ++end;
+    if (top <= bottom) {
+      changed_ += QRect(static_cast<int>(band) * kBandColumns, top,
+                        static_cast<int>(end - band) * kBandColumns, bottom - top + 1) &
+                  chart_.rect();
+    }
+    band = end;
   }
   return chart_;
 }

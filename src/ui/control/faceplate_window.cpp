@@ -71,8 +71,8 @@ FaceplateWindow::FaceplateWindow(ProcessImage& image, PictureLoader& pictures, c
   scale->setObjectName(QStringLiteral("Image2"));
   scale->setGeometry(0, 0, 145, kHeight);
   scale->setPixmap(BarScalePicture(design.columns));
-  sp_tag_ = MakeTagLabel(this, "SPLabel", 44, 47, QColor(255, 255, 0));
-  pv_tag_ = MakeTagLabel(this, "PVLabel", 92, 51, QColor(0, 255, 255));
+  sp_tag_ = new TagLabel(this, "SPLabel", 44, 47, QColor(255, 255, 0));
+  pv_tag_ = new TagLabel(this, "PVLabel", 92, 51, QColor(0, 255, 255));
   mode_label_ = MakeModeLabel(this);
 
   MakeButton("AutoButton", "Auto", 152, 24, design.auto_click);
@@ -135,8 +135,8 @@ void FaceplateWindow::ShowFrame(const std::string& mode_text, int outer_width) {
 
 void FaceplateWindow::ShowSetpointPlate(const SetpointFaceplate& plate) {
   ShowFrame(plate.ModeText, FaceplateWidth(plate.ViewSize));
-  ShowTag(sp_tag_, plate.SpTag);
-  ShowTag(pv_tag_, plate.PvTag);
+  sp_tag_->Show(plate.SpTag);
+  pv_tag_->Show(plate.PvTag);
 }
 
 std::array<ChartText, 11> FaceplateWindow::TrendScaleOfRange() const {

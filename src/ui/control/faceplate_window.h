@@ -12,6 +12,7 @@
 
 #include "ui/control/bar_scale.h"
 #include "ui/control/chart_view.h"
+#include "ui/control/tag_label.h"
 
 class QLabel;
 class QPushButton;
@@ -81,8 +82,8 @@ class FaceplateWindow : public QWidget {
 
   ProcessImage& image_;
   const int n_;
-  QLabel* sp_tag_ = nullptr;
-  QLabel* pv_tag_ = nullptr;
+  TagLabel* sp_tag_ = nullptr;
+  TagLabel* pv_tag_ = nullptr;
 
  private:
   std::string start_caption_;

@@ -72,7 +72,7 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text, int
 PidFaceplate::PidFaceplate(ProcessImage& image, PictureLoader& pictures, int n)
     : FaceplateWindow(image, pictures, DesignOf(n)) {
   // The cascade slave's output tag stands on silver of its own.
-  op_tag_ = MakeTagLabel(this, "OpLabel", 0, 40,
+  op_tag_ = new TagLabel(this, "OpLabel", 0, 40,
                          n == kCascadeSlave ? std::optional<QColor>(kSilver) : std::nullopt);
   if (n == kCascadeSlave) {
     MakeButton("Button1", "Casc", 152, 72, pid::CascadeButtonClick);
@@ -110,9 +110,9 @@ void PidFaceplate::BuildTuning() {
 void PidFaceplate::Refresh() {
   const PidState& pid = image_.Pid[static_cast<size_t>(n_)];
   ShowFrame(pid.ModeText, pid.Width);
-  ShowTag(op_tag_, pid.OpTag);
-  ShowTag(sp_tag_, pid.SpTag);
-  ShowTag(pv_tag_, pid.PvTag);
+  op_tag_->Show(pid.OpTag);
+  sp_tag_->Show(pid.SpTag);
+  pv_tag_->Show(pid.PvTag);
 
   for (size_t i = 0; i < kBoxes.size(); ++i) {
     boxes_[i]->Mirror(PidBoxValue(pid.Boxes, kBoxes[i].box));

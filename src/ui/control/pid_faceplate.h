@@ -30,7 +30,7 @@ class PidFaceplate : public FaceplateWindow {
  private:
   void BuildTuning();
 
-  QLabel* op_tag_ = nullptr;
+  TagLabel* op_tag_ = nullptr;
   std::array<ArrowSpinBox*, 7> boxes_{};
   QRadioButton* direct_ = nullptr;
   QRadioButton* reverse_ = nullptr;

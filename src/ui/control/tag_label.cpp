@@ -8,39 +8,41 @@ namespace {
 
 constexpr int kTagHeight = 13;
 constexpr int kFootTop = 216;  // 0 % on the scale
-constexpr char kDesignWidth[] = "designWidth";
+constexpr qsizetype kMostWidths = 1024;
 
 }  // namespace
 
-QLabel* MakeTagLabel(QWidget* parent, const char* name, int left, int width,
-                     std::optional<QColor> background) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(left, kFootTop, width, kTagHeight);
-  label->setProperty(kDesignWidth, width);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->setContentsMargins(1, 0, 0, 0);
+TagLabel::TagLabel(QWidget* parent, const char* name, int left, int width,
+                   std::optional<QColor> background)
+    : QLabel(parent), design_width_(width) {
+  setObjectName(QString::fromLatin1(name));
+  setGeometry(left, kFootTop, width, kTagHeight);
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  setContentsMargins(1, 0, 0, 0);
   // Tags are opaque, so the scale does not show through their text.
-  label->setAutoFillBackground(true);
-  QPalette palette = label->palette();
-  if (background) palette.setColor(QPalette::Window, *background);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
-  return label;
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  if (background) colours.setColor(QPalette::Window, *background);
+  colours.setColor(QPalette::WindowText, Qt::black);
+  setPalette(colours);
 }
 
-void ShowTag(QLabel* label, const Tag& tag) {
-  if (label->y() != tag.top) label->move(label->x(), tag.top);
-  const QString text = QString::fromStdString(tag.text);
-  if (text != label->text()) {
-    label->setText(text);
+void TagLabel::Show(const Tag& tag) {
+  const QString shown = QString::fromStdString(tag.text);
+  int width = this->width();
+  if (shown != text()) {
+    setText(shown);
     // A long value widens its tag to the right rather than losing its last digits or its
     // unit; a short one gives the tag its design width back.
-    const int design = label->property(kDesignWidth).toInt();
-    const int needed = label->fontMetrics().horizontalAdvance(text) + 3;
-    label->resize(std::max(design, needed), kTagHeight);
+    auto known = widths_.constFind(shown);
+    if (known == widths_.cend()) {
+      if (widths_.size() >= kMostWidths) widths_.clear();
+      known = widths_.insert(shown, fontMetrics().horizontalAdvance(shown) + 3);
+    }
+    width = std::max(design_width_, *known);
   }
-  label->setVisible(tag.visible);
+  if (y() != tag.top || this->width() != width) setGeometry(x(), tag.top, width, kTagHeight);
+  setVisible(tag.visible);
 }
 
 }  // namespace tessaro

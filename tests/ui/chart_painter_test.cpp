@@ -88,6 +88,7 @@ class ChartPainterTest : public QObject {
 
  private slots:
   void EveryDrawingEqualsAFreshOneAndItsChangesAreReported();
+  void ColumnsOutOfSightWaitUntilAskedForAndThenShowTheLastDrawing();
 };
 
 // Histories that move by a column a drawing, now steady, now jumping over the whole height
@@ -140,6 +141,61 @@ void ChartPainterTest::EveryDrawingEqualsAFreshOneAndItsChangesAreReported() {
   Paint(painter, steady);
   Paint(painter, steady);
   QVERIFY(painter.changed().isEmpty());
+}
+
+// A narrow window shows columns 90..100: only those follow each drawing, and the rest, once
+// asked for (as the window widens), show the last drawing exactly.
+void ChartPainterTest::ColumnsOutOfSightWaitUntilAskedForAndThenShowTheLastDrawing() {
+  TestDataRoot root;
+  WriteGridPaper(root);
+  PictureLoader pictures(root.path());
+  ChartPainter painter(pictures, kPaperName, kPaper);
+  QRandomGenerator random(7);
+  std::vector<int> first(60, 40);
+  std::vector<int> second(60, 20);
+  QString problem;  // the first column drawn out of turn
+  const auto draw = [&](int shown_left, int shown_right) {
+    first.insert(first.begin(), static_cast<int>(random.bounded(-5, 85)));
+    first.pop_back();
+    second.insert(second.begin(), static_cast<int>(random.bounded(-5, 85)));
+    second.pop_back();
+    const Drawing now{Scale(100), Line(first), Line(second)};
+    const QImage before = painter.chart().copy();
+    const QImage& drawn = painter.Paint(now.scale, {{now.first, ChartPen{0, 0, 0, 1}},
+                                                    {now.second, ChartPen{255, 0, 0, 2}}},
+                                        shown_left, shown_right);
+    PictureLoader fresh_pictures(root.path());
+    ChartPainter fresh(fresh_pictures, kPaperName, kPaper);
+    const QImage& expected = Paint(fresh, now);
+    for (int x = 0; x < kPaper.width(); ++x) {
+      const bool shown = x >= shown_left && x <= shown_right;
+      const QRect column(x, 0, 1, kPaper.height());
+      if (!problem.isEmpty()) continue;
+      if (shown && !SamePixels(drawn.copy(column), expected.copy(column))) {
+        problem = QStringLiteral("column %1 in sight is not drawn").arg(x);
+      } else if (!shown && !before.isNull() && !SamePixels(drawn.copy(column), before.copy(column))) {
+        problem = QStringLiteral("column %1 out of sight was drawn").arg(x);
+      }
+    }
+    return expected.copy();
+  };
+  draw(0, 1000);
+  for (int i = 0; i < 20; ++i) draw(90, 100);
+  QImage expected = draw(90, 100);
+  QVERIFY2(problem.isEmpty(), qPrintable(problem));
+  painter.Complete(80, 89);
+  for (int x = 80; x <= 100; ++x) {
+    QVERIFY(SamePixels(painter.chart().copy(x, 0, 1, kPaper.height()),
+                       expected.copy(x, 0, 1, kPaper.height())));
+  }
+  painter.Complete();
+  QVERIFY(SamePixels(painter.chart(), expected));
+
+  // Nothing in sight: the drawing waits whole, and a later full one catches up.
+  for (int i = 0; i < 5; ++i) draw(0, -1);
+  expected = draw(0, 1000);
+  QVERIFY2(problem.isEmpty(), qPrintable(problem));
+  QVERIFY(SamePixels(painter.chart(), expected));
 }
 
 QTEST_MAIN(ChartPainterTest)

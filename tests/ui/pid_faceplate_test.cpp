@@ -15,6 +15,7 @@
 #include "engine/screen/screen_items.h"
 #include "support/faceplate_support.h"
 #include "support/recording_messages.h"
+#include "support/test_pictures.h"
 #include "ui/core/main_window.h"
 #include "ui/core/trainer.h"
 
@@ -81,6 +82,7 @@ class PidFaceplateTest : public QObject {
   void ArrowsMoveTheOutputTagInHand();
   void CycleMovesTheTagsWhileHiddenAndTheTrendShowsWhenOpened();
   void MissingPaperGivesWhitePaperWithoutOldLines();
+  void ANarrowTrendWidenedShowsItsWholeHistory();
   void ClosingReturnsToNarrowAndKeepsTheWindowOnScreen();
   void CaptionIsTheRangeUntilThePlacementNamesIt();
   void ScanAndOperatorScreenReachTheFaceplates();
@@ -286,6 +288,28 @@ void PidFaceplateTest::MissingPaperGivesWhitePaperWithoutOldLines() {
   trend = Shown(p.window, "Image1");
   QCOMPARE(Pixel(trend, 399, 13), QColor(Qt::white));
   QCOMPARE(Pixel(trend, 394, 13), kRed);
+}
+
+// A narrow faceplate shows a few columns of its trend, and only those follow the cycles; widened,
+// it shows every column as drawn by the last cycle.
+void PidFaceplateTest::ANarrowTrendWidenedShowsItsWholeHistory() {
+  Plate p(1);
+  p.window.show();
+  for (int i = 0; i < 120; ++i) p.Cycle(i % 7 < 3 ? 80.0 : 20.0);
+  p.Click("GKknop");
+  QApplication::processEvents();
+  auto* view = Find<tessaro::ChartView>(p.window, "Image1");
+  QVERIFY(view->visibleRegion().boundingRect().width() > 400);
+  const QImage on_screen = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage trend = view->chart().convertToFormat(QImage::Format_RGB32);
+  QVERIFY(tessaro::testing::SamePixels(on_screen, trend));
+  // Samples of 65 to 115 cycles ago, at both heights.
+  int high = 0, low = 0;
+  for (int x = 285; x < 335; ++x) {
+    high += Pixel(trend, x, 213 - 160) == kRed ? 1 : 0;  // two pixels a percent
+    low += Pixel(trend, x, 213 - 40) == kRed ? 1 : 0;
+  }
+  QVERIFY(high >= 15 && low >= 20);
 }
 
 void PidFaceplateTest::ClosingReturnsToNarrowAndKeepsTheWindowOnScreen() {

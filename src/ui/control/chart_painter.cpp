@@ -144,18 +144,18 @@ void ChartPainter::StartChart(const QPixmap& paper, const std::array<ChartText, 
 void ChartPainter::MarkChangedColumns() {
   uint8_t* const changed = changed_columns_.data();
   if (next_.size() == drawn_.size()) {
-    std::fill(changed_columns_.begin(), changed_columns_.end(), 0);
+    std::fill(changed_columns_.begin(), changed_columns_.end(), kSame);
     size_t i = 0;
     for (; i < next_.size(); ++i) {
       const ChartRun& now = next_[i];
       const ChartRun& before = drawn_[i];
       if (now.left != before.left || now.right != before.right) break;  // lines of another shape
       if (now == before) continue;
-      for (int x = now.left; x <= now.right; ++x) changed[x] = 1;
+      for (int x = now.left; x <= now.right; ++x) changed[x] = kRunsMoved;
     }
     if (i == next_.size()) return;
   }
-  std::fill(changed_columns_.begin(), changed_columns_.end(), 1);
+  std::fill(changed_columns_.begin(), changed_columns_.end(), kRunsMoved);
 }
 
 void ChartPainter::RestoreChangedColumns() {
@@ -165,7 +165,7 @@ void ChartPainter::RestoreChangedColumns() {
   for (const ChartRun& run : drawn_) {
     bool restored = false;
     for (int x = run.left; x <= run.right; ++x) {
-      if (changed[x] == 0) continue;
+      if (changed[x] != kRunsMoved) continue;
       restored = true;
       QRgb* to = chart.Row(run.top) + x;
       const QRgb* from = paper + run.top * chart.stride + x;
@@ -183,7 +183,7 @@ void ChartPainter::RestoreChangedColumns() {
       const QRect crossed =
           QRect(QPoint(run.left, run.top), QPoint(run.right, run.bottom)) & text.area;
       for (int x = crossed.left(); x <= crossed.right(); ++x) {
-        if (changed[x] == 0) continue;
+        if (changed[x] != kRunsMoved) continue;
         for (int y = crossed.top(); y <= crossed.bottom(); ++y) {
           chart.Row(y)[x] = reinterpret_cast<const QRgb*>(
               text.pixels.constScanLine(y - text.area.top()))[x - text.area.left()];
@@ -191,12 +191,25 @@ void ChartPainter::RestoreChangedColumns() {
       }
     }
   }
+  // Columns left as they were while out of sight: all of the column comes back.
+  for (int x = 0; x < chart_.width(); ++x) {
+    if (changed[x] != kWholeColumn) continue;
+    for (int y = 0; y < chart_.height(); ++y) chart.Row(y)[x] = paper[y * chart.stride + x];
+    for (const WrittenText& text : texts_) {
+      if (x < text.area.left() || x > text.area.right()) continue;
+      for (int y = text.area.top(); y <= text.area.bottom(); ++y) {
+        chart.Row(y)[x] = reinterpret_cast<const QRgb*>(
+            text.pixels.constScanLine(y - text.area.top()))[x - text.area.left()];
+      }
+    }
+    Reach({x, x, 0, chart_.height() - 1, 0});
+  }
 }
 
-void ChartPainter::FillChangedColumns() {
+void ChartPainter::FillChangedColumns(const std::vector<ChartRun>& runs) {
   const Pixels chart(chart_);
   const uint8_t* const changed = changed_columns_.data();
-  for (const ChartRun& run : next_) {
+  for (const ChartRun& run : runs) {
     bool filled = false;
     for (int x = run.left; x <= run.right; ++x) {
       if (changed[x] == 0) continue;
@@ -209,7 +222,8 @@ void ChartPainter::FillChangedColumns() {
 }
 
 const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
-                                  std::initializer_list<ChartTrace> traces) {
+                                  std::initializer_list<ChartTrace> traces, int shown_left,
+                                  int shown_right) {
   const QPixmap paper = Paper();
   // The texts cost more to write than the lines to draw: they are written again only when
   // they or the paper changed.
@@ -218,13 +232,25 @@ const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
   next_.clear();
   for (const ChartTrace& trace : traces) AddRuns(trace, chart_.rect(), next_);
   // A history moves by one column a drawing, so most columns of a steady line are drawn
-  // exactly as before: only the columns where some run differs are put back and drawn again.
-  changed_columns_.resize(static_cast<size_t>(chart_.width()));
+  // exactly as before: only the columns where some run differs are put back and drawn again,
+  // and only those in sight. The others wait, out of date, until they are shown.
+  const auto width = static_cast<size_t>(chart_.width());
+  changed_columns_.resize(width);
+  stale_columns_.resize(width);
   MarkChangedColumns();
-  reach_.assign(static_cast<size_t>((chart_.width() + kBandColumns - 1) / kBandColumns),
-                {chart_.height(), -1});
+  for (size_t x = 0; x < width; ++x) {
+    const bool shown = static_cast<int>(x) >= shown_left && static_cast<int>(x) <= shown_right;
+    if (!shown) {
+      stale_columns_[x] |= changed_columns_[x];
+      changed_columns_[x] = kSame;
+    } else if (stale_columns_[x] != 0) {
+      changed_columns_[x] = kWholeColumn;
+      stale_columns_[x] = 0;
+    }
+  }
+  reach_.assign((width + kBandColumns - 1) / kBandColumns, {chart_.height(), -1});
   RestoreChangedColumns();
-  FillChangedColumns();
+  FillChangedColumns(next_);
   drawn_.swap(next_);
   if (fresh) {
     changed_ = chart_.rect();
@@ -245,6 +271,22 @@ const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
     band = end;
   }
   return chart_;
+}
+
+void ChartPainter::Complete(int left, int right) {
+  if (chart_.isNull()) return;
+  bool any = false;
+  for (int x = 0; x < chart_.width(); ++x) {
+    const bool wanted = x >= left && x <= right && stale_columns_[x] != 0;
+    changed_columns_[x] = wanted ? kWholeColumn : kSame;
+    if (wanted) stale_columns_[x] = 0;
+    any = any || wanted;
+  }
+  if (!any) return;
+  reach_.assign((static_cast<size_t>(chart_.width()) + kBandColumns - 1) / kBandColumns,
+                {chart_.height(), -1});
+  RestoreChangedColumns();
+  FillChangedColumns(drawn_);
 }
 
 }  // namespace tessaro

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -54,11 +55,17 @@ class ChartPainter {
   // the last drawing's lines stood and are the new lines drawn, so a drawing costs what its
   // moving lines cost, not a copy of the whole paper, and the chart holds no second picture
   // beside the paper it shares with the loader.
+  // Columns outside `shown_left`..`shown_right` that the drawing changes are left as they
+  // were until Complete() is asked for them.
   const QImage& Paint(const std::array<ChartText, 11>& scale,
-                      std::initializer_list<ChartTrace> traces);
+                      std::initializer_list<ChartTrace> traces, int shown_left = 0,
+                      int shown_right = std::numeric_limits<int>::max());
 
-  // The last drawing, null before the first. Not to be kept: the next drawing changes it
-  // in place.
+  // Brings the columns from `left` to `right` that a drawing left out up to it.
+  void Complete(int left = 0, int right = std::numeric_limits<int>::max());
+
+  // The last drawing, null before the first, where complete. Not to be kept: the next
+  // drawing changes it in place.
   const QImage& chart() const { return chart_; }
 
   // Where the last drawing changed the chart: all of it after a fresh start, else bands of
@@ -74,7 +81,7 @@ class ChartPainter {
   // In the changed columns: the paper and the texts back where the last drawing's lines
   // stand, then the new lines, each widening the changed bands.
   void RestoreChangedColumns();
-  void FillChangedColumns();
+  void FillChangedColumns(const std::vector<ChartRun>& runs);
   // Widens the changed bands of the columns of `run` over it.
   void Reach(const ChartRun& run) {
     for (int band = run.left / kBandColumns; band <= run.right / kBandColumns; ++band) {
@@ -107,7 +114,14 @@ class ChartPainter {
   QImage chart_;                 // 32-bit pixels, so that the lines are set straight into them
   std::vector<ChartRun> drawn_;  // where the last drawing's lines stand on chart_
   std::vector<ChartRun> next_;   // this drawing's, reused so a drawing allocates nothing
+  // What a drawing does in each column.
+  enum ColumnChange : uint8_t {
+    kSame,         // nothing
+    kRunsMoved,    // puts back the paper under the last drawing's runs and draws its own
+    kWholeColumn,  // puts back all of the paper, the column being out of date, and draws
+  };
   std::vector<uint8_t> changed_columns_;
+  std::vector<uint8_t> stale_columns_;  // left out of drawings while out of sight
   std::vector<std::pair<int, int>> reach_;  // top and bottom changed of each band of columns
   QRegion changed_;
 };

@@ -23,7 +23,9 @@ void ChartView::ShowPaper() {
 void ChartView::Draw(const std::array<ChartText, 11>& scale,
                      std::initializer_list<ChartTrace> traces) {
   const bool showed_paper = painter_.chart().isNull();
-  painter_.Paint(scale, traces);
+  // A narrow window shows a few columns of its chart; only those are drawn now.
+  const QRect seen = visibleRegion().boundingRect();
+  painter_.Paint(scale, traces, seen.left(), seen.isEmpty() ? -1 : seen.right());
   paper_ = QPixmap();
   if (fits_paper_ && size() != ShownSize()) resize(ShownSize());
   // Only the columns the lines moved in are shown again.
@@ -35,6 +37,7 @@ void ChartView::Draw(const std::array<ChartText, 11>& scale,
 }
 
 QImage ChartView::chart() const {
+  painter_.Complete();
   return painter_.chart().isNull() ? paper_.toImage() : painter_.chart();
 }
 
@@ -48,6 +51,9 @@ void ChartView::Shown() {
 }
 
 void ChartView::paintEvent(QPaintEvent* event) {
+  // Columns coming into sight are brought up to the last drawing first.
+  const QRect exposed = event->region().boundingRect();
+  painter_.Complete(exposed.left(), exposed.right());
   QPainter painter(this);
   // Rectangle by rectangle: the bounding rectangle of a few changed bands can be the whole
   // chart. The paint engine hands a copy of more than about 96 rows to helper threads, whose

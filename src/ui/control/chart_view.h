@@ -1,6 +1,6 @@
 // The picture control of a trend or recorder chart. It shows its painter's chart as drawn in
-// place, so a drawing costs no copy of the paper and a narrow window repaints only the few
-// columns of the chart it shows.
+// place, so a drawing costs no copy of the paper, and a narrow window draws and repaints only
+// the few columns of the chart it shows.
 #pragma once
 
 #include <QImage>
@@ -36,7 +36,9 @@ class ChartView : public QWidget {
 
   QSize ShownSize() const;
 
-  ChartPainter painter_;
+  // Mutable: what the control shows is its last drawing, some columns of which may still
+  // wait to be brought up to it.
+  mutable ChartPainter painter_;
   QPixmap paper_;  // shown until the first drawing; a blank chart costs no picture of its own
   const bool fits_paper_;
 };

@@ -20,16 +20,16 @@
 
 #include "engine/board/simulated_board.h"
 #include "engine/control/pid_faceplate.h"
+#include "engine/control/recorder.h"
 #include "engine/control/trend.h"
 #include "engine/core/messages.h"
 #include "engine/core/operator_screen.h"
 #include "engine/core/process_image.h"
 #include "engine/screen/screen_items.h"
-#include "engine/control/recorder.h"
 #include "ui/control/chart_painter.h"
 #include "ui/control/faceplate_window.h"
-#include "ui/core/picture_loader.h"
 #include "ui/core/main_window.h"
+#include "ui/core/picture_loader.h"
 #include "ui/core/trainer.h"
 #include "ui/editor/logic_grid_window.h"
 
@@ -268,7 +268,11 @@ void BM_RecorderChartDrawing(benchmark::State& state) {
   for (size_t i = 0; i < history.size(); ++i) draw();
   for (auto _ : state) draw();
 }
-BENCHMARK(BM_RecorderChartDrawing)->ArgName("steady")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecorderChartDrawing)
+    ->ArgName("steady")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tessaro

@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QRegion>
+#include <QtTest>
 #include <array>
 #include <vector>
-#include <QtTest>
 
 #include "engine/control/chart.h"
 #include "support/test_pictures.h"
@@ -108,10 +108,14 @@ void ChartPainterTest::EveryDrawingEqualsAFreshOneAndItsChangesAreReported() {
     const int phase = drawing / 50;
     const auto next = [&](int last) {
       switch (phase) {
-        case 0: return last;                                       // steady
-        case 1: return last + static_cast<int>(random.bounded(5)) - 2;  // drifting
-        case 2: return static_cast<int>(random.bounded(-10, 90));  // jumping, past both edges
-        default: return static_cast<int>(random.bounded(20)) * 4;
+        case 0:
+          return last;  // steady
+        case 1:
+          return last + static_cast<int>(random.bounded(5)) - 2;  // drifting
+        case 2:
+          return static_cast<int>(random.bounded(-10, 90));  // jumping, past both edges
+        default:
+          return static_cast<int>(random.bounded(20)) * 4;
       }
     };
     first.insert(first.begin(), next(first.front()));
@@ -161,9 +165,9 @@ void ChartPainterTest::ColumnsOutOfSightWaitUntilAskedForAndThenShowTheLastDrawi
     second.pop_back();
     const Drawing now{Scale(100), Line(first), Line(second)};
     const QImage before = painter.chart().copy();
-    const QImage& drawn = painter.Paint(now.scale, {{now.first, ChartPen{0, 0, 0, 1}},
-                                                    {now.second, ChartPen{255, 0, 0, 2}}},
-                                        shown_left, shown_right);
+    const QImage& drawn = painter.Paint(
+        now.scale, {{now.first, ChartPen{0, 0, 0, 1}}, {now.second, ChartPen{255, 0, 0, 2}}},
+        shown_left, shown_right);
     PictureLoader fresh_pictures(root.path());
     ChartPainter fresh(fresh_pictures, kPaperName, kPaper);
     const QImage& expected = Paint(fresh, now);
@@ -173,7 +177,8 @@ void ChartPainterTest::ColumnsOutOfSightWaitUntilAskedForAndThenShowTheLastDrawi
       if (!problem.isEmpty()) continue;
       if (shown && !SamePixels(drawn.copy(column), expected.copy(column))) {
         problem = QStringLiteral("column %1 in sight is not drawn").arg(x);
-      } else if (!shown && !before.isNull() && !SamePixels(drawn.copy(column), before.copy(column))) {
+      } else if (!shown && !before.isNull() &&
+                 !SamePixels(drawn.copy(column), before.copy(column))) {
         problem = QStringLiteral("column %1 out of sight was drawn").arg(x);
       }
     }

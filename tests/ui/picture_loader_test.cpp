@@ -2,11 +2,12 @@
 // anything other than what the file holds now.
 #include "ui/core/picture_loader.h"
 
-#include <QFile>
 #include <sys/stat.h>
+
+#include <QFile>
+#include <QtTest>
 #include <chrono>
 #include <filesystem>
-#include <QtTest>
 
 #include "support/test_pictures.h"
 

@@ -18,7 +18,10 @@ constexpr int kScaleFontPixels = 11;
 class RunWriter {
  public:
   RunWriter(std::vector<ChartRun>& runs, const QRect& bounds, const ChartPen& pen)
-      : runs_(runs), bounds_(bounds), width_(pen.width), colour_(qRgb(pen.red, pen.green, pen.blue)) {}
+      : runs_(runs),
+        bounds_(bounds),
+        width_(pen.width),
+        colour_(qRgb(pen.red, pen.green, pen.blue)) {}
 
   // The pixels from `from` to `to` (either way round) in column `x`.
   [[gnu::always_inline]] void Add(int x, int from, int to) {
@@ -212,7 +215,7 @@ void ChartPainter::FillChangedColumns(const std::vector<ChartRun>& runs) {
   for (const ChartRun& run : runs) {
     bool filled = false;
     for (int x = run.left; x <= run.right; ++x) {
-      if (changed[x] == 0) continue;
+      if (changed[x] == kSame) continue;
       filled = true;
       QRgb* to = chart.Row(run.top) + x;
       for (int y = run.top; y <= run.bottom; ++y, to += chart.stride) *to = run.colour;

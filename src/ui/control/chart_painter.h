@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -121,7 +121,7 @@ class ChartPainter {
     kWholeColumn,  // puts back all of the paper, the column being out of date, and draws
   };
   std::vector<uint8_t> changed_columns_;
-  std::vector<uint8_t> stale_columns_;  // left out of drawings while out of sight
+  std::vector<uint8_t> stale_columns_;      // left out of drawings while out of sight
   std::vector<std::pair<int, int>> reach_;  // top and bottom changed of each band of columns
   QRegion changed_;
 };

@@ -61,7 +61,8 @@ void ChartView::paintEvent(QPaintEvent* event) {
   constexpr int kSliceRows = 64;
   for (const QRect& area : event->region()) {
     for (int top = area.top(); top <= area.bottom(); top += kSliceRows) {
-      const QRect slice(area.left(), top, area.width(), std::min(kSliceRows, area.bottom() - top + 1));
+      const QRect slice(area.left(), top, area.width(),
+                        std::min(kSliceRows, area.bottom() - top + 1));
       if (painter_.chart().isNull()) {
         painter.drawPixmap(slice.topLeft(), paper_, slice);
       } else {

@@ -1,12 +1,12 @@
 #include "ui/core/picture_loader.h"
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <sys/stat.h>
-
 #include <utility>
 
 #include "engine/core/paths.h"

@@ -53,12 +53,13 @@ void StartupProbe::Report() {
     QTimer::singleShot(1500, this, [] {
       PrintResidentMemory("every window ");
       std::fflush(stdout);
-      QCoreApplication::quit();
+      // Not quit(): that closes the windows, and the operator screen asks before it closes.
+      QCoreApplication::exit(0);
     });
     return;
   }
   std::fflush(stdout);
-  QCoreApplication::quit();
+  QCoreApplication::exit(0);
 }
 
 }  // namespace tessaro

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 #include "ui/core/fonts.h"
@@ -17,9 +18,11 @@ constexpr int kScaleFontPixels = 11;
 // Appends the runs of one pen to a drawing's runs, each clipped to the chart.
 class RunWriter {
  public:
+  // Runs are kept in 16 bits: a paper picture of more than 32767 pixels is drawn on only so far.
   RunWriter(std::vector<ChartRun>& runs, const QRect& bounds, const ChartPen& pen)
       : runs_(runs),
-        bounds_(bounds),
+        bounds_(bounds & QRect(0, 0, std::numeric_limits<int16_t>::max(),
+                               std::numeric_limits<int16_t>::max())),
         width_(pen.width),
         colour_(qRgb(pen.red, pen.green, pen.blue)) {}
 
@@ -29,7 +32,10 @@ class RunWriter {
     const int right = std::min(x - width_ / 2 + width_ - 1, bounds_.right());
     const int top = std::max(std::min(from, to) - width_ / 2, bounds_.top());
     const int bottom = std::min(std::max(from, to) - width_ / 2 + width_ - 1, bounds_.bottom());
-    if (left <= right && top <= bottom) runs_.push_back({left, right, top, bottom, colour_});
+    if (left <= right && top <= bottom) {
+      runs_.push_back({static_cast<int16_t>(left), static_cast<int16_t>(right),
+                       static_cast<int16_t>(top), static_cast<int16_t>(bottom), colour_});
+    }
   }
 
  private:
@@ -205,7 +211,11 @@ void ChartPainter::RestoreChangedColumns() {
             text.pixels.constScanLine(y - text.area.top()))[x - text.area.left()];
       }
     }
-    Reach({x, x, 0, chart_.height() - 1, 0});
+    const auto column = static_cast<int16_t>(std::min<int>(x, std::numeric_limits<int16_t>::max()));
+    Reach({column, column, 0,
+           static_cast<int16_t>(
+               std::min<int>(chart_.height() - 1, std::numeric_limits<int16_t>::max())),
+           0});
   }
 }
 

@@ -30,12 +30,13 @@ struct ChartTrace {
   ChartPen pen;
 };
 
-// The pixels a line sets in one column (or two, for a wide pen), all within the chart.
+// The pixels a line sets in one column (or two, for a wide pen), all within the chart. Small,
+// as a chart keeps two drawings' runs: a few thousand each.
 struct ChartRun {
-  int left;
-  int right;
-  int top;
-  int bottom;
+  int16_t left;
+  int16_t right;
+  int16_t top;
+  int16_t bottom;
   QRgb colour;
   bool operator==(const ChartRun&) const = default;
 };
@@ -86,8 +87,8 @@ class ChartPainter {
   void Reach(const ChartRun& run) {
     for (int band = run.left / kBandColumns; band <= run.right / kBandColumns; ++band) {
       auto& [top, bottom] = reach_[static_cast<size_t>(band)];
-      top = std::min(top, run.top);
-      bottom = std::max(bottom, run.bottom);
+      top = std::min<int>(top, run.top);
+      bottom = std::max<int>(bottom, run.bottom);
     }
   }
 

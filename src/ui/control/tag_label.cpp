@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kTagHeight = 13;
 constexpr int kFootTop = 216;  // 0 % on the scale
-constexpr qsizetype kMostWidths = 1024;
+constexpr qsizetype kMostWidths = 256;
 
 }  // namespace
 

@@ -306,7 +306,7 @@ void MainWindow::ItemTextChanged(int item, const std::string& text) {
   label->setText(shown);
   // The analog value labels keep their size; the others, all alike, fit their text.
   if (ScreenItems()[static_cast<size_t>(item)].kind == ItemKind::AnalogLabel) return;
-  constexpr qsizetype kMostFittedSizes = 4096;
+  constexpr qsizetype kMostFittedSizes = 512;
   auto fitted = fitted_sizes_.constFind(shown);
   if (fitted == fitted_sizes_.cend()) {
     if (fitted_sizes_.size() >= kMostFittedSizes) fitted_sizes_.clear();

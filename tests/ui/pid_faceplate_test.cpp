@@ -3,6 +3,7 @@
 #include "ui/control/pid_faceplate.h"
 
 #include <QLabel>
+#include <cmath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -83,6 +84,7 @@ class PidFaceplateTest : public QObject {
   void CycleMovesTheTagsWhileHiddenAndTheTrendShowsWhenOpened();
   void MissingPaperGivesWhitePaperWithoutOldLines();
   void ANarrowTrendWidenedShowsItsWholeHistory();
+  void AFaceplateOpenedAfterAnHourShowsWhatOneOpenAllAlongShows();
   void ClosingReturnsToNarrowAndKeepsTheWindowOnScreen();
   void CaptionIsTheRangeUntilThePlacementNamesIt();
   void ScanAndOperatorScreenReachTheFaceplates();
@@ -310,6 +312,31 @@ void PidFaceplateTest::ANarrowTrendWidenedShowsItsWholeHistory() {
     low += Pixel(trend, x, 213 - 40) == kRed ? 1 : 0;
   }
   QVERIFY(high >= 15 && low >= 20);
+}
+
+// An hour of cycles with nobody looking draws nothing, and then shows the same trend as a
+// faceplate that was open, at full width, all the time.
+void PidFaceplateTest::AFaceplateOpenedAfterAnHourShowsWhatOneOpenAllAlongShows() {
+  Plate hidden(2);
+  Plate open(2);
+  open.window.show();
+  open.Click("GKknop");
+  open.Click("GKknop");
+  for (int second = 0; second < 3600; ++second) {
+    const double pv = 50.0 + 40.0 * std::sin(second / 30.0);
+    hidden.Cycle(pv);
+    open.Cycle(pv);
+  }
+  QVERIFY(!hidden.window.isVisible());
+  hidden.window.show();
+  hidden.Click("GKknop");
+  hidden.Click("GKknop");
+  QApplication::processEvents();
+  QVERIFY(tessaro::testing::SamePixels(Shown(hidden.window, "Image1"), Shown(open.window, "Image1")));
+  QVERIFY(tessaro::testing::SamePixels(
+      Find<tessaro::ChartView>(hidden.window, "Image1")->grab().toImage().convertToFormat(
+          QImage::Format_RGB32),
+      Shown(open.window, "Image1").convertToFormat(QImage::Format_RGB32)));
 }
 
 void PidFaceplateTest::ClosingReturnsToNarrowAndKeepsTheWindowOnScreen() {

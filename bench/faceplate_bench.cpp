@@ -173,7 +173,9 @@ BENCHMARK(BM_ScanTickWithFullGridShown)->Unit(benchmark::kMillisecond)->MinTime(
 
 // The busiest operator screen: all nine controllers in "auto" and all eight recorders, every
 // window open (the faceplates as they open, narrow, or with range(0) at full width), a knob
-// swinging each controller's input. Reports the slowest of the four ticks of a cycle.
+// swinging each controller's input. Reports, per cycle, the slowest of its four ticks with the
+// repaint that followed it (tick_), the slowest timer tick alone — the scan and the drawing
+// into the charts (scan_) — and the slowest repaint (frame_); and the resident memory.
 void BM_TickWithEveryInstrumentWindowOpen(benchmark::State& state) {
   ProcessImage image;
   SimulatedBoard board;

@@ -65,10 +65,45 @@ struct Drawing {
   std::vector<ChartPoint> second;
 };
 
-const QImage& Paint(ChartPainter& painter, const Drawing& drawing) {
-  return painter.Paint(drawing.scale, {{drawing.first, ChartPen{0, 0, 0, 1}},
-                                       {drawing.second, ChartPen{255, 0, 0, 2}}});
+const QImage& Paint(ChartPainter& painter, const Drawing& drawing, int shown_left = 0,
+                    int shown_right = 1000) {
+  return painter.Paint(drawing.scale,
+                       {{drawing.first, ChartPen{0, 0, 0, 1}},
+                        {drawing.second, ChartPen{255, 0, 0, 2}}},
+                       shown_left, shown_right);
 }
+
+// A chart on grid paper with two histories that the cases move on.
+struct Chart {
+  Chart() : pictures(WrittenPaper(root)), painter(pictures, kPaperName, kPaper) {}
+
+  static std::filesystem::path WrittenPaper(const TestDataRoot& root) {
+    WriteGridPaper(root);
+    return root.path();
+  }
+
+  // Both histories take a sample.
+  void Sample(int first_value, int second_value, bool second_grows = false) {
+    first.insert(first.begin(), first_value);
+    first.pop_back();
+    second.insert(second.begin(), second_value);
+    if (!second_grows) second.pop_back();
+  }
+  Drawing Now(int high = 100) const { return {Scale(high), Line(first), Line(second)}; }
+
+  // What a painter drawing `drawing` for the first time shows.
+  QImage Fresh(const Drawing& drawing) const {
+    PictureLoader fresh_pictures(root.path());
+    ChartPainter fresh(fresh_pictures, kPaperName, kPaper);
+    return Paint(fresh, drawing).copy();
+  }
+
+  TestDataRoot root;
+  PictureLoader pictures;
+  ChartPainter painter;
+  std::vector<int> first = std::vector<int>(60, 40);
+  std::vector<int> second = std::vector<int>(60, 20);
+};
 
 // The pixels that differ between two pictures of one size.
 QRegion Differences(const QImage& a, const QImage& b) {
@@ -95,14 +130,8 @@ class ChartPainterTest : public QObject {
 // and through the texts, lines off the chart, a history that grows, a new scale: after each,
 // the chart drawn in place equals a fresh painter's, and nothing changed outside changed().
 void ChartPainterTest::EveryDrawingEqualsAFreshOneAndItsChangesAreReported() {
-  TestDataRoot root;
-  WriteGridPaper(root);
-  PictureLoader pictures(root.path());
-  ChartPainter painter(pictures, kPaperName, kPaper);
+  Chart chart;
   QRandomGenerator random(20261208);
-
-  std::vector<int> first(60, 40);
-  std::vector<int> second(60, 20);
   QImage shown;
   for (int drawing = 0; drawing < 300; ++drawing) {
     const int phase = drawing / 50;
@@ -118,19 +147,14 @@ void ChartPainterTest::EveryDrawingEqualsAFreshOneAndItsChangesAreReported() {
           return static_cast<int>(random.bounded(20)) * 4;
       }
     };
-    first.insert(first.begin(), next(first.front()));
-    first.pop_back();
-    second.insert(second.begin(), next(second.front()));
-    if (phase < 4) second.pop_back();  // later the second history grows
-    const Drawing now{Scale(drawing < 200 ? 100 : 150), Line(first), Line(second)};
+    chart.Sample(next(chart.first.front()), next(chart.second.front()), phase >= 4);
+    const Drawing now = chart.Now(drawing < 200 ? 100 : 150);
 
-    const QImage drawn = Paint(painter, now).copy();
-    PictureLoader fresh_pictures(root.path());
-    ChartPainter fresh(fresh_pictures, kPaperName, kPaper);
-    QVERIFY2(SamePixels(drawn, Paint(fresh, now)),
+    const QImage drawn = Paint(chart.painter, now).copy();
+    QVERIFY2(SamePixels(drawn, chart.Fresh(now)),
              qPrintable(QStringLiteral("drawing %1 differs from a fresh one").arg(drawing)));
     if (!shown.isNull()) {
-      const QRegion unreported = Differences(shown, drawn).subtracted(painter.changed());
+      const QRegion unreported = Differences(shown, drawn).subtracted(chart.painter.changed());
       QVERIFY2(unreported.isEmpty(),
                qPrintable(QStringLiteral("drawing %1 changed pixels it did not report, at %2,%3")
                               .arg(drawing)
@@ -142,39 +166,27 @@ void ChartPainterTest::EveryDrawingEqualsAFreshOneAndItsChangesAreReported() {
   // The same lines drawn again change nothing.
   const std::vector<int> flat(60, 30);
   const Drawing steady{Scale(150), Line(flat), Line(flat)};
-  Paint(painter, steady);
-  Paint(painter, steady);
-  QVERIFY(painter.changed().isEmpty());
+  Paint(chart.painter, steady);
+  Paint(chart.painter, steady);
+  QVERIFY(chart.painter.changed().isEmpty());
 }
 
 // A narrow window shows columns 90..100: only those follow each drawing, and the rest, once
 // asked for (as the window widens), show the last drawing exactly.
 void ChartPainterTest::ColumnsOutOfSightWaitUntilAskedForAndThenShowTheLastDrawing() {
-  TestDataRoot root;
-  WriteGridPaper(root);
-  PictureLoader pictures(root.path());
-  ChartPainter painter(pictures, kPaperName, kPaper);
+  Chart chart;
   QRandomGenerator random(7);
-  std::vector<int> first(60, 40);
-  std::vector<int> second(60, 20);
   QString problem;  // the first column drawn out of turn
   const auto draw = [&](int shown_left, int shown_right) {
-    first.insert(first.begin(), static_cast<int>(random.bounded(-5, 85)));
-    first.pop_back();
-    second.insert(second.begin(), static_cast<int>(random.bounded(-5, 85)));
-    second.pop_back();
-    const Drawing now{Scale(100), Line(first), Line(second)};
-    const QImage before = painter.chart().copy();
-    const QImage& drawn = painter.Paint(
-        now.scale, {{now.first, ChartPen{0, 0, 0, 1}}, {now.second, ChartPen{255, 0, 0, 2}}},
-        shown_left, shown_right);
-    PictureLoader fresh_pictures(root.path());
-    ChartPainter fresh(fresh_pictures, kPaperName, kPaper);
-    const QImage& expected = Paint(fresh, now);
-    for (int x = 0; x < kPaper.width(); ++x) {
+    chart.Sample(static_cast<int>(random.bounded(-5, 85)),
+                 static_cast<int>(random.bounded(-5, 85)));
+    const Drawing now = chart.Now();
+    const QImage before = chart.painter.chart().copy();
+    const QImage& drawn = Paint(chart.painter, now, shown_left, shown_right);
+    const QImage expected = chart.Fresh(now);
+    for (int x = 0; x < kPaper.width() && problem.isEmpty(); ++x) {
       const bool shown = x >= shown_left && x <= shown_right;
       const QRect column(x, 0, 1, kPaper.height());
-      if (!problem.isEmpty()) continue;
       if (shown && !SamePixels(drawn.copy(column), expected.copy(column))) {
         problem = QStringLiteral("column %1 in sight is not drawn").arg(x);
       } else if (!shown && !before.isNull() &&
@@ -182,25 +194,23 @@ void ChartPainterTest::ColumnsOutOfSightWaitUntilAskedForAndThenShowTheLastDrawi
         problem = QStringLiteral("column %1 out of sight was drawn").arg(x);
       }
     }
-    return expected.copy();
+    return expected;
   };
   draw(0, 1000);
   for (int i = 0; i < 20; ++i) draw(90, 100);
   QImage expected = draw(90, 100);
   QVERIFY2(problem.isEmpty(), qPrintable(problem));
-  painter.Complete(80, 89);
-  for (int x = 80; x <= 100; ++x) {
-    QVERIFY(SamePixels(painter.chart().copy(x, 0, 1, kPaper.height()),
-                       expected.copy(x, 0, 1, kPaper.height())));
-  }
-  painter.Complete();
-  QVERIFY(SamePixels(painter.chart(), expected));
+  chart.painter.Complete(80, 89);
+  const QRect completed(80, 0, 21, kPaper.height());
+  QVERIFY(SamePixels(chart.painter.chart().copy(completed), expected.copy(completed)));
+  chart.painter.Complete();
+  QVERIFY(SamePixels(chart.painter.chart(), expected));
 
   // Nothing in sight: the drawing waits whole, and a later full one catches up.
   for (int i = 0; i < 5; ++i) draw(0, -1);
   expected = draw(0, 1000);
   QVERIFY2(problem.isEmpty(), qPrintable(problem));
-  QVERIFY(SamePixels(painter.chart(), expected));
+  QVERIFY(SamePixels(chart.painter.chart(), expected));
 }
 
 QTEST_MAIN(ChartPainterTest)

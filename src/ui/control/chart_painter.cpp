@@ -242,8 +242,20 @@ const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
   // they or the paper changed.
   const bool fresh = chart_.isNull() || paper.cacheKey() != paper_key_ || scale != scale_;
   if (fresh) StartChart(paper, scale);
+  // The lines are kept, so that columns left out now can be drawn when they come into sight.
+  points_.resize(traces.size());
+  pens_.clear();
+  size_t i = 0;
+  for (const ChartTrace& trace : traces) {
+    points_[i++] = trace.points;
+    pens_.push_back(trace.pen);
+  }
+  // Only the runs in sight are made: a narrow window shows a few columns of its chart.
+  const QRect shown = chart_.rect() & QRect(QPoint(shown_left, 0),
+                                            QPoint(std::max(shown_left - 1, shown_right),
+                                                   chart_.height() - 1));
   next_.clear();
-  for (const ChartTrace& trace : traces) AddRuns(trace, chart_.rect(), next_);
+  for (const ChartTrace& trace : traces) AddRuns(trace, shown, next_);
   // A history moves by one column a drawing, so most columns of a steady line are drawn
   // exactly as before: only the columns where some run differs are put back and drawn again,
   // and only those in sight. The others wait, out of date, until they are shown.
@@ -252,9 +264,8 @@ const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
   stale_columns_.resize(width);
   MarkChangedColumns();
   for (size_t x = 0; x < width; ++x) {
-    const bool shown = static_cast<int>(x) >= shown_left && static_cast<int>(x) <= shown_right;
-    if (!shown) {
-      stale_columns_[x] |= changed_columns_[x];
+    if (static_cast<int>(x) < shown.left() || static_cast<int>(x) > shown.right()) {
+      stale_columns_[x] = 1;  // no runs were made for it, so whether it changed is unknown
       changed_columns_[x] = kSame;
     } else if (stale_columns_[x] != 0) {
       changed_columns_[x] = kWholeColumn;
@@ -299,7 +310,14 @@ void ChartPainter::Complete(int left, int right) {
   reach_.assign((static_cast<size_t>(chart_.width()) + kBandColumns - 1) / kBandColumns,
                 {chart_.height(), -1});
   RestoreChangedColumns();
-  FillChangedColumns(drawn_);
+  next_.clear();
+  for (size_t i = 0; i < points_.size(); ++i) {
+    AddRuns({points_[i], pens_[i]}, chart_.rect(), next_);
+  }
+  FillChangedColumns(next_);
+  // The runs of every column now, as the next drawing must find them where it puts the paper
+  // back; in columns still out of date they are never used.
+  drawn_.swap(next_);
 }
 
 }  // namespace tessaro

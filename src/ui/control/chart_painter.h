@@ -113,7 +113,9 @@ class ChartPainter {
   std::vector<WrittenText> texts_;
   QRect text_bounds_;
   QImage chart_;                 // 32-bit pixels, so that the lines are set straight into them
-  std::vector<ChartRun> drawn_;  // where the last drawing's lines stand on chart_
+  std::vector<std::vector<ChartPoint>> points_;  // the last drawing's lines
+  std::vector<ChartPen> pens_;
+  std::vector<ChartRun> drawn_;  // where the last drawing's lines stand, in every column not stale
   std::vector<ChartRun> next_;   // this drawing's, reused so a drawing allocates nothing
   // What a drawing does in each column.
   enum ColumnChange : uint8_t {

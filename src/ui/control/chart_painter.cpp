@@ -51,16 +51,16 @@ class RunWriter {
 // within `bounds` is kept.
 void AddRuns(const ChartTrace& trace, const QRect& bounds, std::vector<ChartRun>& runs) {
   const std::vector<ChartPoint>& points = trace.points;
-  size_t most = points.size() == 1 ? 1 : 0;
-  for (size_t i = 1; i < points.size(); ++i) {
-    most += static_cast<size_t>(std::abs(points[i].x - points[i - 1].x)) + 1;
-  }
-  runs.reserve(runs.size() + most);
-  RunWriter run(runs, bounds, trace.pen);
+  RunWriter run(runs, bounds, trace.pen);  // the runs keep their room from drawing to drawing
   if (points.size() == 1) run.Add(points[0].x, points[0].y, points[0].y);
+  // A wide pen reaches this far beside its column.
+  const int reach = trace.pen.width;
   for (size_t i = 1; i < points.size(); ++i) {
     const ChartPoint& a = points[i - 1];
     const ChartPoint& b = points[i];
+    if (std::max(a.x, b.x) + reach < bounds.left() || std::min(a.x, b.x) - reach > bounds.right()) {
+      continue;  // out of sight
+    }
     const int columns = std::abs(b.x - a.x);
     if (columns == 0) {
       run.Add(a.x, a.y, b.y);

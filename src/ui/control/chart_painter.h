@@ -31,7 +31,7 @@ struct ChartTrace {
 };
 
 // The pixels a line sets in one column (or two, for a wide pen), all within the chart. Small,
-// as a chart keeps two drawings' runs: a few thousand each.
+// as a chart keeps two drawings' runs: up to a few thousand each.
 struct ChartRun {
   int16_t left;
   int16_t right;
@@ -56,8 +56,8 @@ class ChartPainter {
   // the last drawing's lines stood and are the new lines drawn, so a drawing costs what its
   // moving lines cost, not a copy of the whole paper, and the chart holds no second picture
   // beside the paper it shares with the loader.
-  // Columns outside `shown_left`..`shown_right` that the drawing changes are left as they
-  // were until Complete() is asked for them.
+  // Columns outside `shown_left`..`shown_right` are left as they were, at no cost, until
+  // Complete() draws them from the lines kept of the last drawing.
   const QImage& Paint(const std::array<ChartText, 11>& scale,
                       std::initializer_list<ChartTrace> traces, int shown_left = 0,
                       int shown_right = std::numeric_limits<int>::max());

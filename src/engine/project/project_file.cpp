@@ -30,7 +30,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kFolder[] = "Velden";
-constexpr char kFileName[] = "data1.txt";
 constexpr char kInvalidFilename[] = "Invalid filename";
 
 // Message boxes end a sentence that ends in a letter or digit with a full stop.
@@ -354,8 +353,8 @@ LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const fs::
 bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& messages) {
   auto folder = DataFolder(root);
   if (!folder) return NoFolder(messages);
-  auto existing = ResolveFolderFile(root, kFolder, kFileName);
-  return SaveProjectTo(image, existing ? *existing : *folder / kFileName, messages);
+  auto existing = ResolveFolderFile(root, kFolder, kProjectFileName);
+  return SaveProjectTo(image, existing ? *existing : *folder / kProjectFileName, messages);
 }
 
 bool SaveProjectAs(const ProcessImage& image, const fs::path& file, Messages& messages) {
@@ -369,7 +368,7 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
     NoFolder(messages);
     return LoadResult::Failed;
   }
-  auto path = ResolveFolderFile(root, kFolder, kFileName);
+  auto path = ResolveFolderFile(root, kFolder, kProjectFileName);
   if (!path) {
     Fail(messages, ENOENT);
     return LoadResult::Failed;

@@ -9,6 +9,9 @@
 
 namespace tessaro {
 
+// The file "Opslaan" and "Inlezen" use, in the Velden folder under the data root.
+inline constexpr char kProjectFileName[] = "data1.txt";
+
 class Messages;
 struct ProcessImage;
 

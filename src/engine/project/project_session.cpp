@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kProjectFileName[] = "data1.txt";
 constexpr char kNewQuestion[] = "Nieuw project beginnen? Wat niet is opgeslagen, gaat verloren.";
 constexpr char kNewTitle[] = "Nieuw";
 constexpr char kExampleRefused[] =

@@ -31,11 +31,14 @@ void BM_CheckThirtyProjects(benchmark::State& state) {
     files.push_back((fs::path(folder) / ("student" + std::to_string(i) + ".txt")).string());
     fs::copy_file(examples / "heater_pid.txt", files.back());
   }
-  const std::string script = ReadFile(examples / "checks" / "heater_pid.sim");
+  tessaro::sim::Check check;
+  if (!tessaro::sim::ReadCheck(ReadFile(examples / "checks" / "heater_pid.sim"), check).empty()) {
+    return state.SkipWithError("the check does not read");
+  }
   for (auto _ : state) {
     std::ostringstream out;
     std::ostringstream err;
-    const auto results = tessaro::sim::CheckProjects(files, script, out, err);
+    const auto results = tessaro::sim::CheckProjects(check, files, out, err);
     if (tessaro::sim::BatchStatus(results) != 0) state.SkipWithError("a check failed");
     benchmark::DoNotOptimize(results);
   }

@@ -1,15 +1,10 @@
 #include "batch.h"
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <ostream>
+#include <set>
 #include <sstream>
 #include <system_error>
-
-#include "engine/core/messages.h"
-#include "engine/project/project_file.h"
-#include "simulator.h"
 
 namespace tessaro::sim {
 
@@ -17,112 +12,51 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The message boxes of the project load, kept for the result line.
-class LoadMessages : public Messages {
- public:
-  void Information(const std::string& text) override { Add(text); }
-  bool Question(const std::string& text, const std::string&) override { return Add(text), true; }
-  void Error(const std::string& text) override { Add(text); }
-  const std::string& text() const { return text_; }
-
- private:
-  void Add(const std::string& text) { text_ += (text_.empty() ? "" : " ") + text; }
-  std::string text_;
-};
-
-// A folder of its own for one run, removed afterwards. Its Velden/data1.txt is the
-// student's file, so that the script's `save` and `load` work on that project and never on
-// the teacher's own files or another student's.
-class RunFolder {
- public:
-  RunFolder() {
-    std::error_code ec;
-    std::string pattern = (fs::temp_directory_path(ec) / "tessaro-check-XXXXXX").string();
-    if (ec || ::mkdtemp(pattern.data()) == nullptr) {
-      throw std::runtime_error("cannot make a folder for the run in " + pattern);
-    }
-    path_ = pattern;
-    fs::create_directory(path_ / "Velden");
-  }
-  ~RunFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  RunFolder(const RunFolder&) = delete;
-  RunFolder& operator=(const RunFolder&) = delete;
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-ProjectResult CheckProject(const std::string& file, const std::string& script, std::ostream& err) {
-  ProjectResult result;
-  result.file = file;
-  RunFolder folder;
-  std::ostringstream output;
-  Simulator simulator(output, folder.path());
-
-  LoadMessages load_messages;
-  if (LoadProjectFile(simulator.image(), file, folder.path(), load_messages, simulator,
-                      GridPictures::Skip) == LoadResult::Failed) {
-    result.outcome = ProjectResult::Outcome::NotLoaded;
-    result.reason = "not loaded: " + load_messages.text();
-    return result;
-  }
-  std::error_code ec;
-  fs::copy_file(file, folder.path() / "Velden" / "data1.txt", ec);
-  if (ec) {
-    result.outcome = ProjectResult::Outcome::NotLoaded;
-    result.reason = "not loaded: " + ec.message();
-    return result;
-  }
-
-  std::istringstream lines(script);
-  std::ostringstream errors;
-  const int status = simulator.Run(lines, errors);
-  result.output = output.str();
-  result.passed = simulator.tally().passed;
-  result.failures = simulator.tally().failures;
-  if (status == 2) {
-    result.outcome = ProjectResult::Outcome::ScriptError;
-    result.reason = errors.str();
-    if (!result.reason.empty() && result.reason.back() == '\n') result.reason.pop_back();
-    err << file << ": " << result.reason << '\n';
-  } else if (status == 1) {
-    result.outcome = ProjectResult::Outcome::Failed;
-  }
-  return result;
+std::string Counts(const ProjectResult& r) {
+  return " (" + std::to_string(r.passed()) + " passed, " + std::to_string(r.failed()) + " failed)";
 }
 
-std::string ResultLine(const ProjectResult& r) {
+}  // namespace
+
+std::string HeaderLine(const ProjectResult& r) {
   using Outcome = ProjectResult::Outcome;
-  const std::string counts = " (" + std::to_string(r.passed) + " passed, " +
-                             std::to_string(r.failures.size()) + " failed)";
   switch (r.outcome) {
     case Outcome::Passed:
-      return "pass " + r.file + counts;
+      return "pass " + r.file + Counts(r);
     case Outcome::Failed:
-      return "fail " + r.file + counts;
+      return "fail " + r.file + Counts(r);
     case Outcome::NotLoaded:
       return "fail " + r.file + ": " + r.reason;
     case Outcome::ScriptError:
       break;
   }
-  return "error " + r.file;
+  return "error " + r.file + ": " + r.reason;
 }
 
-}  // namespace
+std::string NamedFailure(const Check& check, const Expectation& e) {
+  return "fail \"" + check.NameOf(e.line) + "\" (line " + std::to_string(e.line) + "): expected " +
+         e.expected + ", got " + e.got;
+}
 
-std::vector<ProjectResult> CheckProjects(const std::vector<std::string>& files,
-                                         const std::string& script, std::ostream& out,
-                                         std::ostream& err) {
+std::vector<ProjectResult> CheckProjects(const Check& check, const std::vector<std::string>& files,
+                                         std::ostream& out, std::ostream& err) {
   std::vector<ProjectResult> results;
   int passed = 0;
   for (const std::string& file : files) {
-    results.push_back(CheckProject(file, script, err));
+    results.push_back(CheckProject(check, file));
     const ProjectResult& r = results.back();
-    out << r.output << ResultLine(r) << '\n';
+    if (r.outcome == ProjectResult::Outcome::ScriptError) err << file << ": " << r.reason << '\n';
+    out << HeaderLine(r) << '\n';
+    // The failures by name, then what else the run printed.
+    std::set<std::string> fail_lines;
+    for (const Expectation& e : r.failures()) {
+      out << "  " << NamedFailure(check, e) << '\n';
+      fail_lines.insert(FailLine(e));
+    }
+    std::istringstream printed(r.output);
+    for (std::string line; std::getline(printed, line);) {
+      if (!fail_lines.count(line)) out << "  " << line << '\n';
+    }
     if (r.outcome == ProjectResult::Outcome::Passed) ++passed;
   }
   out << passed << " of " << files.size() << " projects passed\n";

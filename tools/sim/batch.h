@@ -1,6 +1,7 @@
-// Checking many project files with one script: each file is loaded into a fresh trainer in
-// a folder of its own, the script runs against it, and the results go to standard output
-// and, when asked, to a TAP or JUnit XML report.
+// Checking many project files with one check: each file runs in a trainer of its own (see
+// engine/script/check.h); the results go to standard output, per project in words, and,
+// when asked, to reports: TAP and JUnit XML for CI systems and marking tools, an HTML page
+// and a CSV table for the teacher.
 #pragma once
 
 #include <filesystem>
@@ -8,32 +9,46 @@
 #include <string>
 #include <vector>
 
+#include "engine/script/check.h"
+
 namespace tessaro::sim {
 
-struct ProjectResult {
-  enum class Outcome { Passed, Failed, NotLoaded, ScriptError };
+// Runs `check` once per file in `files`. Per project, `out` gets a header line with the
+// file and its verdict, then its failures named by their checks and the lines the run
+// printed; at the end "N of M projects passed". Script errors go to `err` as well.
+std::vector<ProjectResult> CheckProjects(const Check& check, const std::vector<std::string>& files,
+                                         std::ostream& out, std::ostream& err);
 
-  std::string file;  // as named on the command line
-  Outcome outcome = Outcome::Passed;
-  int passed = 0;
-  std::vector<std::string> failures;  // the `fail` lines
-  std::string reason;                 // the load's message, or the script's error line
-  std::string output;                 // everything the run printed
-};
+// The project's header line: "pass FILE (N passed, M failed)", "fail FILE (...)",
+// "fail FILE: not loaded: WHY" or "error FILE: error LINE: WHY".
+std::string HeaderLine(const ProjectResult& r);
 
-// Runs `script` once per file in `files`; prints each run's output and a result line per
-// file to `out`, script errors to `err`.
-std::vector<ProjectResult> CheckProjects(const std::vector<std::string>& files,
-                                         const std::string& script, std::ostream& out,
-                                         std::ostream& err);
+// A failure as the batch shows it: `fail "CHECK" (line N): expected ..., got ...`.
+std::string NamedFailure(const Check& check, const Expectation& e);
 
 // 0 when every project passed, 1 when one failed or did not load, 2 after a script error.
 int BatchStatus(const std::vector<ProjectResult>& results);
 
-enum class ReportFormat { Tap, JUnit };
+enum class ReportFormat { Tap, JUnit, Html, Csv };
 
-std::string FormatReport(ReportFormat format, const std::string& suite,
-                         const std::vector<ProjectResult>& results);
+// What a report tells: the check (its file name and its checks), when it ran, and the
+// results.
+struct BatchRun {
+  std::string suite;  // the check's file name
+  std::string date;   // local date and time of the run, "2026-12-08 20:15"
+  const Check& check;
+  const std::vector<ProjectResult>& results;
+};
+
+std::string FormatReport(ReportFormat format, const BatchRun& run);
+
+// The HTML page and the CSV table for the teacher.
+std::string HtmlReport(const BatchRun& run);
+std::string CsvReport(const BatchRun& run);
+
+// Student files and printed texts come from anywhere; a report must still be valid UTF-8,
+// so each byte that does not begin a well-formed sequence becomes U+FFFD.
+std::string ValidUtf8(const std::string& text);
 
 // Writes `text` to `path` through a temporary file beside it, so that a reader never sees
 // half a report and a failed write leaves an older report whole. Empty, or why it failed.

@@ -1,9 +1,11 @@
 // tessaro-sim: runs a script against the trainer's engine, without windows.
 //   tessaro-sim [SCRIPT]
-//   tessaro-sim --project FILE... [--report tap|junit OUT] SCRIPT
+//   tessaro-sim --project FILE... [--report FORMAT OUT]... SCRIPT
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -11,13 +13,34 @@
 #include <vector>
 
 #include "batch.h"
-#include "simulator.h"
+#include "engine/script/check.h"
+#include "engine/script/simulator.h"
 
 namespace {
 
 constexpr char kUsage[] =
     "usage: tessaro-sim [SCRIPT]\n"
-    "       tessaro-sim --project FILE... [--report tap|junit OUT]... SCRIPT\n";
+    "       tessaro-sim --project FILE... [--report FORMAT OUT]... SCRIPT\n"
+    "       tessaro-sim --help | --version\n";
+
+constexpr char kHelp[] =
+    "\n"
+    "Runs SCRIPT (standard input when none is given) on the trainer's engine, without\n"
+    "windows. With --project, SCRIPT is a check: it is read whole, then run once for each\n"
+    "project FILE, each in a fresh trainer of its own.\n"
+    "\n"
+    "options:\n"
+    "  --project FILE...     the project files to check\n"
+    "  --report FORMAT OUT   also write the results to the file OUT; FORMAT is tap, junit,\n"
+    "                        html (a page for the teacher) or csv (a table for a\n"
+    "                        spreadsheet); may be given more than once\n"
+    "  --help                print this help and exit\n"
+    "  --version             print the version and exit\n"
+    "\n"
+    "exit status:\n"
+    "  0  the script ran through; with --project: every project passed\n"
+    "  1  an expectation failed; with --project: a project failed or did not load\n"
+    "  2  an error in the script or on the command line, or a report not written\n";
 
 int Usage(const std::string& why) {
   std::cerr << "tessaro-sim: " << why << '\n' << kUsage;
@@ -28,7 +51,7 @@ int Usage(const std::string& why) {
 void PrintTally(const tessaro::sim::Simulator& simulator) {
   const auto& tally = simulator.tally();
   if (tally.checked() == 0) return;
-  std::cout << tally.passed << " passed, " << tally.failures.size() << " failed\n";
+  std::cout << tally.passed() << " passed, " << tally.failed() << " failed\n";
 }
 
 int RunOne(std::istream& script) {
@@ -44,33 +67,58 @@ struct Report {
   std::string file;
 };
 
+// Local date and time, as the HTML report shows when the check ran.
+std::string Now() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  char text[32] = "";
+  if (localtime_r(&now, &local) != nullptr) {
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+  }
+  return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace tessaro::sim;
   const std::vector<std::string> args(argv + 1, argv + argc);
+  for (const std::string& arg : args) {
+    if (arg == "--help") return std::cout << kUsage << kHelp, 0;
+    if (arg == "--version") return std::cout << "tessaro-sim " << TESSARO_VERSION << '\n', 0;
+  }
   if (args.empty()) return RunOne(std::cin);
-  if (args.size() == 1 && args[0] != "--project" && args[0] != "--report") {
+  const bool option = args[0].size() > 1 && args[0][0] == '-';
+  if (args.size() == 1 && !option) {
     std::ifstream script(args[0]);
     if (!script) return Usage("cannot open " + args[0]);
     return RunOne(script);
   }
 
-  // The script is the last word; before it, the project files and the report.
+  // The script is the last word; before it, the project files and the reports.
+  static const std::map<std::string, ReportFormat> kFormats = {{"tap", ReportFormat::Tap},
+                                                               {"junit", ReportFormat::JUnit},
+                                                               {"html", ReportFormat::Html},
+                                                               {"csv", ReportFormat::Csv}};
   std::vector<std::string> files;
-  std::vector<Report> reports;  // one format for a teacher's tool, another for CI
+  std::vector<Report> reports;  // one format for a teacher, another for CI
   bool projects = false;
-  for (size_t i = 0; i + 1 < args.size(); ++i) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const bool last = i + 1 == args.size();
     if (args[i] == "--project") {
       projects = true;
     } else if (args[i] == "--report") {
-      if (i + 3 > args.size() - 1) return Usage("--report needs tap or junit and a file");
-      if (args[i + 1] != "tap" && args[i + 1] != "junit") {
-        return Usage("report format must be tap or junit, got '" + args[i + 1] + "'");
+      if (i + 3 > args.size() - 1) return Usage("--report needs a format and a file");
+      const auto format = kFormats.find(args[i + 1]);
+      if (format == kFormats.end()) {
+        return Usage("report format must be tap, junit, html or csv, got '" + args[i + 1] + "'");
       }
-      reports.push_back(
-          {args[i + 1] == "tap" ? ReportFormat::Tap : ReportFormat::JUnit, args[i + 2]});
+      reports.push_back({format->second, args[i + 2]});
       i += 2;
+    } else if (args[i].size() > 1 && args[i][0] == '-') {
+      return Usage("unknown option '" + args[i] + "'");
+    } else if (last) {
+      break;
     } else if (projects) {
       files.push_back(args[i]);
     } else {
@@ -86,16 +134,22 @@ int main(int argc, char** argv) {
   script << script_file.rdbuf();
 
   std::vector<ProjectResult> results;
+  Check check;
   try {
-    results = CheckProjects(files, script.str(), std::cout, std::cerr);
+    // A mistake in the check is the teacher's, once; no project runs with it.
+    if (const std::string error = ReadCheck(script.str(), check); !error.empty()) {
+      std::cerr << script_name << ": " << error << '\n';
+      return 2;
+    }
+    results = CheckProjects(check, files, std::cout, std::cerr);
   } catch (const std::exception& e) {  // no temporary folder for a run
     std::cerr << "tessaro-sim: " << e.what() << '\n';
     return 2;
   }
-  const std::string suite = std::filesystem::path(script_name).filename().string();
+  const BatchRun run{std::filesystem::path(script_name).filename().string(), Now(), check, results};
   int status = BatchStatus(results);
   for (const Report& report : reports) {
-    const std::string why = WriteReport(report.file, FormatReport(report.format, suite, results));
+    const std::string why = WriteReport(report.file, FormatReport(report.format, run));
     if (!why.empty()) {
       std::cerr << "tessaro-sim: " << why << '\n';
       status = 2;

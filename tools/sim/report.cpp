@@ -1,16 +1,10 @@
-// The TAP and JUnit XML reports of a batch check.
+// The TAP and JUnit XML reports of a batch check, for CI systems and marking tools.
 #include <string>
 
 #include "batch.h"
 
 namespace tessaro::sim {
 
-namespace {
-
-using Outcome = ProjectResult::Outcome;
-
-// Student files and printed texts come from anywhere; a report must still be valid UTF-8,
-// so each byte that does not begin a well-formed sequence becomes U+FFFD.
 std::string ValidUtf8(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size();) {
@@ -40,6 +34,10 @@ std::string ValidUtf8(const std::string& text) {
   }
   return out;
 }
+
+namespace {
+
+using Outcome = ProjectResult::Outcome;
 
 // XML text or attribute value. Control characters other than tab and line ends are not
 // allowed in XML at all.
@@ -101,7 +99,9 @@ std::string TapDescription(const std::string& text) {
 // What went wrong, one line each: the load's or the script's message, or the fail lines.
 std::vector<std::string> Problems(const ProjectResult& r) {
   if (!r.reason.empty()) return {r.reason};
-  return r.failures;
+  std::vector<std::string> lines;
+  for (const Expectation& e : r.failures()) lines.push_back(FailLine(e));
+  return lines;
 }
 
 std::string Tap(const std::vector<ProjectResult>& results) {
@@ -134,8 +134,8 @@ std::string JUnit(const std::string& suite, const std::vector<ProjectResult>& re
         break;
       case Outcome::Failed:
         ++failures;
-        cases += "      <failure message=\"" + std::to_string(r.failures.size()) + " of " +
-                 std::to_string(r.passed + static_cast<int>(r.failures.size())) +
+        cases += "      <failure message=\"" + std::to_string(r.failed()) + " of " +
+                 std::to_string(r.expectations.size()) +
                  " expectations failed\">" + Xml(detail, false) + "</failure>\n";
         break;
       case Outcome::NotLoaded:
@@ -160,9 +160,18 @@ std::string JUnit(const std::string& suite, const std::vector<ProjectResult>& re
 
 }  // namespace
 
-std::string FormatReport(ReportFormat format, const std::string& suite,
-                         const std::vector<ProjectResult>& results) {
-  return format == ReportFormat::Tap ? Tap(results) : JUnit(suite, results);
+std::string FormatReport(ReportFormat format, const BatchRun& run) {
+  switch (format) {
+    case ReportFormat::Tap:
+      return Tap(run.results);
+    case ReportFormat::JUnit:
+      return JUnit(run.suite, run.results);
+    case ReportFormat::Html:
+      return HtmlReport(run);
+    case ReportFormat::Csv:
+      break;
+  }
+  return CsvReport(run);
 }
 
 }  // namespace tessaro::sim

@@ -4,9 +4,9 @@
 #include <charconv>
 #include <istream>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
-#include <ostream>
 
 #include "engine/core/board_connection.h"
 #include "engine/core/scan.h"
@@ -107,7 +107,8 @@ Simulator::Simulator(std::ostream& out, std::filesystem::path root)
   ApplyStartupDefaults(image_);
 }
 
-int Simulator::Run(std::istream& script, std::ostream& err) {
+int Simulator::Run(std::istream& script, std::ostream& err,
+                   const std::function<void(int line)>& after_line) {
   std::string text;
   int number = 0;
   while (std::getline(script, text)) {
@@ -122,8 +123,9 @@ int Simulator::Run(std::istream& script, std::ostream& err) {
       err << "error " << number << ": " << ErrorLineText(e.what()) << '\n';
       return 2;
     }
+    if (after_line) after_line(number);
   }
-  return tally_.failures.empty() ? 0 : 1;
+  return tally_.failed() == 0 ? 0 : 1;
 }
 
 void Simulator::Execute(const Line& line) {
@@ -189,10 +191,20 @@ std::vector<std::string> Simulator::Capture(const Line& print_line) {
   return lines;
 }
 
+std::string FailLine(const Expectation& e) {
+  return "fail " + std::to_string(e.line) + ": expected " + e.expected + ", got " + e.got;
+}
+
+int Simulator::Tally::passed() const {
+  return static_cast<int>(
+      std::count_if(results.begin(), results.end(), [](const Expectation& e) { return e.passed; }));
+}
+
+void Simulator::Passed() { tally_.results.push_back({line_number_, true, {}, {}}); }
+
 void Simulator::Failed(const std::string& expected, const std::string& got) {
-  tally_.failures.push_back("fail " + std::to_string(line_number_) + ": expected " + expected +
-                            ", got " + got);
-  out_ << tally_.failures.back() << '\n';
+  tally_.results.push_back({line_number_, false, expected, got});
+  out_ << FailLine(tally_.results.back()) << '\n';
 }
 
 }  // namespace tessaro::sim

@@ -1,9 +1,11 @@
-// tessaro-sim: runs the trainer's engine from a script, without windows. Every command calls
-// the engine action the windows call for the same user action.
+// The script interpreter of tessaro-sim and of the program's "Controleer": runs the trainer's
+// engine from a script, without windows. Every command calls the engine action the windows
+// call for the same user action.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
@@ -54,13 +56,26 @@ int64_t Clamped(const std::string& word, int64_t min, int64_t max, const char* w
 std::string ErrorLineText(std::string_view text);
 int ItemOf(const std::string& key);
 
+// One `expect` as it came out: its line, and what it expected and what was printed.
+struct Expectation {
+  int line = 0;
+  bool passed = false;
+  std::string expected;
+  std::string got;
+};
+
+// "fail LINE: expected ..., got ...", as a run prints a failed expectation.
+std::string FailLine(const Expectation& e);
+
 class Simulator : public Messages, public ScreenView, public ProjectLoadView, public TickSink {
  public:
   Simulator(std::ostream& out, std::filesystem::path root);
 
   // Runs a whole script; returns the exit status: 0, 1 when an expectation failed, or 2
-  // after an error line (the run stops there).
-  int Run(std::istream& script, std::ostream& err);
+  // after an error line (the run stops there). `after_line` hears the number of each line
+  // carried out.
+  int Run(std::istream& script, std::ostream& err,
+          const std::function<void(int line)>& after_line = {});
 
   // Carries out one line; throws ScriptError.
   void Execute(const Line& line);
@@ -78,14 +93,15 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
   // The number of the script line being carried out.
   int line_number() const { return line_number_; }
 
-  // Expectations of this run: how many held, and the `fail` line of each that did not.
+  // Expectations of this run, in the order they were checked.
   struct Tally {
-    int passed = 0;
-    std::vector<std::string> failures;
-    int checked() const { return passed + static_cast<int>(failures.size()); }
+    std::vector<Expectation> results;
+    int passed() const;
+    int failed() const { return static_cast<int>(results.size()) - passed(); }
+    int checked() const { return static_cast<int>(results.size()); }
   };
   const Tally& tally() const { return tally_; }
-  void Passed() { ++tally_.passed; }
+  void Passed();
   void Failed(const std::string& expected, const std::string& got);
 
   // The texts of the message boxes shown since the last `expect`; an expectation takes

@@ -89,12 +89,14 @@ ProjectSession::ProjectSession(ProcessImage& image, Board& board, Messages& mess
 bool ProjectSession::Save() {
   if (!SaveProject(image_, root_, messages_)) return false;
   name_ = kProjectFileName;
+  file_ = root_ / "Velden" / kProjectFileName;
   example_ = false;
   return true;
 }
 
 bool ProjectSession::Load() {
-  return Opened(LoadProject(image_, root_, messages_, view_, pictures_), kProjectFileName, false);
+  return Opened(LoadProject(image_, root_, messages_, view_, pictures_),
+                root_ / "Velden" / kProjectFileName, false);
 }
 
 bool ProjectSession::SaveAs(const fs::path& file) {
@@ -104,6 +106,7 @@ bool ProjectSession::SaveAs(const fs::path& file) {
   }
   if (!SaveProjectAs(image_, file, messages_)) return false;
   name_ = file.filename().string();
+  file_ = file;
   example_ = false;
   last_folder_ = file.parent_path();
   return true;
@@ -129,6 +132,7 @@ bool ProjectSession::New() {
   ApplyScreenLayout(image_, view_);
   SwitchOutputsOff(board_);
   name_.clear();
+  file_.clear();
   example_ = false;
   return true;
 }
@@ -143,6 +147,7 @@ std::string ProjectSession::WindowTitle() const {
 bool ProjectSession::Opened(LoadResult result, const fs::path& file, bool example) {
   if (result == LoadResult::Failed) return false;
   name_ = file.filename().string();
+  file_ = file;
   example_ = example;
   return true;
 }

@@ -56,6 +56,9 @@ class ProjectSession {
   const std::string& name() const { return name_; }
   bool example() const { return example_; }
   std::string WindowTitle() const;
+  // The whole path of the file last saved or opened, "Opslaan" and "Inlezen" included; ""
+  // before any and after "Nieuw". A check for the project is looked up beside it.
+  const std::filesystem::path& file() const { return file_; }
   // The folder of the file last saved or opened by name; "" before any.
   const std::filesystem::path& last_folder() const { return last_folder_; }
 
@@ -70,6 +73,7 @@ class ProjectSession {
   std::filesystem::path root_;
   GridPictures pictures_;
   std::string name_;
+  std::filesystem::path file_;
   bool example_ = false;
   std::filesystem::path last_folder_;
 };

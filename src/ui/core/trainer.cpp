@@ -17,6 +17,7 @@
 #include "engine/core/messages.h"
 #include "engine/core/scan.h"
 #include "engine/project/project_session.h"
+#include "engine/script/check.h"
 #include "ui/board/board_panel.h"
 #include "ui/control/chart_menu.h"
 #include "ui/control/onoff_faceplate.h"
@@ -25,6 +26,7 @@
 #include "ui/control/step_faceplate.h"
 #include "ui/core/main_window.h"
 #include "ui/editor/logic_grid_window.h"
+#include "ui/project/check_window.h"
 #include "ui/project/project_dialog.h"
 #include "ui/screen/layout_window.h"
 
@@ -139,9 +141,13 @@ void Trainer::CreateProjectDialog() {
             const QString root = QFile::decodeName(root_.c_str());
             return QSettings().value(kFolderSetting, root).toString();
           },
+      .has_check = [this] { return sim::CheckFileFor(session_->file()).has_value(); },
+      .check = [this] { return Controleer(); },
   };
   project_ = std::make_unique<ProjectDialog>(std::move(actions));
+  check_window_ = std::make_unique<CheckWindow>(messages_);
   connect(main_.get(), &MainWindow::OpslaanClicked, project_.get(), [this] {
+    project_->ShowCheckButton();
     project_->show();
     project_->raise();
     project_->activateWindow();
@@ -414,6 +420,13 @@ bool Trainer::Nieuw() { return ProjectChanged(session_->New()); }
 
 bool Trainer::OpenExample(const std::filesystem::path& file) {
   return ProjectChanged(session_->OpenExample(file));
+}
+
+bool Trainer::Controleer() {
+  const auto check = sim::CheckFileFor(session_->file());
+  if (!check) return false;
+  check_window_->Start(image_, *check, QString::fromStdString(session_->name()));
+  return true;
 }
 
 bool Trainer::ProjectChanged(bool completed) {

@@ -21,6 +21,7 @@ namespace tessaro {
 class Board;
 class BoardPanel;
 class ChartMenu;
+class CheckWindow;
 class Lab;
 class FaceplateWindow;
 class LayoutWindow;
@@ -68,7 +69,11 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   bool Openen(const std::filesystem::path& file);
   bool Nieuw();
   bool OpenExample(const std::filesystem::path& file);
+  // "Controleer": the check beside the open project, run on a copy of it as it is now.
+  // False when the project has no check.
+  bool Controleer();
   ProjectSession& project() { return *session_; }
+  CheckWindow& check_window() { return *check_window_; }
 
   // The window of recorder n (1..8) and the faceplate of controller n (1..9).
   RecorderWindow& recorder_window(int n) { return *recorders_[static_cast<size_t>(n)]; }
@@ -157,6 +162,7 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
   std::unique_ptr<ProjectSession> session_;
   std::unique_ptr<ProjectDialog> project_;
+  std::unique_ptr<CheckWindow> check_window_;
   InstrumentLogs logs_;
   std::unique_ptr<ChartMenu> chart_menu_;
   bool started_ = false;         // FinishStart() has run

@@ -13,6 +13,7 @@ constexpr int kButtonHeight = 33;
 constexpr int kLeftColumn = 16;
 constexpr int kRightColumn = 160;
 constexpr int kRowStep = 40;
+constexpr int kHeight = 68 + 2 * kRowStep;
 
 QString AskFile(QWidget* parent, bool save, const QString& folder) {
   const QString filter = QStringLiteral("Projecten (*.txt)");
@@ -38,7 +39,7 @@ ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
   setWindowTitle(QStringLiteral("Opslaan/Inlezen"));
   setModal(false);
   // Two rows below the first hold the new actions; the first row stays where it was.
-  setFixedSize(306, 68 + 2 * kRowStep);
+  setFixedSize(306, kHeight);
   move(472, 415);
   setAutoFillBackground(true);
   QPalette palette = this->palette();
@@ -60,12 +61,15 @@ ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
       {"OpenenButton", QStringLiteral("Openen…"), kRightColumn, 1, &ProjectDialog::Openen},
       {"NieuwButton", QStringLiteral("Nieuw"), kLeftColumn, 2, &ProjectDialog::Nieuw},
       {"VoorbeeldenButton", QStringLiteral("Voorbeelden"), kRightColumn, 2, nullptr},
+      {"ControleerButton", QStringLiteral("Controleer"), kLeftColumn, 3,
+       &ProjectDialog::Controleer},
   };
   for (const ButtonDesign& design : buttons) {
     auto* button = new QPushButton(design.text, this);
     button->setObjectName(QString::fromLatin1(design.name));
     button->setGeometry(design.left, 16 + design.row * kRowStep, kButtonWidth, kButtonHeight);
     button->setAutoDefault(false);
+    if (design.click == &ProjectDialog::Controleer) check_button_ = button;
     if (design.click != nullptr) {
       connect(button, &QPushButton::clicked, this, design.click);
     } else {
@@ -76,10 +80,23 @@ ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
     }
   }
   FillExamplesMenu();
+  ShowCheckButton();
+}
+
+void ProjectDialog::showEvent(QShowEvent* event) {
+  ShowCheckButton();
+  QDialog::showEvent(event);
+}
+
+void ProjectDialog::ShowCheckButton() {
+  const bool shown = actions_.has_check && actions_.has_check();
+  check_button_->setVisible(shown);
+  setFixedSize(306, kHeight + (shown ? kRowStep : 0));
 }
 
 void ProjectDialog::Done(bool completed) {
   if (completed) hide();
+  ShowCheckButton();
 }
 
 void ProjectDialog::Opslaan() { Done(actions_.save()); }
@@ -97,6 +114,8 @@ void ProjectDialog::Openen() {
 }
 
 void ProjectDialog::Nieuw() { Done(actions_.new_project()); }
+
+void ProjectDialog::Controleer() { Done(actions_.check()); }
 
 // The lessons are looked up each time the menu opens, so a lesson added meanwhile shows.
 void ProjectDialog::FillExamplesMenu() {

@@ -1,6 +1,7 @@
 // The project dialog: "Opslaan" and "Inlezen" of the one project file, where they have always
 // been, and below them "Opslaan als…" and "Openen…" of any project file, "Nieuw" and the
-// example lessons ("Voorbeelden"). It closes after an action that completed and stays open
+// example lessons ("Voorbeelden"), and "Controleer" when the project has a check. It closes
+// after an action that completed and stays open
 // after a failure, so the user can try again.
 #pragma once
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 class QMenu;
+class QPushButton;
 
 namespace tessaro {
 
@@ -31,6 +33,8 @@ class ProjectDialog : public QDialog {
     std::function<bool(const QString&)> open_example;
     std::function<std::vector<Example>()> examples;
     std::function<QString()> start_folder;  // where the file dialog opens
+    std::function<bool()> has_check;        // whether "Controleer" is offered
+    std::function<bool()> check;
   };
   // Asks the user for a project file to save (`save`) or to open, starting in `folder`;
   // "" when the user gave none.
@@ -47,14 +51,19 @@ class ProjectDialog : public QDialog {
   void OpslaanAls();
   void Openen();
   void Nieuw();
+  void Controleer();
+  // Shows "Controleer", in a row of its own below the others, only when there is a check.
+  void ShowCheckButton();
 
  private:
+  void showEvent(QShowEvent* event) override;
   void Done(bool completed);
   void FillExamplesMenu();
 
   Actions actions_;
   FileChooser chooser_;
   QMenu* examples_menu_ = nullptr;
+  QPushButton* check_button_ = nullptr;
 };
 
 }  // namespace tessaro

@@ -92,6 +92,18 @@ TEST_F(CheckTest, EachCheckHasItsOwnVerdict) {
   EXPECT_EQ(check.NameOf(r.failures()[1].line), "first field");
 }
 
+TEST_F(CheckTest, ACheckCutShortByAScriptErrorIsNotPassed) {
+  // An error that only this project brings about stops the run after the first of the two
+  // expects of "both"; that check was not reached whole, so it has no verdict.
+  Check check = Read("# first\nexpect range 1 unit=C\n# both\nexpect range 1 unit=C\n"
+                     "expect range 1 unit=C\n");
+  check.text = "# first\nexpect range 1 unit=C\n# both\nexpect range 1 unit=C\nknob 9 1\n";
+  const ProjectResult r = sim::CheckProject(check, project_);
+  EXPECT_EQ(r.outcome, ProjectResult::Outcome::ScriptError);
+  EXPECT_EQ(r.reason, "error 5: knob must be 1..5, got 9");
+  EXPECT_EQ(r.verdicts, (std::vector<Verdict>{Verdict::Passed, Verdict::NotRun}));
+}
+
 TEST_F(CheckTest, AProjectThatDoesNotLoadRunsNoCheck) {
   // A number the file must hold is no number.
   std::string text = ReadBytes(project_);

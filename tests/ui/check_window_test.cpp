@@ -111,7 +111,7 @@ class CheckWindowTest : public QObject {
     QCOMPARE(rows.size(), size_t{7});
     QCOMPARE(rows[0][0], QStringLiteral("Reg1 staat op auto, op 60 %, en geeft meer warmte als "
                                         "het te koud is (actie R)"));
-    for (const QStringList& row : rows) QCOMPARE(row.mid(1), QStringList{"geslaagd"});
+    for (const QStringList& row : rows) QCOMPARE(row.mid(1), QStringList{"✔ geslaagd"});
     // The check pressed Knop1 and ran the fan in its own trainer, not in this one.
     QCOMPARE(lesson.image.ScreenButton[1], uint8_t{0});
     QVERIFY(!lesson.board.DigitalOutput(1));
@@ -133,11 +133,11 @@ class CheckWindowTest : public QObject {
     const auto rows = lesson.Rows();
     QCOMPARE(rows.size(), size_t{7});
     QCOMPARE(rows[0],
-             (QStringList{rows[0][0], "niet geslaagd", "verwacht: pid 1 mode=auto sp=60 action=R",
+             (QStringList{rows[0][0], "✘ niet geslaagd", "verwacht: pid 1 mode=auto sp=60 action=R",
                           "gevonden: pid 1 mode=auto sp=60 action=D"}));
     QCOMPARE(rows[3][0], QStringLiteral("Knop1 zet de ventilator aan (D1uit)"));
-    QCOMPARE(rows[3][1], QStringLiteral("geslaagd"));
-    QCOMPARE(rows[6][1], QStringLiteral("niet geslaagd"));
+    QCOMPARE(rows[3][1], QStringLiteral("✔ geslaagd"));
+    QCOMPARE(rows[6][1], QStringLiteral("✘ niet geslaagd"));
   }
 };
 

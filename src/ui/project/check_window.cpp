@@ -41,7 +41,7 @@ CheckWindow::CheckWindow(Messages& messages, QWidget* parent)
   setObjectName(QStringLiteral("CheckWindow"));
   setWindowTitle(QStringLiteral("Controleer"));
   setModal(false);
-  resize(640, 420);
+  resize(720, 440);
 
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("CheckSummary"));
@@ -58,8 +58,11 @@ CheckWindow::CheckWindow(Messages& messages, QWidget* parent)
   results_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   results_->header()->setStretchLastSection(false);
   results_->setRootIsDecorated(false);
+  // A name is the teacher's whole sentence: wrapped, never cut.
   results_->setWordWrap(true);
+  results_->setTextElideMode(Qt::ElideNone);
   results_->setSelectionMode(QAbstractItemView::NoSelection);
+  results_->setFocusPolicy(Qt::NoFocus);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* close = buttons->addButton(QStringLiteral("Sluiten"), QDialogButtonBox::AcceptRole);
@@ -177,8 +180,8 @@ void CheckWindow::Fill(const sim::Check& check, const sim::ProjectResult& result
     const sim::Verdict verdict = result.verdicts[i];
     auto* row = new QTreeWidgetItem(results_);
     row->setText(0, Text(check.names[i]));
-    row->setText(1, verdict == sim::Verdict::Passed   ? QStringLiteral("geslaagd")
-                    : verdict == sim::Verdict::Failed ? QStringLiteral("niet geslaagd")
+    row->setText(1, verdict == sim::Verdict::Passed   ? QStringLiteral("✔ geslaagd")
+                    : verdict == sim::Verdict::Failed ? QStringLiteral("✘ niet geslaagd")
                                                       : QStringLiteral("niet gecontroleerd"));
     row->setForeground(1, verdict == sim::Verdict::Passed ? passed_colour : failed_colour);
     if (verdict != sim::Verdict::Passed) {

@@ -37,8 +37,8 @@ class CheckWindow : public QDialog {
              const QString& project_name);
   bool Running() const { return thread_ != nullptr; }
 
-  // The checks, one row each: its name and "geslaagd" or "niet geslaagd", with what was
-  // expected and what was found below a failed one.
+  // The checks, one row each: its name and "✔ geslaagd" or "✘ niet geslaagd", with what
+  // was expected and what was found below a failed one.
   QTreeWidget* Results() const { return results_; }
   QString Summary() const;
 

@@ -74,8 +74,10 @@ def comments(check):
 with tempfile.TemporaryDirectory() as work:
     shutil.copytree(os.path.join(CASE, "workdir"), work, dirs_exist_ok=True)
     odd = 'a<b>&"c\'.txt'
-    shutil.copy(os.path.join(work, "students", "anna.txt"), os.path.join(work, odd))
-    students = ["students/anna.txt", "students/bert.txt", "students/dirk.txt", odd]
+    formula = "=HYPERLINK(x).txt"  # a spreadsheet must not take it for a formula
+    for name in (odd, formula):
+        shutil.copy(os.path.join(work, "students", "anna.txt"), os.path.join(work, name))
+    students = ["students/anna.txt", "students/bert.txt", "students/dirk.txt", odd, formula]
     run = subprocess.run([SIM, "--project", *students, "--report", "html", "r.html",
                           "--report", "csv", "r.csv", CHECK], cwd=work, capture_output=True,
                          text=True)
@@ -89,7 +91,7 @@ assert len(names) == 7, names
 assert "script" not in page.tags and "link" not in page.tags and "img" not in page.tags
 assert os.path.basename(CHECK) in page.title, page.title
 assert re.search(r"\d{4}-\d\d-\d\d \d\d:\d\d", page.meta), page.meta
-assert "2 of 4 projects passed." in page.meta, page.meta
+assert "3 of 5 projects passed." in page.meta, page.meta
 
 # One column per check, headed by its comment; one row per project.
 assert page.head == ["Project", *names, "Result"], page.head
@@ -110,6 +112,6 @@ assert all(not c["details"] for c in page.rows[0])
 
 # The CSV table holds the same, for a spreadsheet.
 assert table[0] == ["project", *names, "result"], table[0]
-assert [r[0] for r in table[1:]] == students
+assert [r[0] for r in table[1:]] == students[:-1] + ["'" + formula], table
 assert [r[1:] for r in table[1:]] == [cells[s] for s in students], table
 print("ok")

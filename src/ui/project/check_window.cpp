@@ -124,6 +124,7 @@ void CheckWindow::Start(const ProcessImage& image, const std::filesystem::path& 
       outcome->failure = e.what();
     }
   });
+  thread_->setParent(this);
   connect(thread_, &QThread::finished, this, [this, outcome] {
     thread_->deleteLater();
     thread_ = nullptr;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 
 #include "project_test_support.h"
@@ -144,6 +146,10 @@ TEST_F(CheckTest, TheCheckOfAProjectIsInChecksBesideItOrBesideIt) {
   EXPECT_FALSE(sim::CheckFileFor(project));
   WriteBytes(folder / "heater.sim", "place 1 1 A1in\n  expect field 1 1 key=A1in\n");
   EXPECT_EQ(sim::CheckFileFor(project), folder / "heater.sim");
+  // A FIFO under the name is passed over at once, not waited on.
+  ASSERT_EQ(::mkfifo((folder / "checks" / "heater.sim").c_str(), 0600), 0);
+  EXPECT_EQ(sim::CheckFileFor(project), folder / "heater.sim");
+  fs::remove(folder / "checks" / "heater.sim");
   WriteBytes(folder / "checks" / "heater.sim", "expect field 1 1 key=A1in\n");
   EXPECT_EQ(sim::CheckFileFor(project), folder / "checks" / "heater.sim");
 }

@@ -190,6 +190,9 @@ std::optional<fs::path> CheckFileFor(const fs::path& project) {
   const fs::path name = project.stem().string() + ".sim";
   for (const fs::path& candidate :
        {project.parent_path() / "checks" / name, project.parent_path() / name}) {
+    // Looked up whenever the dialog opens: a FIFO or a device there must not make it wait.
+    std::error_code ec;
+    if (!fs::is_regular_file(candidate, ec)) continue;
     std::ifstream file(candidate);
     std::string line;
     while (file && std::getline(file, line)) {

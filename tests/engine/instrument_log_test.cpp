@@ -2,8 +2,10 @@
 // open, and a file that stops taking rows ending its log with one message.
 #include "engine/control/instrument_log.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -142,6 +144,9 @@ TEST_F(InstrumentLogTest, AFileWithoutRoomForItsHeaderIsNoLogAndIsNotLeftBehind)
 TEST_F(InstrumentLogTest, AFifoADeviceOrAFolderIsRefusedAtOnce) {
   const fs::path fifo = folder / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  // With a reader at the other end, so that a writer that opened it would not even wait.
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
   const std::pair<fs::path, const char*> cases[] = {
       {fifo, "FIFO"}, {"/dev/null", "apparaat"}, {folder, "map"}};
   for (const auto& [path, cause] : cases) {
@@ -151,6 +156,7 @@ TEST_F(InstrumentLogTest, AFifoADeviceOrAFolderIsRefusedAtOnce) {
     EXPECT_THAT(message, HasSubstr(cause));
     EXPECT_FALSE(logs.Logging(1));
   }
+  ::close(reader);
 }
 
 TEST_F(InstrumentLogTest, AFileThatCannotBeOpenedStartsNoLog) {

@@ -153,7 +153,8 @@ TEST_F(ProjectExtrasTest, TheSettingsGoInWithThePidActionAsASaveLeavesIt) {
   ProcessImage project = Started();
   project.Pid[1].PidAction = 0;
   project.RangeHigh[9] = 100;
-  WriteFile(project, "[Tessaro]\r\nReg1.mode=auto\r\nReg1.setpoint=40\r\n");
+  // Auto takes the measured value as setpoint, held to the box's 40 %: 10 % off.
+  WriteFile(project, "[Tessaro]\r\nReg1.spmax=40\r\nReg1.mode=auto\r\nReg1.setpoint=40\r\n");
   ProcessImage first = Started();
   first.Pid[1].Pv = 50;
   ASSERT_EQ(Load(first), LoadResult::Loaded);
@@ -163,6 +164,7 @@ TEST_F(ProjectExtrasTest, TheSettingsGoInWithThePidActionAsASaveLeavesIt) {
   ProcessImage again = Started();
   again.Pid[1].Pv = 50;
   ASSERT_EQ(Load(again), LoadResult::Loaded);
+  EXPECT_EQ(first.Pid[1].ITerm, 10.0);
   EXPECT_EQ(again.Pid[1].ITerm, first.Pid[1].ITerm);
   EXPECT_EQ(again.Pid[1].Out, first.Pid[1].Out);
 }

@@ -101,12 +101,14 @@ void RemoveStaleTemporaries(int dir, std::string_view name) {
   const uid_t me = ::geteuid();
   while (const dirent* entry = ::readdir(stream)) {
     if (!IsTemporaryFor(entry->d_name, name)) continue;
-    Fd fd(::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    // Only a file of the user's is opened: opening a device may already do something.
     struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_uid != me || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    if (::fstatat(dir, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_uid != me) {
       continue;
     }
+    Fd fd(::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;
     ::unlinkat(dir, entry->d_name, 0);
   }
   ::closedir(stream);

@@ -37,9 +37,9 @@ struct WorkFolder {
 // Velden, the per-user folder `user`, prepared from it. When that cannot be prepared, the
 // program works in `shared` itself, which shows the pictures but takes no save, and
 // `problem` says why. A per-user folder that is there already but is not safely the user's
-// own (see UserFolderDistrust in the source: someone else's entries, entries others may
-// change, links the program did not make) is left alone: the program works in a new private
-// folder beside it, and `problem` says so.
+// own — an entry of someone else's or one that others may change, a link the program did
+// not make — is left alone: the program works in a new folder beside it that only the user
+// may enter, and `problem` says so. A per-user folder made new is the user's alone (0700).
 WorkFolder ChooseWorkFolder(const std::filesystem::path& cwd,
                             const std::filesystem::path& program_dir,
                             const std::filesystem::path& shared, const std::filesystem::path& user);

@@ -135,8 +135,9 @@ std::string InstrumentLogs::Start(ProcessImage& image, int slot, const std::stri
   if (!writer) return LogNotStartedText(path, error);
   if (writer->WasEmpty()) writer->Append(CsvHeader(image, slot));
   // Written at once in the inline mode: a file that takes not even the header is no log.
-  if (const std::string failure = writer->Failure(); !failure.empty()) {
-    return LogNotStartedText(path, failure);
+  // (In the background mode a failure is told by Collect, whenever the writer finds it.)
+  if (mode_ == LogWriter::Mode::Inline && !writer->Failure().empty()) {
+    return LogNotStartedText(path, writer->Failure());
   }
   Log& log = logs_[static_cast<size_t>(slot)];
   log = {std::move(writer), path, clock, origin_ms, SamplesTaken(image, slot)};

@@ -4,8 +4,6 @@
 
 #include <gmock/gmock.h>
 
-#include <filesystem>
-#include <fstream>
 #include <locale>
 #include <sstream>
 
@@ -18,7 +16,6 @@ namespace tessaro {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using ::testing::Not;
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -137,19 +134,6 @@ TEST_F(ExportTest, TheWallClockIsLocalDateAndTime) {
   Ticks(4);
   EXPECT_THAT(CsvRow(image, 15, 0, 0, SampleClock::Wall),
               ::testing::MatchesRegex("1700000000,2023-11-1[45] [0-9][0-9]:[0-9][0-9]:20,0,0,0\n"));
-}
-
-TEST(ExportFile, AFailedWriteLeavesTheOldFileWhole) {
-  const auto folder = std::filesystem::temp_directory_path() / "tessaro_export_test";
-  std::filesystem::create_directories(folder);
-  const std::string path = (folder / "out.csv").string();
-  EXPECT_EQ(WriteFileReplacing(path, "old\n"), "");
-  EXPECT_NE(WriteFileReplacing((folder / "missing" / "out.csv").string(), "x"), "");
-  std::ifstream in(path);
-  std::string text((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(text, "old\n");
-  EXPECT_THAT(ExportFailedText("a.csv", "No space left on device"), HasSubstr("a.csv"));
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

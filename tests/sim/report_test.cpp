@@ -122,7 +122,7 @@ TEST_F(ReportTest, JUnitStaysWellFormedWithAnyTextAndCountsItsCases) {
             QString::fromUtf8("fail 1: expected range 1 unit=C, got range 1 unit=<&\"'>"
                               "\xEF\xBF\xBD\xEF\xBF\xBD\n"));
   EXPECT_EQ(suite.cases[2].outcome, "failure");
-  EXPECT_EQ(suite.cases[2].message, "not loaded: File not found.");
+  EXPECT_EQ(suite.cases[2].message, "not loaded: File not found: missing.txt.");
 }
 
 TEST_F(ReportTest, ScriptErrorIsAnErrorInBothReports) {

@@ -2,14 +2,17 @@
 
 #include <stdlib.h>
 
-#include <fstream>
 #include <ostream>
 #include <sstream>
 #include <system_error>
 
+#include "engine/core/file_errors.h"
+#include "engine/core/file_write.h"
 #include "engine/core/messages.h"
 #include "engine/project/project_file.h"
+#include "safe_text.h"
 #include "simulator.h"
+#include "student_file.h"
 
 namespace tessaro::sim {
 
@@ -59,6 +62,11 @@ class RunFolder {
 ProjectResult CheckProject(const std::string& file, const std::string& script, std::ostream& err) {
   ProjectResult result;
   result.file = file;
+  if (const std::string why = NotAProjectFile(file); !why.empty()) {
+    result.outcome = ProjectResult::Outcome::NotLoaded;
+    result.reason = "not a project file: " + why;
+    return result;
+  }
   RunFolder folder;
   std::ostringstream output;
   Simulator simulator(output, folder.path());
@@ -88,28 +96,31 @@ ProjectResult CheckProject(const std::string& file, const std::string& script, s
     result.outcome = ProjectResult::Outcome::ScriptError;
     result.reason = errors.str();
     if (!result.reason.empty() && result.reason.back() == '\n') result.reason.pop_back();
-    err << file << ": " << result.reason << '\n';
+    err << EscapeControls(file) << ": " << EscapeControls(result.reason) << '\n';
   } else if (status == 1) {
     result.outcome = ProjectResult::Outcome::Failed;
   }
   return result;
 }
 
+// One line whatever the file is named: a name holding a line end must not print a line of
+// its own.
 std::string ResultLine(const ProjectResult& r) {
   using Outcome = ProjectResult::Outcome;
+  const std::string file = EscapeControls(r.file);
   const std::string counts = " (" + std::to_string(r.passed) + " passed, " +
                              std::to_string(r.failures.size()) + " failed)";
   switch (r.outcome) {
     case Outcome::Passed:
-      return "pass " + r.file + counts;
+      return "pass " + file + counts;
     case Outcome::Failed:
-      return "fail " + r.file + counts;
+      return "fail " + file + counts;
     case Outcome::NotLoaded:
-      return "fail " + r.file + ": " + r.reason;
+      return "fail " + file + ": " + EscapeControls(r.reason);
     case Outcome::ScriptError:
       break;
   }
-  return "error " + r.file;
+  return "error " + file;
 }
 
 }  // namespace
@@ -139,24 +150,8 @@ int BatchStatus(const std::vector<ProjectResult>& results) {
 }
 
 std::string WriteReport(const fs::path& path, const std::string& text) {
-  const fs::path temporary = path.string() + ".part";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.flush();
-    if (!file) {
-      std::error_code ec;
-      fs::remove(temporary, ec);
-      return "cannot write " + temporary.string();
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporary, path, ec);
-  if (ec) {
-    fs::remove(temporary, ec);
-    return "cannot write " + path.string() + ": " + ec.message();
-  }
-  return {};
+  const int err = WriteFileWhole(path, text);
+  return err == 0 ? std::string() : FileErrorText("schrijven", EscapeControls(path.string()), err);
 }
 
 }  // namespace tessaro::sim

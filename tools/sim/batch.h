@@ -35,8 +35,10 @@ enum class ReportFormat { Tap, JUnit };
 std::string FormatReport(ReportFormat format, const std::string& suite,
                          const std::vector<ProjectResult>& results);
 
-// Writes `text` to `path` through a temporary file beside it, so that a reader never sees
-// half a report and a failed write leaves an older report whole. Empty, or why it failed.
+// Writes `text` to `path` whole, as every file is written (WriteFileWhole): a reader never
+// sees half a report, a failed write leaves an older report whole, and no file already
+// beside it redirects it. A link at `path` is replaced, not followed. Empty, or the message
+// naming the file and why it failed.
 std::string WriteReport(const std::filesystem::path& path, const std::string& text);
 
 }  // namespace tessaro::sim

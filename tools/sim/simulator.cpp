@@ -4,13 +4,14 @@
 #include <charconv>
 #include <istream>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
-#include <ostream>
 
 #include "engine/core/board_connection.h"
 #include "engine/core/scan.h"
 #include "engine/screen/screen_items.h"
+#include "safe_text.h"
 
 namespace tessaro::sim {
 
@@ -77,21 +78,13 @@ std::string ErrorLineText(std::string_view text) {
   std::string shown;
   size_t word = 0;
   for (const char ch : text) {
-    const auto byte = static_cast<unsigned char>(ch);
     if (ch == ' ') {
       word = 0;
     } else if (++word > kLongestWord) {
       if (word == kLongestWord + 1) shown += "...";
       continue;
     }
-    if (byte < 0x20 || byte == 0x7f) {
-      static constexpr char kHex[] = "0123456789abcdef";
-      shown += "\\x";
-      shown += kHex[byte >> 4];
-      shown += kHex[byte & 15];
-    } else {
-      shown += ch;
-    }
+    AppendEscaped(shown, ch);
   }
   return shown;
 }

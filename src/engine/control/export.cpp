@@ -1,13 +1,9 @@
 #include "engine/control/export.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
 #include <ctime>
-#include <filesystem>
-#include <system_error>
 
+#include "engine/core/file_errors.h"
 #include "engine/core/numbers.h"
 #include "engine/core/process_image.h"
 
@@ -188,30 +184,8 @@ std::string InstrumentCsv(const ProcessImage& image, int slot, SampleClock clock
   return text;
 }
 
-std::string WriteFileReplacing(const std::string& path, const std::string& text) {
-  namespace fs = std::filesystem;
-  const fs::path target(path);
-  const fs::path temporary = target.string() + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) return std::strerror(errno);
-  const auto failed = [] { return errno != 0 ? errno : EIO; };
-  int err = 0;
-  errno = 0;
-  if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) err = failed();
-  if (std::fflush(file) != 0 && err == 0) err = failed();
-  if (std::fclose(file) != 0 && err == 0) err = failed();
-  std::error_code ec;
-  if (err == 0) {
-    fs::rename(temporary, target, ec);
-    if (ec) err = ec.value();
-  }
-  if (err == 0) return {};
-  fs::remove(temporary, ec);
-  return std::strerror(err);
-}
-
-std::string ExportFailedText(const std::string& path, const std::string& why) {
-  return "Kan " + path + " niet schrijven: " + why;
+std::string ExportFailedText(const std::string& path, int err) {
+  return FileErrorText("schrijven", path, err);
 }
 
 }  // namespace tessaro

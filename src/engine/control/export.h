@@ -47,11 +47,8 @@ std::string CsvRow(const ProcessImage& image, int slot, size_t i, int64_t origin
 // The whole file: the header and every sample the history holds, t counted from the newest.
 std::string InstrumentCsv(const ProcessImage& image, int slot, SampleClock clock);
 
-// Writes `text` to `path` through a temporary file beside it, so a failure leaves an old file
-// whole. Returns "" when written, else why not.
-std::string WriteFileReplacing(const std::string& path, const std::string& text);
-
-// The text of a message box about a file that could not be written or opened.
-std::string ExportFailedText(const std::string& path, const std::string& why);
+// The text of a message box about a file that could not be written, with system error
+// `err` (see WriteFileWhole, which every export writes through).
+std::string ExportFailedText(const std::string& path, int err);
 
 }  // namespace tessaro

@@ -102,7 +102,7 @@ bool ProjectSession::SaveAs(const fs::path& file) {
     messages_.Error(kExampleRefused);
     return false;
   }
-  if (!SaveProjectAs(image_, file, messages_)) return false;
+  if (!SaveProjectAs(image_, file, messages_, root_)) return false;
   name_ = file.filename().string();
   example_ = false;
   last_folder_ = file.parent_path();

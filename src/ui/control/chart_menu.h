@@ -54,6 +54,8 @@ class ChartMenu : public QObject {
   void SavePng(ChartView& chart, int slot);
   void StartLog(QWidget* parent, int slot);
   QString Name(int slot) const;
+  // The file name the dialogs offer: the instrument's name made fit to be one, + `ending`.
+  QString Suggested(int slot, const char* ending) const;
 
   ProcessImage& image_;
   InstrumentLogs& logs_;

@@ -2,7 +2,9 @@
 
 #include <QClipboard>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
@@ -13,6 +15,7 @@
 #include "engine/control/instrument_title.h"
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
+#include "ui/core/file_folders.h"
 #include "ui/core/fonts.h"
 
 namespace tessaro {
@@ -23,9 +26,11 @@ class DialogFileChooser : public FileChooser {
  public:
   QString SaveFile(QWidget* parent, const QString& title, const QString& suggested,
                    const QString& filter, bool appending) override {
-    return QFileDialog::getSaveFileName(
-        parent, title, suggested, filter, nullptr,
+    const QString file = QFileDialog::getSaveFileName(
+        parent, title, QDir(FileDialogFolder()).filePath(suggested), filter, nullptr,
         appending ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options());
+    if (!file.isEmpty()) RememberFolder(QFileInfo(file).absolutePath());
+    return file;
   }
 };
 
@@ -121,7 +126,8 @@ void ChartMenu::StartLog(QWidget* parent, int slot) {
                                         QStringLiteral("CSV (*.csv)"), true);
   if (file.isEmpty()) return;
   const std::string message =
-      logs_.Start(image_, slot, file.toStdString(), WallClockMs(), SampleClock::Wall);
+      logs_.Start(image_, slot, file.toStdString(), clock_ ? clock_() : WallClockMs(),
+                  SampleClock::Wall);
   if (!message.empty()) messages_.Error(message);
 }
 

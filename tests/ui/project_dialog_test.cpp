@@ -70,12 +70,14 @@ class ProjectDialogTest : public QObject {
     run.Open();
     QVERIFY(run.Dialog().isVisible());
     QCOMPARE(run.Dialog().windowTitle(), QStringLiteral("Opslaan/Inlezen"));
-    // Grown by two rows of buttons; the first row stays as it always was.
-    QCOMPARE(run.Dialog().size(), QSize(306, 148));
+    // Grown by three rows of buttons; the first row stays as it always was.
+    QCOMPARE(run.Dialog().size(), QSize(306, 188));
     QCOMPARE(run.In<QPushButton>(run.Dialog(), "Button1")->text(), QStringLiteral("Opslaan"));
     QCOMPARE(run.In<QPushButton>(run.Dialog(), "Button1")->geometry(), QRect(16, 16, 121, 33));
     QCOMPARE(run.In<QPushButton>(run.Dialog(), "Button2")->geometry(), QRect(160, 16, 121, 33));
     QCOMPARE(run.In<QPushButton>(run.Dialog(), "NieuwButton")->geometry(), QRect(16, 96, 121, 33));
+    QCOMPARE(run.In<QPushButton>(run.Dialog(), "RecentButton")->geometry(),
+             QRect(16, 136, 121, 33));
     QCOMPARE(run.trainer->main_window().windowTitle(), QStringLiteral("Tessaro"));
   }
 
@@ -157,15 +159,18 @@ class ProjectDialogTest : public QObject {
     run.trainer->faceplate(2).findChild<QPushButton*>(QStringLiteral("AutoButton"))->click();
     run.trainer->logic_grid().SetFieldPicture(3, 4, QPixmap::fromImage(run.and1));
 
-    run.messages.answer_yes = false;
+    // "Auto" changed the project: the question is whether to save it, and Cancel keeps it.
+    run.messages.save_answer = tessaro::SaveAnswer::Cancel;
     run.Open();
     run.Click("NieuwButton");
     QCOMPARE(run.messages.questions.size(), size_t{1});
+    QVERIFY(run.messages.questions[0].starts_with("Niet opgeslagen: "));
     QVERIFY(run.Dialog().isVisible());
     QCOMPARE(run.image.FieldGrid[3][4], std::string("AND1"));
 
-    run.messages.answer_yes = true;
+    run.messages.save_answer = tessaro::SaveAnswer::DontSave;
     run.Click("NieuwButton");
+    QCOMPARE(run.messages.questions.size(), size_t{2});
     QVERIFY(!run.Dialog().isVisible());
     QCOMPARE(run.image.FieldGrid[3][4], std::string());
     QVERIFY(!run.In(run.trainer->main_window(), "Label19")->isVisible());
@@ -195,6 +200,7 @@ class ProjectDialogTest : public QObject {
     QCOMPARE(run.trainer->main_window().windowTitle(), QStringLiteral("Tessaro - les 1.txt"));
     run.trainer->faceplate(7).findChild<QPushButton*>(QStringLiteral("ManualButton"))->click();
 
+    run.messages.save_answer = tessaro::SaveAnswer::DontSave;
     run.Open();
     run.Click("OpenenButton");
     QCOMPARE(asked_in,

@@ -7,6 +7,7 @@
 
 #include "engine/board/board.h"
 #include "engine/core/messages.h"
+#include "engine/core/operator_screen.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
 #include "engine/editor/edit_history.h"
@@ -19,6 +20,11 @@ namespace {
 
 constexpr char kNewQuestion[] = "Nieuw project beginnen? Wat niet is opgeslagen, gaat verloren.";
 constexpr char kNewTitle[] = "Nieuw";
+constexpr char kUnsavedTitle[] = "Niet opgeslagen";
+constexpr char kUnsavedQuestion[] =
+    "De wijzigingen in het project zijn niet opgeslagen. Opslaan in Velden/data1.txt?";
+constexpr char kUnsavedExampleQuestion[] =
+    "De wijzigingen in het voorbeeld zijn niet opgeslagen. Opslaan als een nieuw project?";
 constexpr char kExampleRefused[] =
     "De voorbeelden worden niet overschreven. Kies een andere map om op te slaan.";
 
@@ -90,6 +96,7 @@ bool ProjectSession::Save() {
   if (!SaveProject(image_, root_, messages_)) return false;
   name_ = kProjectFileName;
   example_ = false;
+  image_.UnsavedChanges = false;
   return true;
 }
 
@@ -106,6 +113,8 @@ bool ProjectSession::SaveAs(const fs::path& file) {
   name_ = file.filename().string();
   example_ = false;
   last_folder_ = file.parent_path();
+  image_.UnsavedChanges = false;
+  AddRecent(file);
   return true;
 }
 
@@ -113,7 +122,9 @@ bool ProjectSession::Open(const fs::path& file) {
   const LoadResult result = LoadProjectFile(image_, file, root_, messages_, view_, pictures_);
   if (result == LoadResult::Failed) return false;
   last_folder_ = file.parent_path();
-  return Opened(result, file, InExamples(file));
+  if (!Opened(result, file, InExamples(file))) return false;
+  if (!example_) AddRecent(file);
+  return true;
 }
 
 bool ProjectSession::OpenExample(const fs::path& file) {
@@ -123,14 +134,68 @@ bool ProjectSession::OpenExample(const fs::path& file) {
   return Opened(result, file, true);
 }
 
-bool ProjectSession::New() {
-  if (!messages_.Question(kNewQuestion, kNewTitle)) return false;
+bool ProjectSession::New(const FileChoice& choose) {
+  if (unsaved()) {
+    if (!SaveChangesFirst(choose)) return false;
+  } else if (!messages_.Question(kNewQuestion, kNewTitle)) {
+    return false;
+  }
   ResetToStartup(image_, view_);
   ApplyScreenLayout(image_, view_);
   SwitchOutputsOff(board_);
   name_.clear();
   example_ = false;
+  image_.UnsavedChanges = false;
   return true;
+}
+
+bool ProjectSession::unsaved() const { return image_.UnsavedChanges; }
+
+bool ProjectSession::SaveChangesFirst(const FileChoice& choose) {
+  if (!unsaved()) return true;
+  switch (messages_.SaveQuestion(example_ ? kUnsavedExampleQuestion : kUnsavedQuestion,
+                                 kUnsavedTitle)) {
+    case SaveAnswer::DontSave:
+      return true;
+    case SaveAnswer::Cancel:
+      return false;
+    case SaveAnswer::Save:
+      break;
+  }
+  if (!example_) return Save();
+  const std::optional<fs::path> file = choose ? choose() : std::nullopt;
+  return file && SaveAs(*file);
+}
+
+bool ProjectSession::Exit(const FileChoice& choose) {
+  if (!unsaved()) return ExitClick(messages_, board_);
+  if (!SaveChangesFirst(choose)) return false;
+  board_.CloseDevice();
+  return true;
+}
+
+std::string ProjectSession::ScreenLine() const {
+  std::string line = "Project: " + (name_.empty() ? std::string("nieuw") : name_);
+  if (example_) line += " (voorbeeld)";
+  return unsaved() ? line + " *" : line;
+}
+
+void ProjectSession::SetRecent(std::vector<std::string> files) {
+  recent_.clear();
+  for (auto& file : files) {
+    if (!file.empty() && std::find(recent_.begin(), recent_.end(), file) == recent_.end() &&
+        recent_.size() < kRecentProjects) {
+      recent_.push_back(std::move(file));
+    }
+  }
+}
+
+void ProjectSession::AddRecent(const fs::path& file) {
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(file, ec);
+  std::vector<std::string> files{(ec ? file : absolute).lexically_normal().string()};
+  files.insert(files.end(), recent_.begin(), recent_.end());
+  SetRecent(std::move(files));
 }
 
 std::string ProjectSession::WindowTitle() const {
@@ -144,6 +209,7 @@ bool ProjectSession::Opened(LoadResult result, const fs::path& file, bool exampl
   if (result == LoadResult::Failed) return false;
   name_ = file.filename().string();
   example_ = example;
+  image_.UnsavedChanges = false;
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/control/instrument_log.h"
@@ -125,6 +126,13 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   // After a project action: the title names the project, and the instrument windows and the
   // palette's editors show the state it brought.
   bool ProjectChanged(bool completed);
+  // With unsaved changes, the question whether to save them first; true when the action
+  // that replaces the project may go on.
+  bool SaveChangesFirst();
+  // The operator screen's line that names the project, marked while it has unsaved changes.
+  void ShowProjectLine();
+  // Where a save of a read-only example goes: the file the user chooses.
+  std::optional<std::filesystem::path> ChooseSaveFile();
   void CreateLateInstrumentWindows();
 
   // Shows a notice the board has for the user, without blocking the tick.

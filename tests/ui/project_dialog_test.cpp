@@ -10,10 +10,12 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTextBrowser>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
 
+#include "engine/board/lab.h"
 #include "engine/board/simulated_board.h"
 #include "engine/core/operator_screen.h"
 #include "engine/core/process_image.h"
@@ -26,6 +28,7 @@
 #include "ui/core/trainer.h"
 #include "ui/editor/block_palette.h"
 #include "ui/editor/logic_grid_window.h"
+#include "ui/project/lesson_window.h"
 #include "ui/screen/layout_window.h"
 
 using tessaro::testing::RecordingMessages;
@@ -91,10 +94,11 @@ class ProjectDialogTest : public QObject {
       int controller;
       const char* key;
       const char* name;
+      const char* process;
     };
-    const Lesson lessons[] = {{"heater_pid.txt", 1, "Reg1", "Temperatuur"},
-                              {"tank_onoff.txt", 7, "Reg7", "Niveau"},
-                              {"valve_step.txt", 4, "Reg4", "Debiet"}};
+    const Lesson lessons[] = {{"heater_pid.txt", 1, "Reg1", "Temperatuurregelaar", "heater"},
+                              {"tank_onoff.txt", 7, "Reg7", "Niveau", "tank"},
+                              {"valve_step.txt", 4, "Reg4", "Debiet", "valve"}};
     for (const Lesson& lesson : lessons) {
       fs::copy_file(fs::path(TESSARO_EXAMPLES) / lesson.file,
                     run.root.path() / "examples" / lesson.file);
@@ -134,6 +138,8 @@ class ProjectDialogTest : public QObject {
       QCOMPARE(run.image.ScreenButton[2], uint8_t{0});
       QVERIFY(!run.board.DigitalOutput(5));
       QCOMPARE(run.image.Recorder[1][0], uint8_t{0});
+      // Its process is wired from the start: the controller never runs against none.
+      QCOMPARE(run.trainer->lab()->plant().Name(), std::string(lesson.process));
     }
     QCOMPARE(run.trainer->recorder_window(1).windowTitle(), QStringLiteral("Debiet"));
     QCOMPARE(run.image.OnOff[7].Mode, std::string("hand"));  // the tank lesson is gone
@@ -182,6 +188,22 @@ class ProjectDialogTest : public QObject {
                  ->text(),
              QStringLiteral("Naam"));
     QVERIFY(!SamePixels(run.trainer->logic_grid().Field(3, 4)->pixmap().toImage(), run.and1));
+  }
+
+  void LesOpensTheLessonsDocument() {
+    Running run;
+    run.Open();
+    run.Click("LesButton");
+    QCOMPARE(run.messages.informations, std::vector<std::string>{"Geen lessen.html gevonden"});
+    QVERIFY(run.trainer->lesson_window() == nullptr);
+
+    std::ofstream(run.root.path() / "lessen.html")
+        << "<html><body><a name=\"begin\"></a><h1>Lessen</h1></body></html>";
+    run.Click("LesButton");
+    tessaro::LessonWindow* window = run.trainer->lesson_window();
+    QVERIFY(window != nullptr && window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Lessen"));
+    QVERIFY(window->browser().toPlainText().contains(QStringLiteral("Lessen")));
   }
 
   void OpslaanAlsThenOpenenBringsTheSettingsBack() {

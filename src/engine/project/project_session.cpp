@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -11,6 +13,7 @@
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
 #include "engine/editor/edit_history.h"
+#include "engine/project/project_extras.h"
 
 namespace tessaro {
 
@@ -62,6 +65,25 @@ std::vector<fs::path> ExampleProjects(const fs::path& root) {
   }
   std::sort(projects.begin(), projects.end());
   return projects;
+}
+
+std::optional<fs::path> LessonDocument(const fs::path& root) {
+  auto document = ResolvePath(root, "lessen.html");
+  std::error_code ec;
+  if (!document || !fs::is_regular_file(*document, ec)) return std::nullopt;
+  return document;
+}
+
+std::string LessonProcess(const fs::path& lesson) {
+  constexpr std::string_view kKey = "lab.process=";
+  std::ifstream in(lesson, std::ios::binary);
+  bool in_section = false;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line == kExtrasMarker) in_section = true;
+    if (in_section && line.starts_with(kKey)) return line.substr(kKey.size());
+  }
+  return {};
 }
 
 void ResetToStartup(ProcessImage& image, ProjectLoadView& view) {
@@ -130,8 +152,15 @@ bool ProjectSession::Open(const fs::path& file) {
 bool ProjectSession::OpenExample(const fs::path& file) {
   const LoadResult result =
       LoadProjectFile(image_, file, root_, messages_, view_, pictures_, LoadStart::Fresh);
-  if (result != LoadResult::Failed) SwitchOutputsOff(board_);
+  if (result == LoadResult::Failed) return false;
+  SwitchOutputsOff(board_);
+  lesson_process_ = LessonProcess(file);
   return Opened(result, file, true);
+}
+
+std::string ProjectSession::lesson() const {
+  if (!example_) return {};
+  return fs::path(name_).stem().string();
 }
 
 bool ProjectSession::New(const FileChoice& choose) {

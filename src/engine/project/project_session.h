@@ -24,6 +24,14 @@ std::optional<std::filesystem::path> ExamplesFolder(const std::filesystem::path&
 // The example lessons (*.txt in the examples folder), sorted by name.
 std::vector<std::filesystem::path> ExampleProjects(const std::filesystem::path& root);
 
+// The document with the lessons and the teachers' notes, "lessen.html" beside Velden and
+// Teks; none when absent. Each lesson's section is named after its project's file name.
+std::optional<std::filesystem::path> LessonDocument(const std::filesystem::path& root);
+
+// The process a lesson is made for ("heater", "tank", "valve"), from the line
+// "lab.process=NAME" in its settings section; "" when it names none.
+std::string LessonProcess(const std::filesystem::path& lesson);
+
 // Puts the process image back at its start-up state: empty grid, the start-up values of
 // every table, controller, recorder, push button and knob, the palette's editors and the
 // screen items' places. What belongs to the machine rather than the project stays: the
@@ -73,6 +81,10 @@ class ProjectSession {
   // example, and the operator screen's title that names it.
   const std::string& name() const { return name_; }
   bool example() const { return example_; }
+  // The open lesson's name (its file name without ".txt"), "" when no example is open, and
+  // the process it is made for.
+  std::string lesson() const;
+  const std::string& lesson_process() const { return lesson_process_; }
   std::string WindowTitle() const;
   // The line on the operator screen that names the open project, marked when it has
   // unsaved changes.
@@ -100,6 +112,7 @@ class ProjectSession {
   bool example_ = false;
   std::filesystem::path last_folder_;
   std::vector<std::string> recent_;
+  std::string lesson_process_;
 };
 
 }  // namespace tessaro

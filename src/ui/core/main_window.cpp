@@ -254,6 +254,7 @@ void MainWindow::BuildRunControls() {
   shortcut(QKeySequence(Qt::Key_F5), [this] { emit PauzeClicked(); });
   shortcut(QKeySequence(Qt::Key_Pause), [this] { emit PauzeClicked(); });
   shortcut(QKeySequence(Qt::Key_F10), [this] { emit StapClicked(); });
+  shortcut(QKeySequence(Qt::Key_F1), [this] { emit LessonAsked(); });
   for (int i = 0; i < static_cast<int>(std::size(kRunSpeeds)); ++i) {
     const int speed = kRunSpeeds[i];
     shortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)), [this, speed] { emit SpeedChosen(speed); });

@@ -92,6 +92,8 @@ class MainWindow : public QWidget, public ScreenView {
   void PauzeClicked();
   void StapClicked();
   void SpeedChosen(int speed);
+  // F1, from any window: the lessons' document.
+  void LessonAsked();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

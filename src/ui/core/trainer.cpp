@@ -27,6 +27,7 @@
 #include "ui/core/file_folders.h"
 #include "ui/core/main_window.h"
 #include "ui/editor/logic_grid_window.h"
+#include "ui/project/lesson_window.h"
 #include "ui/project/project_dialog.h"
 #include "ui/screen/layout_window.h"
 
@@ -63,6 +64,7 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
   connect(main_.get(), &MainWindow::PauzeClicked, this, &Trainer::PauzeClick);
   connect(main_.get(), &MainWindow::StapClicked, this, &Trainer::StapClick);
   connect(main_.get(), &MainWindow::SpeedChosen, this, &Trainer::SpeedChoice);
+  connect(main_.get(), &MainWindow::LessonAsked, this, &Trainer::ShowLesson);
   if (start == Start::kWhole) FinishStart();
 }
 
@@ -155,6 +157,7 @@ void Trainer::CreateProjectDialog() {
             return recent;
           },
       .start_folder = [] { return FileDialogFolder(); },
+      .lesson = [this] { ShowLesson(); },
   };
   project_ = std::make_unique<ProjectDialog>(std::move(actions));
   main_->SetExitQuestion([this] { return session_->Exit([this] { return ChooseSaveFile(); }); });
@@ -438,7 +441,23 @@ bool Trainer::Nieuw() {
 }
 
 bool Trainer::OpenExample(const std::filesystem::path& file) {
-  return SaveChangesFirst() && ProjectChanged(session_->OpenExample(file));
+  if (!SaveChangesFirst() || !ProjectChanged(session_->OpenExample(file))) return false;
+  // The lesson's process is wired at once, so that its controller never runs against none.
+  if (panel_ && SimulatedBoardInUse() && !session_->lesson_process().empty()) {
+    panel_->WirePlant(session_->lesson_process());
+  }
+  return true;
+}
+
+void Trainer::ShowLesson() {
+  const auto document = LessonDocument(root_);
+  if (!document) {
+    messages_.Information("Geen lessen.html gevonden");
+    return;
+  }
+  if (!lesson_) lesson_ = std::make_unique<LessonWindow>();
+  lesson_->ShowLesson(QFile::decodeName(document->c_str()),
+                      QString::fromStdString(session_ ? session_->lesson() : std::string()));
 }
 
 bool Trainer::SaveChangesFirst() {

@@ -25,6 +25,7 @@ class ChartMenu;
 class Lab;
 class FaceplateWindow;
 class LayoutWindow;
+class LessonWindow;
 class LogicGridWindow;
 class MainWindow;
 class Messages;
@@ -70,6 +71,9 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   bool Nieuw();
   bool OpenExample(const std::filesystem::path& file);
   ProjectSession& project() { return *session_; }
+  // F1 and "Les": the lessons' document at the open lesson's section.
+  void ShowLesson();
+  LessonWindow* lesson_window() { return lesson_.get(); }
 
   // The window of recorder n (1..8) and the faceplate of controller n (1..9).
   RecorderWindow& recorder_window(int n) { return *recorders_[static_cast<size_t>(n)]; }
@@ -165,6 +169,7 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   std::unique_ptr<LogicGridWindow> grid_;  // with the three block palettes
   std::unique_ptr<ProjectSession> session_;
   std::unique_ptr<ProjectDialog> project_;
+  std::unique_ptr<LessonWindow> lesson_;  // made when first asked for
   InstrumentLogs logs_;
   std::unique_ptr<ChartMenu> chart_menu_;
   bool started_ = false;         // FinishStart() has run

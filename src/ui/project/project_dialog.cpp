@@ -61,6 +61,7 @@ ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
       {"NieuwButton", QStringLiteral("Nieuw"), kLeftColumn, 2, &ProjectDialog::Nieuw},
       {"VoorbeeldenButton", QStringLiteral("Voorbeelden"), kRightColumn, 2, nullptr},
       {"RecentButton", QStringLiteral("Recent"), kLeftColumn, 3, nullptr},
+      {"LesButton", QStringLiteral("Les (F1)"), kRightColumn, 3, &ProjectDialog::Les},
   };
   for (const ButtonDesign& design : buttons) {
     auto* button = new QPushButton(design.text, this);
@@ -108,6 +109,10 @@ void ProjectDialog::Openen() {
 }
 
 void ProjectDialog::Nieuw() { Done(actions_.new_project()); }
+
+void ProjectDialog::Les() {
+  if (actions_.lesson) actions_.lesson();
+}
 
 void ProjectDialog::FillRecentMenu() {
   recent_menu_->clear();

@@ -33,6 +33,7 @@ class ProjectDialog : public QDialog {
     std::function<std::vector<Example>()> examples;
     std::function<std::vector<Example>()> recent;  // the projects last saved or opened
     std::function<QString()> start_folder;  // where the file dialog opens
+    std::function<void()> lesson;           // the open lesson's page
   };
   // Asks the user for a project file to save (`save`) or to open, starting in `folder`;
   // "" when the user gave none.
@@ -53,6 +54,7 @@ class ProjectDialog : public QDialog {
   void OpslaanAls();
   void Openen();
   void Nieuw();
+  void Les();
 
  private:
   void Done(bool completed);

@@ -220,7 +220,15 @@ class ProjectDialogTest : public QObject {
     run.Click("OpslaanAlsButton");
     QVERIFY(!run.Dialog().isVisible());
     QCOMPARE(run.trainer->main_window().windowTitle(), QStringLiteral("Tessaro - les 1.txt"));
+    // The operator screen, which has no title bar, names it too; Recent lists it first.
+    QCOMPARE(run.In<QLabel>(run.trainer->main_window(), "ProjectLine")->text(),
+             QStringLiteral("Project: les 1.txt"));
+    emit run.Dialog().RecentMenu()->aboutToShow();
+    QVERIFY(run.Dialog().RecentMenu()->actions()[0]->text().startsWith(QStringLiteral("les 1.txt")));
     run.trainer->faceplate(7).findChild<QPushButton*>(QStringLiteral("ManualButton"))->click();
+    run.trainer->schakelblok();
+    QCOMPARE(run.In<QLabel>(run.trainer->main_window(), "ProjectLine")->text(),
+             QStringLiteral("Project: les 1.txt *"));
 
     run.messages.save_answer = tessaro::SaveAnswer::DontSave;
     run.Open();

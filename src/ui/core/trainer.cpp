@@ -3,8 +3,8 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QPixmap>
+#include <QSettings>
 #include <QEvent>
 #include <QTimer>
 #include <QWindow>

@@ -222,10 +222,11 @@ case "$case_name" in
     wait_for 3 sh -c "! kill -0 $app 2> /dev/null" || fail "Yes did not end the program"
     ;;
   random_file)
-    # 112 block keys of random bytes (none names a picture), then a valid rest.
+    # 112 block keys of random text (none names a picture), then a valid rest. Random bytes
+    # would make no text at all, which is refused before any picture is looked for.
     {
       for ((line = 1; line <= 112; line++)); do
-        head -c 3000 /dev/urandom | tr -d '\r\n'
+        head -c 2250 /dev/urandom | base64 -w0
         printf '\r\n'
       done
       for ((line = 113; line <= 470; line++)); do printf '0\r\n'; done

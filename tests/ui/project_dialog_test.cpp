@@ -19,6 +19,7 @@
 #include "engine/board/simulated_board.h"
 #include "engine/core/operator_screen.h"
 #include "engine/core/process_image.h"
+#include "engine/project/project_session.h"
 #include "engine/screen/screen_items.h"
 #include "support/recording_messages.h"
 #include "support/test_pictures.h"
@@ -236,6 +237,8 @@ class ProjectDialogTest : public QObject {
     QCOMPARE(asked_in,
              QString::fromStdString(file.parent_path().string()));  // the folder used last
     QCOMPARE(run.In<QLabel>(run.trainer->faceplate(7), "Label1")->text(), QStringLiteral("Auto"));
+    // What the windows show of the loaded project is no change to it.
+    QVERIFY(!run.trainer->project().unsaved());
     QVERIFY(!run.Dialog().isVisible());
   }
 

@@ -19,6 +19,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaro"));
+  // Settings go to ~/.config/Tessaro/Tessaro.conf, under the program's own name.
+  QApplication::setOrganizationName(QStringLiteral("Tessaro"));
   // Ties the windows to the menu entry, so the task bar shows the program's icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TESSARO_APP_ID));
 

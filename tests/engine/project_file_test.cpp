@@ -445,7 +445,7 @@ TEST_F(ProjectFileTest, ATextThatIsNoBlockKeyNeverNamesAFile) {
   lines[1] = "../secret";
   lines[2] = "AND1 ";
   lines[3] = "and1";
-  lines[4] = std::string("AND1\0x", 6);
+  lines[4] = std::string("AND1\tx");
   lines[5] = "AND1";
   WriteBytes(root_.data_file(), JoinLines(lines));
   AddPictures({"Foo", "AND1"});
@@ -462,15 +462,15 @@ TEST_F(ProjectFileTest, ATextThatIsNoBlockKeyNeverNamesAFile) {
                                      "../secret.bmp\", \"" + velden +
                                      "AND1 .bmp\" en nog 2 andere bestanden. No such file or "
                                      "directory.");
-  EXPECT_EQ(messages_.details,
-            std::vector<std::string>{velden + "Foo.bmp\n" + velden + "../secret.bmp\n" + velden +
-                                     "AND1 .bmp\n" + velden + "and1.bmp\n" + velden +
-                                     std::string("AND1\0x", 6) + ".bmp\n"});
+  EXPECT_EQ(messages_.details, std::vector<std::string>{velden + "Foo.bmp\n" + velden +
+                                                        "../secret.bmp\n" + velden + "AND1 .bmp\n" +
+                                                        velden + "and1.bmp\n" + velden +
+                                                        std::string("AND1\tx") + ".bmp\n"});
   // The texts stay in the schema as they were read, and are saved back unchanged.
   EXPECT_EQ(image.FieldGrid[1][2], "../secret");
-  EXPECT_EQ(image.FieldGrid[1][5], std::string("AND1\0x", 6));
+  EXPECT_EQ(image.FieldGrid[1][5], std::string("AND1\tx"));
   ASSERT_TRUE(SaveProject(image, root_.path(), messages_));
-  EXPECT_EQ(Lines(ReadBytes(root_.data_file()))[4], std::string("AND1\0x", 6));
+  EXPECT_EQ(Lines(ReadBytes(root_.data_file()))[4], std::string("AND1\tx"));
 }
 
 }  // namespace

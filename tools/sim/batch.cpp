@@ -59,6 +59,16 @@ class RunFolder {
   fs::path path_;
 };
 
+// A short file loads without an error, so the teacher is told what it held: nothing at all,
+// or fewer lines than a whole project.
+std::string FileNote(const std::string& file) {
+  const auto count = CountProjectLines(file);
+  if (!count || !count->incomplete) return {};
+  if (count->empty) return "empty file";
+  return "incomplete file, " + std::to_string(count->lines) +
+         (count->lines == 1 ? " line" : " lines");
+}
+
 ProjectResult CheckProject(const std::string& file, const std::string& script, std::ostream& err) {
   ProjectResult result;
   result.file = file;
@@ -78,6 +88,7 @@ ProjectResult CheckProject(const std::string& file, const std::string& script, s
     result.reason = "not loaded: " + load_messages.text();
     return result;
   }
+  result.note = FileNote(file);
   std::error_code ec;
   fs::copy_file(file, folder.path() / "Velden" / "data1.txt", ec);
   if (ec) {
@@ -109,7 +120,8 @@ std::string ResultLine(const ProjectResult& r) {
   using Outcome = ProjectResult::Outcome;
   const std::string file = EscapeControls(r.file);
   const std::string counts = " (" + std::to_string(r.passed) + " passed, " +
-                             std::to_string(r.failures.size()) + " failed)";
+                             std::to_string(r.failures.size()) + " failed" +
+                             (r.note.empty() ? "" : "; " + r.note) + ")";
   switch (r.outcome) {
     case Outcome::Passed:
       return "pass " + file + counts;

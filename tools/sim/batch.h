@@ -18,6 +18,7 @@ struct ProjectResult {
   int passed = 0;
   std::vector<std::string> failures;  // the `fail` lines
   std::string reason;                 // the load's message, or the script's error line
+  std::string note;                   // about the file itself: empty, or cut off short
   std::string output;                 // everything the run printed
 };
 

@@ -154,6 +154,11 @@ bool Simulator::Question(const std::string& text, const std::string& /*title*/) 
   return true;
 }
 
+SaveAnswer Simulator::SaveQuestion(const std::string& text, const std::string& /*title*/) {
+  ShowMessage(text);
+  return SaveAnswer::DontSave;
+}
+
 void Simulator::Error(const std::string& text) { ShowMessage(text); }
 
 void Simulator::ShowMessage(const std::string& text) {

@@ -218,6 +218,11 @@ LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const std:
     }
     return LoadResult::Failed;
   }
+  // A picture or an archive under a project's name: refused before anything is replaced.
+  if (!IsProjectText(text)) {
+    ShowError(messages, path.filename().string() + " is geen Tessaro-project.");
+    return LoadResult::Failed;
+  }
   const std::vector<std::string> lines = SplitLines(text, kProjectLines + kMaxExtrasLines);
 
   auto data = ParseProject(lines);
@@ -294,6 +299,16 @@ LoadResult LoadProjectFile(ProcessImage& image, const fs::path& file, const fs::
     return LoadResult::Failed;
   }
   return LoadProjectFrom(image, file, shown, root, messages, view, pictures, start);
+}
+
+std::optional<ProjectFileLines> CountProjectLines(const fs::path& file) {
+  std::string text;
+  if (ReadProjectText(file, text)) return std::nullopt;
+  ProjectFileLines count;
+  count.empty = text.empty();
+  count.lines = SplitLines(text, kProjectLines).size();
+  count.incomplete = count.lines < kProjectLines;
+  return count;
 }
 
 }  // namespace tessaro

@@ -4,7 +4,9 @@
 // "Invalid numeric input.", ...).
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 
 #include "engine/project/project_apply.h"
 
@@ -57,5 +59,17 @@ LoadResult LoadProjectFile(ProcessImage& image, const std::filesystem::path& fil
                            const std::filesystem::path& root, Messages& messages,
                            ProjectLoadView& view, GridPictures pictures = GridPictures::Refresh,
                            LoadStart start = LoadStart::AsItIs);
+
+// How much of a project a file holds, for a report on it: a file of fewer than the 470
+// lines loads without an error (what is missing reads as 0 or empty), so a report tells a
+// damaged or cut-off file apart from a wrong answer.
+struct ProjectFileLines {
+  bool empty = false;       // 0 bytes
+  bool incomplete = false;  // fewer lines than a whole project
+  size_t lines = 0;         // counted up to a whole project
+};
+
+// Counts the lines of a project file as a load reads them; none when it cannot be read.
+std::optional<ProjectFileLines> CountProjectLines(const std::filesystem::path& file);
 
 }  // namespace tessaro

@@ -4,7 +4,9 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QFile>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
@@ -18,6 +20,7 @@
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
 #include "ui/control/chart_view.h"
+#include "ui/core/file_folders.h"
 #include "ui/core/fonts.h"
 
 namespace tessaro {
@@ -28,9 +31,11 @@ class DialogFileChooser : public FileChooser {
  public:
   QString SaveFile(QWidget* parent, const QString& title, const QString& suggested,
                    const QString& filter, bool appending) override {
-    return QFileDialog::getSaveFileName(
-        parent, title, suggested, filter, nullptr,
+    const QString file = QFileDialog::getSaveFileName(
+        parent, title, QDir(FileDialogFolder()).filePath(suggested), filter, nullptr,
         appending ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options());
+    if (!file.isEmpty()) RememberFolder(QFileInfo(file).absolutePath());
+    return file;
   }
 };
 
@@ -140,7 +145,8 @@ void ChartMenu::StartLog(QWidget* parent, int slot) {
                        QStringLiteral("CSV (*.csv)"), true);
   if (file.isEmpty()) return;
   const std::string message =
-      logs_.Start(image_, slot, file.toStdString(), WallClockMs(), SampleClock::Wall);
+      logs_.Start(image_, slot, file.toStdString(), clock_ ? clock_() : WallClockMs(),
+                  SampleClock::Wall);
   if (!message.empty()) messages_.Error(message);
 }
 

@@ -36,6 +36,10 @@ class ChartMenu : public QObject {
   ChartMenu(ProcessImage& image, InstrumentLogs& logs, Messages& messages);
   ~ChartMenu() override;
 
+  // The clock a logbook counts from: the one the samples are stamped with. The wall clock
+  // until set.
+  void SetClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
+
   // Gives chart picture `chart` of instrument `slot` (recorders 1..8, controllers 9..17)
   // the menu; `refresh` shows the window's caption afresh after a logbook starts or stops.
   void Install(ChartView& chart, int slot, std::function<void()> refresh);
@@ -61,6 +65,7 @@ class ChartMenu : public QObject {
   InstrumentLogs& logs_;
   Messages& messages_;
   FileChooser* files_;
+  std::function<int64_t()> clock_;
 };
 
 }  // namespace tessaro

@@ -11,5 +11,9 @@ for script in "$here"/*.sim; do
   rm -rf "$work/Velden" && mkdir "$work/Velden"
   (cd "$work" && "$sim" "$script")
   cp "$work/Velden/data1.txt" "$here/$name.txt"
+  # The process the lesson is made for, from its script's last `plant`, as a setting the
+  # program reads when the lesson opens.
+  plant=$(sed -n 's/^plant \([a-z]*\).*/\1/p' "$script" | tail -n1)
+  if [ -n "$plant" ]; then printf 'lab.process=%s\r\n' "$plant" >> "$here/$name.txt"; fi
   echo "$name.txt"
 done

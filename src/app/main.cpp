@@ -19,6 +19,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaro"));
+  // Settings go to ~/.config/Tessaro/Tessaro.conf, under the program's own name.
+  QApplication::setOrganizationName(QStringLiteral("Tessaro"));
   // Ties the windows to the menu entry, so the task bar shows the program's icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TESSARO_APP_ID));
 
@@ -28,9 +30,9 @@ int main(int argc, char** argv) {
   std::error_code error;
   const std::filesystem::path program_dir =
       QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+  const std::filesystem::path shared = (program_dir / TESSARO_SHARED_FROM_BIN).lexically_normal();
   const tessaro::WorkFolder work = tessaro::ChooseWorkFolder(
-      std::filesystem::current_path(error), program_dir,
-      (program_dir / TESSARO_SHARED_FROM_BIN).lexically_normal(),
+      std::filesystem::current_path(error), program_dir, shared,
       tessaro::UserFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
   const std::filesystem::path& root = work.root;
   std::filesystem::current_path(root, error);
@@ -42,7 +44,9 @@ int main(int argc, char** argv) {
     image->DecimalSeparator = static_cast<char>(point[0].unicode());
   }
   // The simulated board, or a board library from the start; "Kaart" may bring in another.
-  const std::unique_ptr<tessaro::Board> board = tessaro::MakeBoardSelector(root);
+  // A library in the program's own folders may load; elsewhere only one of the user's own.
+  const std::unique_ptr<tessaro::Board> board =
+      tessaro::MakeBoardSelector(root, {program_dir, shared});
   tessaro::QtMessages messages;
   tessaro::Trainer trainer(*image, *board, messages, root,
                            tessaro::Trainer::Start::kOperatorScreenFirst);

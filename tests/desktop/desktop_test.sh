@@ -5,7 +5,7 @@
 #   desktop_test.sh PROGRAM DATA_DIR CASE
 #
 # PROGRAM is the built tessaro, DATA_DIR the build folder holding Velden and Teks, CASE one
-# of: exit_question, window_manager_close, random_file, fifo. Exits 77 (skipped) when no X
+# of: exit_question, unsaved_question, window_manager_close, random_file, fifo. Exits 77 (skipped) when no X
 # server with a window manager can be started here. With TESSARO_SCREENSHOTS set to a
 # folder, the case leaves a screenshot of the moment it checks there.
 set -u
@@ -180,6 +180,36 @@ case "$case_name" in
     expect_runs_on "Exit"
     window_named '^Logics' > /dev/null || fail "the logic grid went away"
     ;;
+  unsaved_question)
+    # A block placed and not saved: "Exit" asks whether to save it, not "Afsluiten?".
+    click_screen "${logics_button[@]}"
+    wait_for 5 window_named '^Logics' > /dev/null || fail "the logic grid did not open"
+    click_in "$(window_named '^Logics')" 35 35
+    wait_for 5 window_named '^Plaats de inputblokken$' > /dev/null || fail "no input palette"
+    click_in "$(window_named '^Plaats de inputblokken$')" 48 30
+    click_screen "${exit_button[@]}"
+    wait_for 2 window_named '^Niet opgeslagen$' > /dev/null || fail "no save question"
+    question=$(window_named '^Niet opgeslagen$')
+    window_named '^Exit$' > /dev/null && fail "\"Afsluiten?\" came with unsaved changes"
+    wait_for 2 test "$(top_window)" = "$question" || fail "the save question is not in front"
+    shot save-question
+    # Escape is Cancel: the question goes, the program runs on, nothing was written.
+    xdotool key Escape
+    wait_for 2 sh -c "! xdotool search --onlyvisible --name '^Niet opgeslagen$' > /dev/null" ||
+      fail "the save question stayed open after Cancel"
+    sleep 0.3
+    running || fail "the program ended after Cancel"
+    [ -e "$scratch/run/Velden/data1.txt" ] && fail "Cancel saved the project"
+    # Saved with "Opslaan": the next "Exit" asks "Afsluiten?" again.
+    click_screen "${project_button[@]}"
+    wait_for 5 window_named '^Opslaan/Inlezen$' > /dev/null || fail "the save/load dialog did not open"
+    click_in "$(window_named '^Opslaan/Inlezen$')" 76 32
+    wait_for 5 test -s "$scratch/run/Velden/data1.txt" || fail "Opslaan wrote no project"
+    click_screen "${exit_button[@]}"
+    expect_exit_question "Exit after a save"
+    answer No
+    expect_runs_on "Exit after a save"
+    ;;
   window_manager_close)
     click_screen "${logics_button[@]}"
     wmctrl -i -c "$main"
@@ -192,10 +222,11 @@ case "$case_name" in
     wait_for 3 sh -c "! kill -0 $app 2> /dev/null" || fail "Yes did not end the program"
     ;;
   random_file)
-    # 112 block keys of random bytes (none names a picture), then a valid rest.
+    # 112 block keys of random text (none names a picture), then a valid rest. Random bytes
+    # would make no text at all, which is refused before any picture is looked for.
     {
       for ((line = 1; line <= 112; line++)); do
-        head -c 3000 /dev/urandom | tr -d '\r\n'
+        head -c 2250 /dev/urandom | base64 -w0
         printf '\r\n'
       done
       for ((line = 113; line <= 470; line++)); do printf '0\r\n'; done

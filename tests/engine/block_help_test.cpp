@@ -60,6 +60,14 @@ TEST(BlockHelp, AFieldShowsItsLiveValuesAndParameters) {
   image.RangeHigh[2] = 90;
   image.RangeUnit[2] = "graden";
   EXPECT_TRUE(Contains(FieldHoverText(image, 6, 4), "Bereik 10..90 graden"));
+  // A recorder or controller whose label is hidden does not run, and says so.
+  EXPECT_TRUE(Contains(FieldHoverText(image, 6, 4), "loopt niet: label verborgen, zie Screen"));
+  image.ItemVisible[1] = 1;  // "Rec2"
+  EXPECT_FALSE(Contains(FieldHoverText(image, 6, 4), "loopt niet"));
+  image.FieldGrid[7][3] = "Reg9";
+  EXPECT_TRUE(Contains(FieldHoverText(image, 7, 3), "loopt niet"));
+  image.ItemVisible[46] = 1;  // "Reg9"
+  EXPECT_FALSE(Contains(FieldHoverText(image, 7, 3), "loopt niet"));
   // An input field has nothing on its left; an output field nothing on its right.
   image.FieldGrid[1][1] = "A1in";
   EXPECT_FALSE(Contains(FieldHoverText(image, 1, 1), "In links"));

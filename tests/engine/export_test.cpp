@@ -4,8 +4,6 @@
 
 #include <gmock/gmock.h>
 
-#include <filesystem>
-#include <fstream>
 #include <locale>
 #include <sstream>
 
@@ -18,7 +16,6 @@ namespace tessaro {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using ::testing::Not;
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -76,7 +73,7 @@ TEST_F(ExportTest, ControllerRowsHoldProcessValueSetpointAndOutput) {
   CycleAt(102);
   EXPECT_THAT(
       Lines(InstrumentCsv(image, 9, SampleClock::Script)),
-      ElementsAre("t (s),time,pv (C),sp (C),out (%)", "-1,0.75,120,0,40", "0,1.75,80,120,19.5"));
+      ElementsAre("t (s),time,pv (C),sp (C),out (%)", "-1,0.75,120,0,40", "0,1.75,80,120,19.7"));
 
   // A step controller's two pulse outputs, from the field's right and lower edges.
   Feed("Reg4", 12, 0, 100, "");
@@ -89,6 +86,29 @@ TEST_F(ExportTest, ControllerRowsHoldProcessValueSetpointAndOutput) {
   EXPECT_THAT(Lines(InstrumentCsv(image, 12, SampleClock::Script)),
               ElementsAre("t (s),time,pv,sp,open,close", "-2,2.75,0,0,255,0", "-1,3.75,0,0,0,0",
                           "0,4.75,0,0,0,255"));
+}
+
+TEST_F(ExportTest, RowsCarryWhatTheInstrumentComputedToTheDigitsItsRangeWarrants) {
+  // 142 is 55.686 %: the tag shows 55.7, the trend picture holds 55.5.
+  Feed("Reg1", 9, 0, 100, "C");
+  CycleAt(142);
+  EXPECT_EQ(image.Pid[1].PvTag.text, "55.7 C");
+  EXPECT_EQ(CsvRow(image, 9, 0, 750, SampleClock::Script), "0,0.75,55.7,0,0\n");
+  pid::AutoButtonClick(image, 1);
+  pid::SpinButton1UpClick(image, 1);
+  CycleAt(142);
+  EXPECT_THAT(CsvRow(image, 9, 0, 1750, SampleClock::Script),
+              ::testing::StartsWith("0,1.75,55.7,56.5,"));
+
+  // A byte step is 0.039 on 0..10, 3.9 on 0..1000: hundredths, whole numbers.
+  Feed("Rec2", 2, 0, 10, "bar");
+  for (int i = 0; i < 4; ++i) CycleAt(142);
+  EXPECT_THAT(CsvRow(image, 2, 0, 0, SampleClock::Script), ::testing::EndsWith(",5.57,142\n"));
+  image.RangeHigh[2] = 1000;
+  EXPECT_THAT(CsvRow(image, 2, 0, 0, SampleClock::Script), ::testing::EndsWith(",557,142\n"));
+  image.RangeLow[2] = -1000;
+  image.RangeHigh[2] = 0;
+  EXPECT_THAT(CsvRow(image, 2, 0, 0, SampleClock::Script), ::testing::EndsWith(",-443,142\n"));
 }
 
 TEST_F(ExportTest, AnInstrumentThatTookNoSampleExportsItsHeaderAlone) {
@@ -111,7 +131,7 @@ TEST_F(ExportTest, TheUsersLocaleDoesNotReachTheFile) {
   const std::string csv = InstrumentCsv(image, 1, SampleClock::Script);
   std::locale::global(old);
   EXPECT_THAT(Lines(csv),
-              ElementsAre("t (s),time,value (l/min),byte", "0,3.75,501.96078431372547,128"));
+              ElementsAre("t (s),time,value (l/min),byte", "0,3.75,502,128"));
 }
 
 TEST_F(ExportTest, UnitsAreQuotedWhenNeededAndWrittenAsUtf8) {
@@ -137,19 +157,6 @@ TEST_F(ExportTest, TheWallClockIsLocalDateAndTime) {
   Ticks(4);
   EXPECT_THAT(CsvRow(image, 15, 0, 0, SampleClock::Wall),
               ::testing::MatchesRegex("1700000000,2023-11-1[45] [0-9][0-9]:[0-9][0-9]:20,0,0,0\n"));
-}
-
-TEST(ExportFile, AFailedWriteLeavesTheOldFileWhole) {
-  const auto folder = std::filesystem::temp_directory_path() / "tessaro_export_test";
-  std::filesystem::create_directories(folder);
-  const std::string path = (folder / "out.csv").string();
-  EXPECT_EQ(WriteFileReplacing(path, "old\n"), "");
-  EXPECT_NE(WriteFileReplacing((folder / "missing" / "out.csv").string(), "x"), "");
-  std::ifstream in(path);
-  std::string text((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(text, "old\n");
-  EXPECT_THAT(ExportFailedText("a.csv", "No space left on device"), HasSubstr("a.csv"));
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -17,12 +17,17 @@ struct RecordingMessages : Messages {
     return answer;
   }
   void Error(const std::string& text) override { errors.push_back(text); }
+  SaveAnswer SaveQuestion(const std::string& text, const std::string& title) override {
+    questions.push_back(title + ": " + text);
+    return save_answer;
+  }
   void ErrorWithDetails(const std::string& text, const std::string& more) override {
     errors.push_back(text);
     details.push_back(more);
   }
 
   bool answer = true;
+  SaveAnswer save_answer = SaveAnswer::Cancel;
   std::vector<std::string> infos, questions, errors, details;
 };
 

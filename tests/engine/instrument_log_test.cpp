@@ -2,14 +2,20 @@
 // open, and a file that stops taking rows ending its log with one message.
 #include "engine/control/instrument_log.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "engine/control/instrument_title.h"
 #include "engine/screen/screen_items.h"
+#include "project_test_support.h"
 #include "scan_fixture.h"
+#include "unprivileged.h"
 
 namespace tessaro {
 namespace {
@@ -83,21 +89,74 @@ TEST_F(InstrumentLogTest, LogsGrowOverHoursAndCanBeReadWhileOpen) {
   EXPECT_EQ(again.back(), "3.75,10807.75,0,51");
 }
 
-TEST_F(InstrumentLogTest, AFullDiskStopsTheLogWithOneMessageAndTheScanGoesOn) {
+TEST_F(InstrumentLogTest, AFullDiskStopsTheLogOnAWholeRowWithOneMessageAndTheScanGoesOn) {
   for (auto mode : {LogWriter::Mode::Background, LogWriter::Mode::Inline}) {
+    const fs::path path = folder / "full.csv";
+    fs::remove(path);
     InstrumentLogs logs(mode);
-    ASSERT_EQ(logs.Start(image, 15, "/dev/full", 0, SampleClock::Script), "");
+    std::vector<InstrumentLogs::Stopped> stopped;
     const uint64_t before = image.TrendTimes[7].taken;
-    std::vector<InstrumentLogs::Stopped> stopped = Run(logs, 4);
-    logs.Drain();
-    for (auto& s : Run(logs, 400)) stopped.push_back(s);
+    {
+      FileSizeLimit disk(500);  // the header and a few rows
+      ASSERT_EQ(logs.Start(image, 15, path.string(), 0, SampleClock::Script), "");
+      for (int i = 0; i < 40; ++i) {
+        for (auto& s : Run(logs, 4)) stopped.push_back(s);
+        logs.Drain();
+      }
+    }
     ASSERT_EQ(stopped.size(), 1u);
     EXPECT_EQ(stopped[0].slot, 15);
-    EXPECT_THAT(stopped[0].message, HasSubstr("/dev/full"));
+    EXPECT_THAT(stopped[0].message, HasSubstr(path.string()));
+    EXPECT_THAT(stopped[0].message, HasSubstr("het bestand wordt te groot"));
     EXPECT_FALSE(logs.Logging(15));
     EXPECT_EQ(image.LogFile[15], "");
-    EXPECT_EQ(image.TrendTimes[7].taken, before + 101);  // every cycle still ran
+    EXPECT_EQ(image.TrendTimes[7].taken, before + 40);  // every cycle still ran
+    // Whole rows only: every line has the header's fields, and the last one its line end.
+    const std::string text = ReadBytes(path);
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.back(), '\n');
+    const std::vector<std::string> lines = FileLines(path);
+    ASSERT_GT(lines.size(), 2u);
+    for (const std::string& line : lines) {
+      EXPECT_EQ(std::count(line.begin(), line.end(), ','), 4) << line;
+    }
   }
+}
+
+TEST_F(InstrumentLogTest, AFileWithoutRoomForItsHeaderIsNoLogAndIsNotLeftBehind) {
+  const fs::path path = folder / "none.csv";
+  {
+    FileSizeLimit disk(10);
+    InstrumentLogs inline_logs(LogWriter::Mode::Inline);
+    EXPECT_THAT(inline_logs.Start(image, 1, path.string(), 0, SampleClock::Script),
+                HasSubstr(path.string()));
+    EXPECT_FALSE(inline_logs.Logging(1));
+    EXPECT_FALSE(fs::exists(path));
+
+    InstrumentLogs logs(LogWriter::Mode::Background);
+    ASSERT_EQ(logs.Start(image, 1, path.string(), 0, SampleClock::Script), "");
+    logs.Drain();
+    EXPECT_EQ(Run(logs, 1).size(), 1u);
+  }
+  EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(InstrumentLogTest, AFifoADeviceOrAFolderIsRefusedAtOnce) {
+  const fs::path fifo = folder / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  // With a reader at the other end, so that a writer that opened it would not even wait.
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const std::pair<fs::path, const char*> cases[] = {
+      {fifo, "FIFO"}, {"/dev/null", "apparaat"}, {folder, "map"}};
+  for (const auto& [path, cause] : cases) {
+    InstrumentLogs logs(LogWriter::Mode::Inline);
+    const std::string message = logs.Start(image, 1, path.string(), 0, SampleClock::Script);
+    EXPECT_THAT(message, HasSubstr(path.string()));
+    EXPECT_THAT(message, HasSubstr(cause));
+    EXPECT_FALSE(logs.Logging(1));
+  }
+  ::close(reader);
 }
 
 TEST_F(InstrumentLogTest, AFileThatCannotBeOpenedStartsNoLog) {

@@ -62,5 +62,20 @@ TEST_F(PathsTest, DataRootPrefersTheWorkingFolderThenTheProgramFolder) {
   EXPECT_EQ(ChooseDataRoot(elsewhere, elsewhere), elsewhere);
 }
 
+TEST(FileNameOf, ANameFromAProjectNeverNamesAFolder) {
+  // Whatever a project file calls an instrument, the name offered to save under is one
+  // plain file name in the folder the dialog is in.
+  for (const char* name : {"../../somewhere/owned", "..\\..\\x", "/etc/passwd", "a\nb\x7f",
+                           ".verborgen", " .. ", "..", "Temp/1"}) {
+    const std::string file = FileNameOf(name);
+    EXPECT_TRUE(file.empty() || IsPlainFileName(file)) << name;
+    EXPECT_EQ(file.find_first_of("/\\\n\x7f"), std::string::npos) << name;
+    EXPECT_FALSE(file.starts_with(".")) << name;
+  }
+  EXPECT_EQ(FileNameOf("Temperatuur oven"), "Temperatuur oven");
+  EXPECT_EQ(FileNameOf("../../somewhere/owned"), "_.._somewhere_owned");
+  EXPECT_EQ(FileNameOf(".."), "");
+}
+
 }  // namespace
 }  // namespace tessaro

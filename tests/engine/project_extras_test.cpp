@@ -125,22 +125,48 @@ TEST_F(ProjectExtrasTest, OnlyAProjectWithSettingsOffTheirStartValuesGetsASectio
   EXPECT_EQ(ParseProject(lines), CaptureProject(image));
 }
 
-TEST_F(ProjectExtrasTest, AFileWithoutTheSectionLeavesTheSettingsAsTheyAre) {
+TEST_F(ProjectExtrasTest, AFileWithoutTheSectionStartsEverySettingAfresh) {
   ProcessImage project = Started();
   project.FieldGrid[1][2] = "Reg1";
   WriteFile(project, "");
 
+  // Over a project with names, modes and tuning of its own.
   ProcessImage image = Started();
   SetEverything(image, false);
-  const ProjectExtras before = CaptureExtras(image);
   ASSERT_EQ(Load(image), LoadResult::Loaded);
   EXPECT_EQ(image.FieldGrid[1][2], "Reg1");
-  EXPECT_EQ(CaptureExtras(image), before);
+  EXPECT_EQ(CaptureExtras(image), ProjectExtras{});
+  EXPECT_EQ(image.Pid[1].Mode, "hand");
+  EXPECT_EQ(image.Pid[1].Pb, 100);
+  EXPECT_EQ(image.InstrumentTitle[9], "");
 
   // Lines after the 470 that are no section are not read either.
+  SetEverything(image, false);
   WriteFile(project, "Reg7.gap=4\r\n[Tessaro]\r\nReg7.gap=5\r\n");
   ASSERT_EQ(Load(image), LoadResult::Loaded);
-  EXPECT_EQ(CaptureExtras(image), before);
+  EXPECT_EQ(CaptureExtras(image), ProjectExtras{});
+}
+
+TEST_F(ProjectExtrasTest, TheSettingsGoInWithThePidActionAsASaveLeavesIt) {
+  // An action line 0 means "R": the controller's terms are those of -1 whether the file
+  // came from elsewhere or from a save of the loaded project.
+  ProcessImage project = Started();
+  project.Pid[1].PidAction = 0;
+  project.RangeHigh[9] = 100;
+  // Auto takes the measured value as setpoint, held to the box's 40 %: 10 % off.
+  WriteFile(project, "[Tessaro]\r\nReg1.spmax=40\r\nReg1.mode=auto\r\nReg1.setpoint=40\r\n");
+  ProcessImage first = Started();
+  first.Pid[1].Pv = 50;
+  ASSERT_EQ(Load(first), LoadResult::Loaded);
+  ASSERT_EQ(first.Pid[1].PidAction, -1);
+
+  ASSERT_TRUE(SaveProject(first, root_.path(), messages_));
+  ProcessImage again = Started();
+  again.Pid[1].Pv = 50;
+  ASSERT_EQ(Load(again), LoadResult::Loaded);
+  EXPECT_EQ(first.Pid[1].ITerm, 10.0);
+  EXPECT_EQ(again.Pid[1].ITerm, first.Pid[1].ITerm);
+  EXPECT_EQ(again.Pid[1].Out, first.Pid[1].Out);
 }
 
 TEST_F(ProjectExtrasTest, UnknownKeysAndCommentsArePassedOverAndAbsentKeysStartAgain) {
@@ -340,7 +366,8 @@ TEST_F(ProjectExtrasTest, OpenAndSaveAsWorkWithAnyFolderAndRememberIt) {
 
   EXPECT_FALSE(reader.Open(root_.path() / "klas 3" / "weg.txt"));
   EXPECT_FALSE(reader.SaveAs(root_.path() / "geen map" / "x.txt"));
-  EXPECT_EQ(messages_.errors, (std::vector<std::string>{"File not found.", "Invalid filename."}));
+  EXPECT_EQ(messages_.errors, (std::vector<std::string>{"File not found: klas 3/weg.txt.",
+                                                        "Invalid filename: geen map/x.txt."}));
   EXPECT_EQ(reader.name(), "mijn project.txt");
 }
 

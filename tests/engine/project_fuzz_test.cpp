@@ -163,9 +163,11 @@ TEST(ProjectFuzz, DamagedFilesNeverHalfLoadAndWhatLoadsSavesBackTheSame) {
     if (result == LoadResult::Failed) {
       ++refused;
       ASSERT_EQ(messages.errors.size(), 1u) << "input " << input;
-      // A line of more than 4 KiB is no project line at all; else a bad number or setting.
+      // A line of more than 4 KiB, a NUL byte or bytes that are no UTF-8 make no project at
+      // all; else a bad number or setting.
       const std::string& error = messages.errors[0];
       ASSERT_TRUE(error.starts_with("Geen projectbestand: regel ") ||
+                  error == "data1.txt is geen Tessaro-project." ||
                   error == "Invalid numeric input." || error.starts_with("Invalid value") ||
                   error.starts_with("No key=value"))
           << "input " << input << ": " << error;

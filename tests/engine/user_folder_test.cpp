@@ -1,10 +1,16 @@
 #include "engine/core/user_folder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <sstream>
+
+#include "engine/core/process_image.h"
+#include "engine/project/project_file.h"
+#include "fakes.h"
+#include "unprivileged.h"
 
 namespace tessaro {
 namespace {
@@ -154,6 +160,69 @@ TEST_F(UserFolderTest, WithoutAUsableHomeTheProgramSaysSoAndShowsTheShippedPictu
   const WorkFolder broken = ChooseWorkFolder(scratch_, bin, shared_, user_);
   EXPECT_EQ(broken.root, shared_);
   EXPECT_NE(broken.problem, "");
+}
+
+// The per-user folder in a place others can reach (XDG_DATA_HOME in a shared folder): what
+// another user prepared there is never used, and nothing is written through their links.
+class ForeignUserFolderTest : public UserFolderTest {
+ protected:
+  void SetUp() override {
+    UserFolderTest::SetUp();
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to hand files to other users";
+    fs::create_directories(user_.parent_path());
+    for (fs::path at = user_.parent_path(); at != scratch_; at = at.parent_path()) {
+      GiveTo(at, kNobody);
+    }
+    Write(victim_, "the user's own settings");
+    GiveTo(victim_, kNobody);
+  }
+  // Starts as the ordinary user and saves with "Opslaan"; true when the folder worked in
+  // is `expect_user_folder` or not as asked, the save went well and the victim is whole.
+  bool StartAndSave(bool expect_user_folder) {
+    const int result = AsUnprivilegedUser([&] {
+      const WorkFolder work = ChooseWorkFolder(scratch_, scratch_ / "usr" / "bin", shared_, user_);
+      ProcessImage image;
+      ApplyStartupDefaults(image);
+      RecordingMessages messages;
+      struct stat info {};
+      const bool own = ::stat(work.root.c_str(), &info) == 0 && info.st_uid == kNobody &&
+                       (expect_user_folder || (info.st_mode & 077) == 0);
+      return (work.root == user_) == expect_user_folder &&
+             work.problem.empty() == expect_user_folder && own &&
+             SaveProject(image, work.root, messages) && messages.errors.empty();
+    });
+    EXPECT_NE(result, kCannotChangeUser);
+    return result == 0 && Read(victim_) == "the user's own settings";
+  }
+  const fs::path victim_ = scratch_ / "home" / ".bashrc";
+};
+
+TEST_F(ForeignUserFolderTest, AFolderPreparedByAnotherUserIsLeftAlone) {
+  // Another user's Velden, open to all, with the project file a link to the user's file.
+  fs::create_directories(user_ / "Velden");
+  fs::permissions(user_ / "Velden", fs::perms(0777));
+  fs::create_symlink(victim_, user_ / "Velden" / "data1.txt");
+  GiveTo(user_, kSomeoneElse);
+  GiveTo(user_ / "Velden", kSomeoneElse);
+  GiveTo(user_ / "Velden" / "data1.txt", kSomeoneElse);
+  EXPECT_TRUE(StartAndSave(false));
+
+  // Even when all of it is the user's: a link the program did not make is not written
+  // through, nor is a folder others may write into used.
+  for (const fs::path& entry : {user_, user_ / "Velden", user_ / "Velden" / "data1.txt"}) {
+    GiveTo(entry, kNobody);
+  }
+  fs::permissions(user_ / "Velden", fs::perms(0755));
+  EXPECT_TRUE(StartAndSave(false));
+  fs::remove(user_ / "Velden" / "data1.txt");
+  fs::permissions(user_ / "Velden", fs::perms(0777));
+  EXPECT_TRUE(StartAndSave(false));
+}
+
+TEST_F(ForeignUserFolderTest, TheUsersOwnFolderIsMadePrivateAndUsedAtEveryStart) {
+  EXPECT_TRUE(StartAndSave(true));
+  EXPECT_EQ(fs::status(user_).permissions(), fs::perms(0700));
+  EXPECT_TRUE(StartAndSave(true));  // with its links to the shipped pictures and its project
 }
 
 TEST(UserFolderPath, FollowsTheDesktopsRuleForUserData) {

@@ -113,7 +113,32 @@ for _ in $(seq 50); do [ -s "$project" ] && break; sleep 0.1; done
 [ -s "$project" ] || fail "the project was not saved in the per-user folder"
 [ "$(wc -l <"$project")" = 470 ] || fail "the saved project has not 470 lines"
 [ ! -e "$root/usr/share/tessaro/Velden/data1.txt" ] || fail "the project went into the install"
+
+# The first "Opslaan als…" starts in the documents folder's Tessaro, made for it: a name
+# typed and Enter save the project there.
+xdotool mousemove --window "$window" 388 12 click 1
+dialog=$(wait_window Opslaan/Inlezen)
+[ -n "$dialog" ] || fail "the save dialog did not open again"
+sleep 0.5
+xdotool mousemove --window "$dialog" 76 72 click 1
+chooser=$(wait_window "Opslaan als" --pid "$tessaro_pid")
+[ -n "$chooser" ] || fail "no file dialog for Opslaan als"
+sleep 0.5
+xdotool type --window "$chooser" proef
+xdotool key --window "$chooser" Return
+documents=$home/Documents/Tessaro
+for _ in $(seq 50); do [ -s "$documents/proef.txt" ] && break; sleep 0.1; done
+[ -s "$documents/proef.txt" ] || fail "the first Opslaan als did not start in $documents"
+[ -s "$home/.config/Tessaro/Tessaro.conf" ] || fail "the settings are not under the program's name"
 stop_tessaro
+
+# The package brings the lessons' checks and the lessons' document, which the user's folder
+# links to.
+for file in examples/checks/heater_pid.sim examples/checks/tank_onoff.sim \
+            examples/checks/valve_step.sim lessen.html; do
+  [ -r "$root/usr/share/tessaro/$file" ] || fail "$file is not installed"
+done
+[ -r "$user_folder/lessen.html" ] || fail "the user's folder has no lessen.html"
 
 # The user draws a picture of their own; neither it nor the project changes at the next start.
 rm "$user_folder/Teks/Knop1aan.bmp"

@@ -70,6 +70,7 @@ class ChartMenuTest : public QObject {
   void EveryChartHasTheMenu();
   void ExportsWriteTheEngineCsvAndTheChartPicture();
   void ALogbookShowsInTheCaptionAndAFailureIsToldOnce();
+  void ANameFromTheProjectIsOfferedAsAFileNameOnly();
 };
 
 void ChartMenuTest::EveryChartHasTheMenu() {
@@ -155,6 +156,21 @@ void ChartMenuTest::ALogbookShowsInTheCaptionAndAFailureIsToldOnce() {
   QCOMPARE(lab.messages.errors.size(), size_t{1});
   QVERIFY(!plate.windowTitle().contains(QStringLiteral("logboek")));
   QVERIFY(!lab.trainer.logs().Logging(tessaro::ControllerSlot(7)));
+}
+
+void ChartMenuTest::ANameFromTheProjectIsOfferedAsAFileNameOnly() {
+  RunningInstrument lab(1, "Rec1", 100);
+  lab.image.InstrumentTitle[1] = "../../somewhere/owned";
+  FixedFiles files;
+  lab.trainer.chart_menu().SetFileChooser(files);
+  tessaro::ChartView& chart = lab.trainer.recorder_window(1).chart();
+  for (const char* entry :
+       {"Exporteer als CSV\u2026", "Bewaar als PNG\u2026", "Start logboek\u2026"}) {
+    Choose(*OpenMenu(chart), QString::fromUtf8(entry));
+  }
+  QCOMPARE(files.suggestions, QStringList({QStringLiteral("_.._somewhere_owned.csv"),
+                                           QStringLiteral("_.._somewhere_owned.png"),
+                                           QStringLiteral("_.._somewhere_owned-logboek.csv")}));
 }
 
 QTEST_MAIN(ChartMenuTest)

@@ -10,13 +10,16 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTextBrowser>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
 
+#include "engine/board/lab.h"
 #include "engine/board/simulated_board.h"
 #include "engine/core/operator_screen.h"
 #include "engine/core/process_image.h"
+#include "engine/project/project_session.h"
 #include "engine/screen/screen_items.h"
 #include "support/recording_messages.h"
 #include "support/test_pictures.h"
@@ -26,6 +29,7 @@
 #include "ui/core/trainer.h"
 #include "ui/editor/block_palette.h"
 #include "ui/editor/logic_grid_window.h"
+#include "ui/project/lesson_window.h"
 #include "ui/screen/layout_window.h"
 
 using tessaro::testing::RecordingMessages;
@@ -70,12 +74,14 @@ class ProjectDialogTest : public QObject {
     run.Open();
     QVERIFY(run.Dialog().isVisible());
     QCOMPARE(run.Dialog().windowTitle(), QStringLiteral("Opslaan/Inlezen"));
-    // Grown by two rows of buttons; the first row stays as it always was.
-    QCOMPARE(run.Dialog().size(), QSize(306, 148));
+    // Grown by three rows of buttons; the first row stays as it always was.
+    QCOMPARE(run.Dialog().size(), QSize(306, 188));
     QCOMPARE(run.In<QPushButton>(run.Dialog(), "Button1")->text(), QStringLiteral("Opslaan"));
     QCOMPARE(run.In<QPushButton>(run.Dialog(), "Button1")->geometry(), QRect(16, 16, 121, 33));
     QCOMPARE(run.In<QPushButton>(run.Dialog(), "Button2")->geometry(), QRect(160, 16, 121, 33));
     QCOMPARE(run.In<QPushButton>(run.Dialog(), "NieuwButton")->geometry(), QRect(16, 96, 121, 33));
+    QCOMPARE(run.In<QPushButton>(run.Dialog(), "RecentButton")->geometry(),
+             QRect(16, 136, 121, 33));
     QCOMPARE(run.trainer->main_window().windowTitle(), QStringLiteral("Tessaro"));
   }
 
@@ -89,10 +95,11 @@ class ProjectDialogTest : public QObject {
       int controller;
       const char* key;
       const char* name;
+      const char* process;
     };
-    const Lesson lessons[] = {{"heater_pid.txt", 1, "Reg1", "Temperatuur"},
-                              {"tank_onoff.txt", 7, "Reg7", "Niveau"},
-                              {"valve_step.txt", 4, "Reg4", "Debiet"}};
+    const Lesson lessons[] = {{"heater_pid.txt", 1, "Reg1", "Temperatuurregelaar", "heater"},
+                              {"tank_onoff.txt", 7, "Reg7", "Niveau", "tank"},
+                              {"valve_step.txt", 4, "Reg4", "Debiet", "valve"}};
     for (const Lesson& lesson : lessons) {
       fs::copy_file(fs::path(TESSARO_EXAMPLES) / lesson.file,
                     run.root.path() / "examples" / lesson.file);
@@ -132,6 +139,8 @@ class ProjectDialogTest : public QObject {
       QCOMPARE(run.image.ScreenButton[2], uint8_t{0});
       QVERIFY(!run.board.DigitalOutput(5));
       QCOMPARE(run.image.Recorder[1][0], uint8_t{0});
+      // Its process is wired from the start: the controller never runs against none.
+      QCOMPARE(run.trainer->lab()->plant().Name(), std::string(lesson.process));
     }
     QCOMPARE(run.trainer->recorder_window(1).windowTitle(), QStringLiteral("Debiet"));
     QCOMPARE(run.image.OnOff[7].Mode, std::string("hand"));  // the tank lesson is gone
@@ -157,15 +166,18 @@ class ProjectDialogTest : public QObject {
     run.trainer->faceplate(2).findChild<QPushButton*>(QStringLiteral("AutoButton"))->click();
     run.trainer->logic_grid().SetFieldPicture(3, 4, QPixmap::fromImage(run.and1));
 
-    run.messages.answer_yes = false;
+    // "Auto" changed the project: the question is whether to save it, and Cancel keeps it.
+    run.messages.save_answer = tessaro::SaveAnswer::Cancel;
     run.Open();
     run.Click("NieuwButton");
     QCOMPARE(run.messages.questions.size(), size_t{1});
+    QVERIFY(run.messages.questions[0].starts_with("Niet opgeslagen: "));
     QVERIFY(run.Dialog().isVisible());
     QCOMPARE(run.image.FieldGrid[3][4], std::string("AND1"));
 
-    run.messages.answer_yes = true;
+    run.messages.save_answer = tessaro::SaveAnswer::DontSave;
     run.Click("NieuwButton");
+    QCOMPARE(run.messages.questions.size(), size_t{2});
     QVERIFY(!run.Dialog().isVisible());
     QCOMPARE(run.image.FieldGrid[3][4], std::string());
     QVERIFY(!run.In(run.trainer->main_window(), "Label19")->isVisible());
@@ -177,6 +189,22 @@ class ProjectDialogTest : public QObject {
                  ->text(),
              QStringLiteral("Naam"));
     QVERIFY(!SamePixels(run.trainer->logic_grid().Field(3, 4)->pixmap().toImage(), run.and1));
+  }
+
+  void LesOpensTheLessonsDocument() {
+    Running run;
+    run.Open();
+    run.Click("LesButton");
+    QCOMPARE(run.messages.informations, std::vector<std::string>{"Geen lessen.html gevonden"});
+    QVERIFY(run.trainer->lesson_window() == nullptr);
+
+    std::ofstream(run.root.path() / "lessen.html")
+        << "<html><body><a name=\"begin\"></a><h1>Lessen</h1></body></html>";
+    run.Click("LesButton");
+    tessaro::LessonWindow* window = run.trainer->lesson_window();
+    QVERIFY(window != nullptr && window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Lessen"));
+    QVERIFY(window->browser().toPlainText().contains(QStringLiteral("Lessen")));
   }
 
   void OpslaanAlsThenOpenenBringsTheSettingsBack() {
@@ -193,13 +221,24 @@ class ProjectDialogTest : public QObject {
     run.Click("OpslaanAlsButton");
     QVERIFY(!run.Dialog().isVisible());
     QCOMPARE(run.trainer->main_window().windowTitle(), QStringLiteral("Tessaro - les 1.txt"));
+    // The operator screen, which has no title bar, names it too; Recent lists it first.
+    QCOMPARE(run.In<QLabel>(run.trainer->main_window(), "ProjectLine")->text(),
+             QStringLiteral("Project: les 1.txt"));
+    emit run.Dialog().RecentMenu()->aboutToShow();
+    QVERIFY(run.Dialog().RecentMenu()->actions()[0]->text().startsWith(QStringLiteral("les 1.txt")));
     run.trainer->faceplate(7).findChild<QPushButton*>(QStringLiteral("ManualButton"))->click();
+    run.trainer->schakelblok();
+    QCOMPARE(run.In<QLabel>(run.trainer->main_window(), "ProjectLine")->text(),
+             QStringLiteral("Project: les 1.txt *"));
 
+    run.messages.save_answer = tessaro::SaveAnswer::DontSave;
     run.Open();
     run.Click("OpenenButton");
     QCOMPARE(asked_in,
              QString::fromStdString(file.parent_path().string()));  // the folder used last
     QCOMPARE(run.In<QLabel>(run.trainer->faceplate(7), "Label1")->text(), QStringLiteral("Auto"));
+    // What the windows show of the loaded project is no change to it.
+    QVERIFY(!run.trainer->project().unsaved());
     QVERIFY(!run.Dialog().isVisible());
   }
 

@@ -59,6 +59,20 @@ class RunControlsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void SamplesAreStampedInProgramTime() {
+    // At 10x one second of the process passes in a tenth of a second: four scan ticks are a
+    // second on the clock the exports and logbooks read, whatever the wall clock did.
+    Running run;
+    run.trainer->SpeedChoice(10);
+    run.trainer->schakelblok();
+    const int64_t first = run.image.ClockMs;
+    for (int i = 0; i < 4; ++i) run.trainer->schakelblok();
+    QCOMPARE(run.image.ClockMs - first, int64_t{1000});
+    run.trainer->PauzeClick();
+    run.trainer->StapClick();
+    QCOMPARE(run.image.ClockMs - first, int64_t{2000});
+  }
+
   void TheControlsStandRightOfTheCommandButtons() {
     Running run;
     auto* pauze = run.Find<QPushButton>("PauzeButton");

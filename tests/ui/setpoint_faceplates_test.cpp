@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 
@@ -74,6 +75,7 @@ class SetpointFaceplatesTest : public QObject {
   void GapBoxSetsTheGapAtAnyWidth();
   void AutoShowsTheSetpointAndACycleMovesTheProcessValue();
   void LongValuesWidenTheirTags();
+  void PageKeysStepTenAndTheWheelSteps();
 };
 
 void SetpointFaceplatesTest::StartAsDesigned_data() {
@@ -240,6 +242,36 @@ void SetpointFaceplatesTest::LongValuesWidenTheirTags() {
   p.Cycle(10.0);
   QCOMPARE(pv->text(), QStringLiteral("160.0 "));
   QCOMPARE(pv->width(), 51);
+}
+
+void SetpointFaceplatesTest::PageKeysStepTenAndTheWheelSteps() {
+  Plate p(7);
+  p.Cycle(50.0);
+  p.Click("AutoButton");
+  p.window->show();
+  p.window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(p.window.get()));
+  QTest::keyClick(p.window.get(), Qt::Key_PageUp);
+  QCOMPARE(p.image.OnOff[7].Sp, 55.0);  // ten steps of half a percent
+  QTest::keyClick(p.window.get(), Qt::Key_PageDown);
+  QTest::keyClick(p.window.get(), Qt::Key_PageDown);
+  QCOMPARE(p.image.OnOff[7].Sp, 45.0);
+
+  // Two notches up, one down, over the arrows.
+  QWidget* arrows = p.window->findChild<QWidget*>(QStringLiteral("SpinButton1"));
+  const auto turn = [&](int delta) {
+    QWheelEvent wheel(QPointF(5, 5), arrows->mapToGlobal(QPointF(5, 5)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(arrows, &wheel);
+  };
+  turn(240);
+  QCOMPARE(p.image.OnOff[7].Sp, 46.0);
+  turn(-120);
+  QCOMPARE(p.image.OnOff[7].Sp, 45.5);
+  turn(60);  // half a notch does nothing yet; the other half makes the step
+  QCOMPARE(p.image.OnOff[7].Sp, 45.5);
+  turn(60);
+  QCOMPARE(p.image.OnOff[7].Sp, 46.0);
 }
 
 QTEST_MAIN(SetpointFaceplatesTest)

@@ -1,10 +1,12 @@
 #include "batch.h"
 
-#include <fstream>
 #include <ostream>
 #include <set>
 #include <sstream>
-#include <system_error>
+
+#include "engine/core/file_errors.h"
+#include "engine/core/file_write.h"
+#include "engine/script/safe_text.h"
 
 namespace tessaro::sim {
 
@@ -13,29 +15,32 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Counts(const ProjectResult& r) {
-  return " (" + std::to_string(r.passed()) + " passed, " + std::to_string(r.failed()) + " failed)";
+  return " (" + std::to_string(r.passed()) + " passed, " + std::to_string(r.failed()) +
+         " failed" + (r.note.empty() ? "" : "; " + r.note) + ")";
 }
 
 }  // namespace
 
+// A name holding a line end must not print a line of its own.
 std::string HeaderLine(const ProjectResult& r) {
   using Outcome = ProjectResult::Outcome;
+  const std::string file = EscapeControls(r.file);
   switch (r.outcome) {
     case Outcome::Passed:
-      return "pass " + r.file + Counts(r);
+      return "pass " + file + Counts(r);
     case Outcome::Failed:
-      return "fail " + r.file + Counts(r);
+      return "fail " + file + Counts(r);
     case Outcome::NotLoaded:
-      return "fail " + r.file + ": " + r.reason;
+      return "fail " + file + ": " + EscapeControls(r.reason);
     case Outcome::ScriptError:
       break;
   }
-  return "error " + r.file + ": " + r.reason;
+  return "error " + file + ": " + EscapeControls(r.reason);
 }
 
 std::string NamedFailure(const Check& check, const Expectation& e) {
-  return "fail \"" + check.NameOf(e.line) + "\" (line " + std::to_string(e.line) + "): expected " +
-         e.expected + ", got " + e.got;
+  return EscapeControls("fail \"" + check.NameOf(e.line) + "\" (line " + std::to_string(e.line) +
+                        "): expected " + e.expected + ", got " + e.got);
 }
 
 std::vector<ProjectResult> CheckProjects(const Check& check, const std::vector<std::string>& files,
@@ -45,7 +50,9 @@ std::vector<ProjectResult> CheckProjects(const Check& check, const std::vector<s
   for (const std::string& file : files) {
     results.push_back(CheckProject(check, file));
     const ProjectResult& r = results.back();
-    if (r.outcome == ProjectResult::Outcome::ScriptError) err << file << ": " << r.reason << '\n';
+    if (r.outcome == ProjectResult::Outcome::ScriptError) {
+      err << EscapeControls(file) << ": " << EscapeControls(r.reason) << '\n';
+    }
     out << HeaderLine(r) << '\n';
     // The failures by name, then what else the run printed.
     std::set<std::string> fail_lines;
@@ -55,7 +62,7 @@ std::vector<ProjectResult> CheckProjects(const Check& check, const std::vector<s
     }
     std::istringstream printed(r.output);
     for (std::string line; std::getline(printed, line);) {
-      if (!fail_lines.count(line)) out << "  " << line << '\n';
+      if (!fail_lines.count(line)) out << "  " << EscapeControls(line) << '\n';
     }
     if (r.outcome == ProjectResult::Outcome::Passed) ++passed;
   }
@@ -73,24 +80,8 @@ int BatchStatus(const std::vector<ProjectResult>& results) {
 }
 
 std::string WriteReport(const fs::path& path, const std::string& text) {
-  const fs::path temporary = path.string() + ".part";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.flush();
-    if (!file) {
-      std::error_code ec;
-      fs::remove(temporary, ec);
-      return "cannot write " + temporary.string();
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporary, path, ec);
-  if (ec) {
-    fs::remove(temporary, ec);
-    return "cannot write " + path.string() + ": " + ec.message();
-  }
-  return {};
+  const int err = WriteFileWhole(path, text);
+  return err == 0 ? std::string() : FileErrorText("schrijven", EscapeControls(path.string()), err);
 }
 
 }  // namespace tessaro::sim

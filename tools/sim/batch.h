@@ -19,8 +19,9 @@ namespace tessaro::sim {
 std::vector<ProjectResult> CheckProjects(const Check& check, const std::vector<std::string>& files,
                                          std::ostream& out, std::ostream& err);
 
-// The project's header line: "pass FILE (N passed, M failed)", "fail FILE (...)",
-// "fail FILE: not loaded: WHY" or "error FILE: error LINE: WHY".
+// The project's header line, one line whatever the file is named: "pass FILE (N passed, M
+// failed)", "fail FILE (...)" (with a note on an empty or cut-off file), "fail FILE: not
+// loaded: WHY", "fail FILE: not a project file: WHY" or "error FILE: error LINE: WHY".
 std::string HeaderLine(const ProjectResult& r);
 
 // A failure as the batch shows it: `fail "CHECK" (line N): expected ..., got ...`.
@@ -46,12 +47,10 @@ std::string FormatReport(ReportFormat format, const BatchRun& run);
 std::string HtmlReport(const BatchRun& run);
 std::string CsvReport(const BatchRun& run);
 
-// Student files and printed texts come from anywhere; a report must still be valid UTF-8,
-// so each byte that does not begin a well-formed sequence becomes U+FFFD.
-std::string ValidUtf8(const std::string& text);
-
-// Writes `text` to `path` through a temporary file beside it, so that a reader never sees
-// half a report and a failed write leaves an older report whole. Empty, or why it failed.
+// Writes `text` to `path` whole, as every file is written (WriteFileWhole): a reader never
+// sees half a report, a failed write leaves an older report whole, and no file already
+// beside it redirects it. A link at `path` is replaced, not followed. Empty, or the message
+// naming the file and why it failed.
 std::string WriteReport(const std::filesystem::path& path, const std::string& text);
 
 }  // namespace tessaro::sim

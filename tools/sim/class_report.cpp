@@ -3,6 +3,7 @@
 #include <string>
 
 #include "batch.h"
+#include "engine/script/safe_text.h"
 
 namespace tessaro::sim {
 
@@ -22,13 +23,15 @@ const char* VerdictWord(Verdict v) {
   return "error";
 }
 
-// The project's result in words: "pass", "fail", or the reason it did not run through.
+// The project's result in words: "pass" or "fail" (with what an empty or cut-off file
+// held), or the reason it did not run through.
 std::string ResultText(const ProjectResult& r) {
+  const std::string note = r.note.empty() ? "" : " (" + r.note + ")";
   switch (r.outcome) {
     case Outcome::Passed:
-      return "pass";
+      return "pass" + note;
     case Outcome::Failed:
-      return "fail";
+      return "fail" + note;
     case Outcome::NotLoaded:
       return r.reason;
     case Outcome::ScriptError:
@@ -53,7 +56,7 @@ const char* ResultClass(const ProjectResult& r) {
 // U+FFFD.
 std::string Html(const std::string& text) {
   std::string out;
-  for (char c : ValidUtf8(text)) {
+  for (char c : XmlChars(text)) {
     switch (c) {
       case '&':
         out += "&amp;";
@@ -71,11 +74,7 @@ std::string Html(const std::string& text) {
         out += "&#39;";
         break;
       default:
-        if ((static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') || c == 0x7f) {
-          out += "\xEF\xBF\xBD";
-        } else {
-          out += c;
-        }
+        out += c;
     }
   }
   return out;

@@ -2,48 +2,18 @@
 #include <string>
 
 #include "batch.h"
+#include "engine/script/safe_text.h"
 
 namespace tessaro::sim {
-
-std::string ValidUtf8(const std::string& text) {
-  std::string out;
-  for (size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    size_t length = c < 0x80           ? 1
-                    : (c >> 5) == 0x6  ? 2
-                    : (c >> 4) == 0xE  ? 3
-                    : (c >> 3) == 0x1E ? 4
-                                       : 0;
-    bool ok = length != 0 && i + length <= text.size() && !(c == 0xC0 || c == 0xC1 || c > 0xF4);
-    for (size_t k = 1; ok && k < length; ++k) {
-      ok = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-    }
-    if (ok && length >= 3) {
-      // No overlong forms, no surrogates, nothing above U+10FFFF.
-      const auto d = static_cast<unsigned char>(text[i + 1]);
-      ok = !(c == 0xE0 && d < 0xA0) && !(c == 0xED && d >= 0xA0) && !(c == 0xF0 && d < 0x90) &&
-           !(c == 0xF4 && d >= 0x90);
-    }
-    if (ok) {
-      out.append(text, i, length);
-      i += length;
-    } else {
-      out += "\xEF\xBF\xBD";
-      ++i;
-    }
-  }
-  return out;
-}
 
 namespace {
 
 using Outcome = ProjectResult::Outcome;
 
-// XML text or attribute value. Control characters other than tab and line ends are not
-// allowed in XML at all.
+// XML text or attribute value, of the characters XML allows.
 std::string Xml(const std::string& text, bool attribute) {
   std::string out;
-  for (char c : ValidUtf8(text)) {
+  for (char c : XmlChars(text)) {
     switch (c) {
       case '&':
         out += "&amp;";
@@ -67,11 +37,7 @@ std::string Xml(const std::string& text, bool attribute) {
         out += attribute ? "&#9;" : "\t";
         break;
       default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          out += "\xEF\xBF\xBD";
-        } else {
-          out += c;
-        }
+        out += c;
     }
   }
   return out;

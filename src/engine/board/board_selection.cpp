@@ -1,5 +1,7 @@
 #include "engine/board/board_selection.h"
 
+#include <memory>
+#include <set>
 #include <utility>
 
 #include "engine/board/board_search.h"
@@ -53,7 +55,10 @@ void BoardSelector::Watch() {
   notice_ = "Verbinding met kaart op " + std::to_string(usb_->Address()) + " verbroken";
 }
 
-std::string BoardSelector::TakeNotice() { return std::exchange(notice_, {}); }
+std::string BoardSelector::TakeNotice() {
+  if (notice_.empty() && library_notice_) notice_ = library_notice_();
+  return std::exchange(notice_, {});
+}
 
 std::string BoardSelector::NoBoardReason(int32_t address) {
   if (!usb_) return {};  // a selector without USB has nothing to look at
@@ -87,15 +92,22 @@ int32_t BoardSelector::ReadDigitalChannel(int32_t channel) {
   return value;
 }
 
-std::unique_ptr<BoardSelector> MakeBoardSelector(const std::filesystem::path& root) {
-  auto load_library = [root]() -> std::unique_ptr<Board> {
-    const auto file = FindBoardLibrary(root);
-    if (!file) return nullptr;
-    return LibraryBoard::Load(std::filesystem::absolute(*file));
+std::unique_ptr<BoardSelector> MakeBoardSelector(
+    const std::filesystem::path& root, const std::vector<std::filesystem::path>& trusted) {
+  // A library that may not be loaded is told once, however often "Kaart" finds it again.
+  auto said = std::make_shared<std::set<std::string>>();
+  auto pending = std::make_shared<std::string>();
+  auto load_library = [root, trusted, said, pending]() -> std::unique_ptr<Board> {
+    std::string refusal;
+    auto board = LoadBoardLibrary(root, trusted, refusal);
+    if (!refusal.empty() && said->insert(refusal).second) *pending = refusal;
+    return board;
   };
-  return std::make_unique<BoardSelector>(std::make_unique<SimulatedBoard>(),
-                                         std::move(load_library),
-                                         std::make_unique<UsbBoard>(MakeLibusbTransport()));
+  auto selector =
+      std::make_unique<BoardSelector>(std::make_unique<SimulatedBoard>(), std::move(load_library),
+                                      std::make_unique<UsbBoard>(MakeLibusbTransport()));
+  selector->SetLibraryNotice([pending] { return std::exchange(*pending, {}); });
+  return selector;
 }
 
 }  // namespace tessaro

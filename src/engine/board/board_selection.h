@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/board/board.h"
 #include "engine/board/usb_board.h"
@@ -42,6 +43,9 @@ class BoardSelector : public Board {
   // user may not open or that another program holds.
   std::string NoBoardReason(int32_t address) override;
 
+  // What TakeNotice tells besides a lost connection: a board library that was refused.
+  void SetLibraryNotice(std::function<std::string()> take) { library_notice_ = std::move(take); }
+
   BoardSource source() const { return source_; }
   // The simulated board, which takes the calls until another board answers.
   Board& simulated() { return *simulated_; }
@@ -60,10 +64,13 @@ class BoardSelector : public Board {
   bool connected_ = false;  // current_ answered "Kaart"
   bool loss_noted_ = false;
   std::string notice_;
+  std::function<std::string()> library_notice_;
 };
 
-// The program's board: the simulated board, a board library from `root`/Velden, and the
-// USB board on libusb.
-std::unique_ptr<BoardSelector> MakeBoardSelector(const std::filesystem::path& root);
+// The program's board: the simulated board, a board library from `root`/Velden (when it is
+// the user's own or lies in one of the `trusted` folders; see LoadBoardLibrary), and the USB
+// board on libusb.
+std::unique_ptr<BoardSelector> MakeBoardSelector(
+    const std::filesystem::path& root, const std::vector<std::filesystem::path>& trusted = {});
 
 }  // namespace tessaro

@@ -3,9 +3,12 @@
 #include <dlfcn.h>
 
 #include "engine/board/simulated_board.h"
+#include "engine/core/ownership.h"
 #include "engine/core/paths.h"
 
 namespace tessaro {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -59,10 +62,46 @@ std::optional<std::filesystem::path> FindBoardLibrary(const std::filesystem::pat
   return ResolveFolderFile(root, "Velden", BoardLibraryFileName());
 }
 
-std::unique_ptr<Board> MakeStartupBoard(const std::filesystem::path& root) {
-  if (auto file = FindBoardLibrary(root)) {
-    if (auto board = LibraryBoard::Load(std::filesystem::absolute(*file))) return board;
+std::string BoardLibraryDistrust(const fs::path& file, const fs::path& root,
+                                 const std::vector<fs::path>& trusted) {
+  std::error_code ec;
+  const fs::path real = fs::canonical(file, ec);
+  for (const fs::path& folder : trusted) {
+    std::error_code folder_ec;
+    const fs::path own = fs::canonical(folder, folder_ec);
+    if (ec || folder_ec) continue;
+    const fs::path relative = real.lexically_relative(own);
+    if (!relative.empty() && *relative.begin() != "..") return {};
   }
+  fs::path at = root;
+  std::string cause = NotOwnCauseFollowed(at);
+  for (const fs::path& part : file.lexically_relative(root)) {
+    if (!cause.empty()) break;
+    at /= part;
+    cause = NotOwnCauseFollowed(at);
+  }
+  return cause;
+}
+
+std::unique_ptr<LibraryBoard> LoadBoardLibrary(const fs::path& root,
+                                               const std::vector<fs::path>& trusted,
+                                               std::string& refusal) {
+  refusal.clear();
+  const auto found = FindBoardLibrary(root);
+  if (!found) return nullptr;
+  const fs::path file = fs::absolute(*found);
+  if (const std::string cause = BoardLibraryDistrust(file, fs::absolute(root), trusted);
+      !cause.empty()) {
+    refusal = "Kaartbibliotheek " + file.string() + " niet geladen: " + cause + ".";
+    return nullptr;
+  }
+  return LibraryBoard::Load(file);
+}
+
+std::unique_ptr<Board> MakeStartupBoard(const fs::path& root,
+                                        const std::vector<fs::path>& trusted) {
+  std::string refusal;
+  if (auto board = LoadBoardLibrary(root, trusted, refusal)) return board;
   return std::make_unique<SimulatedBoard>();
 }
 

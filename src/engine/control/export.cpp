@@ -1,15 +1,15 @@
 #include "engine/control/export.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
 #include <ctime>
-#include <filesystem>
-#include <system_error>
 
+#include "engine/core/file_errors.h"
 #include "engine/core/numbers.h"
 #include "engine/core/process_image.h"
+#include "engine/core/utf8.h"
 
 namespace tessaro {
 
@@ -43,36 +43,6 @@ std::string Number(double x) {
   return std::string(buf, result.ptr);
 }
 
-// A unit typed on an old system may come as Latin-1; the file is UTF-8 either way.
-std::string Utf8(const std::string& text) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  const size_t size = text.size();
-  bool valid = true;
-  for (size_t i = 0; i < size && valid;) {
-    const unsigned char b = bytes[i];
-    const size_t length = b < 0x80           ? 1
-                          : (b >> 5) == 0x6  ? 2
-                          : (b >> 4) == 0xE  ? 3
-                          : (b >> 3) == 0x1E ? 4
-                                             : 0;
-    if (length == 0 || i + length > size) valid = false;
-    for (size_t k = 1; valid && k < length; ++k) valid = (bytes[i + k] >> 6) == 0x2;
-    i += length == 0 ? 1 : length;
-  }
-  if (valid) return text;
-  std::string converted;
-  for (size_t i = 0; i < size; ++i) {
-    const unsigned char b = bytes[i];
-    if (b < 0x80) {
-      converted += static_cast<char>(b);
-    } else {
-      converted += static_cast<char>(0xC0 | (b >> 6));
-      converted += static_cast<char>(0x80 | (b & 0x3F));
-    }
-  }
-  return converted;
-}
-
 // A field as a spreadsheet reads it back: quoted when it holds a separator, a quote or a
 // line end.
 std::string Field(const std::string& text) {
@@ -95,7 +65,7 @@ std::string Line(std::initializer_list<std::string> fields) {
 }
 
 std::string WithUnit(const char* name, const std::string& unit) {
-  return unit.empty() ? name : std::string(name) + " (" + Utf8(unit) + ")";
+  return unit.empty() ? name : std::string(name) + " (" + AsUtf8(unit) + ")";
 }
 
 std::string ClockText(int64_t ms, SampleClock clock) {
@@ -108,10 +78,33 @@ std::string ClockText(int64_t ms, SampleClock clock) {
   return text;
 }
 
-// A trend value (twice the percentage) in the units of range slot `slot`.
-std::string TrendValue(const ProcessImage& image, int slot, uint16_t twice_percent) {
-  return Number(
-      ScaleToRange(twice_percent / 2.0, image.RangeHigh[Index(slot)], image.RangeLow[Index(slot)]));
+// How many decimals one step of a byte on a span of `span` units warrants: tenths on
+// 0..100, whole numbers on 0..1000, hundredths on 0..10.
+int WarrantedDecimals(double span) {
+  const double step = std::abs(span) / 255;
+  if (step <= 0) return 1;
+  return std::clamp(static_cast<int>(std::ceil(-std::log10(step))), 0, 6);
+}
+
+// `x` to `decimals` places, trailing zeros dropped, '.' whatever the locale.
+std::string Rounded(double x, int decimals) {
+  char buf[400];
+  const auto result =
+      std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+  std::string text(buf, result.ptr);
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  return text == "-0" ? "0" : text;
+}
+
+// A percentage in the units of range slot `slot`, to the decimals its range warrants.
+std::string RangeValue(const ProcessImage& image, int slot, double percent) {
+  const int32_t high = image.RangeHigh[Index(slot)];
+  const int32_t low = image.RangeLow[Index(slot)];
+  return Rounded(ScaleToRange(percent, high, low),
+                 WarrantedDecimals(static_cast<double>(high) - low));
 }
 
 }  // namespace
@@ -156,25 +149,19 @@ std::string CsvRow(const ProcessImage& image, int slot, size_t i, int64_t origin
   const std::string time = ClockText(at, clock);
   if (kind == Kind::Recorder) {
     const uint8_t v = image.Recorder[Index(slot)][i];
-    const double value =
-        ScaleToRange(BytePercent(v), image.RangeHigh[Index(slot)], image.RangeLow[Index(slot)]);
-    return Line({t, time, Number(value), std::to_string(v)});
+    return Line({t, time, RangeValue(image, slot, BytePercent(v)), std::to_string(v)});
   }
-  const int n = slot - 8;
-  const TrendRecord& record = image.TrendTimes[Index(n)];
+  // The values the controller computed, as its tags show them.
+  const TrendRecord& record = image.TrendTimes[Index(slot - 8)];
+  const size_t k = record.At(i);
+  const std::string pv = RangeValue(image, slot, record.pv[k]);
+  const std::string sp = RangeValue(image, slot, record.sp[k]);
   if (kind == Kind::Pid) {
-    const PidState& c = image.Pid[Index(n)];
-    return Line({t, time, TrendValue(image, slot, c.PvTrend[i]),
-                 TrendValue(image, slot, c.SpTrend[i]), Number(c.OutTrend[i] / 2.0)});
+    return Line({t, time, pv, sp, Rounded(record.out[k], WarrantedDecimals(100))});
   }
-  const SetpointFaceplate& c = kind == Kind::Step
-                                   ? static_cast<const SetpointFaceplate&>(image.Step[Index(n)])
-                                   : image.OnOff[Index(n)];
-  const std::string pv = TrendValue(image, slot, c.PvTrend[i]);
-  const std::string sp = TrendValue(image, slot, c.SpTrend[i]);
-  const std::string out = std::to_string(record.output[record.At(i)]);
+  const std::string out = std::to_string(record.output[k]);
   if (kind == Kind::Step) {
-    return Line({t, time, pv, sp, out, std::to_string(record.output_down[record.At(i)])});
+    return Line({t, time, pv, sp, out, std::to_string(record.output_down[k])});
   }
   return Line({t, time, pv, sp, out});
 }
@@ -188,30 +175,8 @@ std::string InstrumentCsv(const ProcessImage& image, int slot, SampleClock clock
   return text;
 }
 
-std::string WriteFileReplacing(const std::string& path, const std::string& text) {
-  namespace fs = std::filesystem;
-  const fs::path target(path);
-  const fs::path temporary = target.string() + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) return std::strerror(errno);
-  const auto failed = [] { return errno != 0 ? errno : EIO; };
-  int err = 0;
-  errno = 0;
-  if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) err = failed();
-  if (std::fflush(file) != 0 && err == 0) err = failed();
-  if (std::fclose(file) != 0 && err == 0) err = failed();
-  std::error_code ec;
-  if (err == 0) {
-    fs::rename(temporary, target, ec);
-    if (ec) err = ec.value();
-  }
-  if (err == 0) return {};
-  fs::remove(temporary, ec);
-  return std::strerror(err);
-}
-
-std::string ExportFailedText(const std::string& path, const std::string& why) {
-  return "Kan " + path + " niet schrijven: " + why;
+std::string ExportFailedText(const std::string& path, int err) {
+  return FileErrorText("schrijven", path, err);
 }
 
 }  // namespace tessaro

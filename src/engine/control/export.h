@@ -10,8 +10,10 @@
 //   on/off     t (s), time, pv (UNIT), sp (UNIT), out
 // t is the sample's clock in seconds counted from an origin (the newest sample for an
 // export, the log's start for a log); time is the clock itself, as local date and time for
-// the wall clock or as seconds for a script's clock. Numbers use '.' and fields ',' whatever
-// the user's locale; the text is UTF-8.
+// the program's clock or as seconds for a script's clock. Both count program time, as the
+// chart does: at 10x a minute of the process is 60 s. Values are those the instrument
+// computed, with as many decimals as one byte step of its range warrants (tenths on a range
+// of 100). Numbers use '.' and fields ',' whatever the user's locale; the text is UTF-8.
 #pragma once
 
 #include <cstddef>
@@ -23,7 +25,8 @@ namespace tessaro {
 struct ProcessImage;
 
 enum class SampleClock {
-  Wall,    // milliseconds since 1970 UTC, written as local "2026-12-08 14:05:09"
+  Wall,    // the program's clock (ms since 1970 UTC at the start, plus program time),
+           // written as local "2026-12-08 14:05:09"
   Script,  // milliseconds since a script began, written as seconds
 };
 
@@ -47,11 +50,8 @@ std::string CsvRow(const ProcessImage& image, int slot, size_t i, int64_t origin
 // The whole file: the header and every sample the history holds, t counted from the newest.
 std::string InstrumentCsv(const ProcessImage& image, int slot, SampleClock clock);
 
-// Writes `text` to `path` through a temporary file beside it, so a failure leaves an old file
-// whole. Returns "" when written, else why not.
-std::string WriteFileReplacing(const std::string& path, const std::string& text);
-
-// The text of a message box about a file that could not be written or opened.
-std::string ExportFailedText(const std::string& path, const std::string& why);
+// The text of a message box about a file that could not be written, with system error
+// `err` (see WriteFileWhole, which every export writes through).
+std::string ExportFailedText(const std::string& path, int err);
 
 }  // namespace tessaro

@@ -6,29 +6,43 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
+#include "engine/core/file_errors.h"
 #include "engine/core/process_image.h"
 
 namespace tessaro {
 
 std::unique_ptr<LogWriter> LogWriter::Open(const std::string& path, Mode mode, std::string& error) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    error = std::strerror(errno);
+  // A FIFO, a device or a folder is refused before it is opened: opening one may wait for
+  // a reader, or do what that device does.
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+    error = NotRegularFileCause(status.st_mode);
     return nullptr;
   }
-  struct stat status {};
-  if (::fstat(fd, &status) != 0) {
-    error = std::strerror(errno);
+  constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+  bool created = true;
+  int fd = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+  if (fd < 0 && errno == EEXIST) {
+    created = false;
+    fd = ::open(path.c_str(), kFlags);
+  }
+  if (fd < 0) {
+    error = FileErrorCause(errno);
+    return nullptr;
+  }
+  // It may have been swapped for something else since it was looked at.
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    error = S_ISREG(status.st_mode) ? FileErrorCause(errno) : NotRegularFileCause(status.st_mode);
     ::close(fd);
     return nullptr;
   }
-  return std::unique_ptr<LogWriter>(new LogWriter(fd, mode, status.st_size == 0));
+  return std::unique_ptr<LogWriter>(
+      new LogWriter(fd, mode, status.st_size == 0, created ? path : std::string()));
 }
 
-LogWriter::LogWriter(int fd, Mode mode, bool was_empty)
-    : fd_(fd), mode_(mode), was_empty_(was_empty) {
+LogWriter::LogWriter(int fd, Mode mode, bool was_empty, std::string made)
+    : fd_(fd), mode_(mode), was_empty_(was_empty), made_(std::move(made)) {
   if (mode_ == Mode::Background) thread_ = std::thread([this] { Run(); });
 }
 
@@ -40,6 +54,11 @@ LogWriter::~LogWriter() {
     }
     wake_.notify_one();
     thread_.join();
+  }
+  // A log that made its file and never got a row into it leaves nothing behind.
+  struct stat status {};
+  if (!made_.empty() && ::fstat(fd_, &status) == 0 && status.st_size == 0) {
+    ::unlink(made_.c_str());
   }
   ::close(fd_);
 }
@@ -86,14 +105,17 @@ void LogWriter::Run() {
 
 bool LogWriter::Write(const std::string& line) {
   // O_APPEND puts the line at the end in one piece; a short write (a disk that is nearly
-  // full) goes on where it stopped.
+  // full) goes on where it stopped. A line that does not fit whole is taken out again, so
+  // the log ends on a whole row.
+  const off_t end = ::lseek(fd_, 0, SEEK_END);
   const char* data = line.data();
   size_t left = line.size();
   while (left > 0) {
     const ssize_t written = ::write(fd_, data, left);
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) {
-      const std::string why = std::strerror(written < 0 ? errno : ENOSPC);
+      const std::string why = FileErrorCause(written < 0 ? errno : ENOSPC);
+      if (end >= 0) ::ftruncate(fd_, end);
       std::lock_guard lock(mutex_);
       failure_ = why;
       return false;
@@ -106,12 +128,17 @@ bool LogWriter::Write(const std::string& line) {
 
 std::string InstrumentLogs::Start(ProcessImage& image, int slot, const std::string& path,
                                   int64_t origin_ms, SampleClock clock) {
-  if (!IsInstrumentSlot(slot)) return LogNotStartedText(path, std::strerror(EINVAL));
+  if (!IsInstrumentSlot(slot)) return LogNotStartedText(path, "geen instrument");
   Stop(image, slot);
   std::string error;
   auto writer = LogWriter::Open(path, mode_, error);
   if (!writer) return LogNotStartedText(path, error);
   if (writer->WasEmpty()) writer->Append(CsvHeader(image, slot));
+  // Written at once in the inline mode: a file that takes not even the header is no log.
+  // (In the background mode a failure is told by Collect, whenever the writer finds it.)
+  if (mode_ == LogWriter::Mode::Inline && !writer->Failure().empty()) {
+    return LogNotStartedText(path, writer->Failure());
+  }
   Log& log = logs_[static_cast<size_t>(slot)];
   log = {std::move(writer), path, clock, origin_ms, SamplesTaken(image, slot)};
   image.LogFile[static_cast<size_t>(slot)] = path;
@@ -162,11 +189,11 @@ void InstrumentLogs::Drain() {
 }
 
 std::string LogNotStartedText(const std::string& path, const std::string& why) {
-  return "Logboek niet gestart, " + path + ": " + why;
+  return "Logboek niet gestart, " + path + ": " + why + ".";
 }
 
 std::string LogStoppedText(const std::string& path, const std::string& why) {
-  return "Logboek gestopt, " + path + " neemt niets meer aan: " + why;
+  return "Logboek gestopt, " + path + " neemt niets meer aan: " + why + ".";
 }
 
 }  // namespace tessaro

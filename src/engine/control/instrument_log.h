@@ -28,7 +28,9 @@ class LogWriter {
  public:
   enum class Mode { Background, Inline };
 
-  // Opens `path` for appending, creating it; null with `error` set when it cannot.
+  // Opens `path` for appending, creating it; null with `error` set (why, in words) when it
+  // cannot. Only a regular file is taken: a FIFO, a device or a folder is refused at once.
+  // A file the log made that is still empty when the log ends is removed.
   static std::unique_ptr<LogWriter> Open(const std::string& path, Mode mode, std::string& error);
   // Writes what is still queued, then closes the file.
   ~LogWriter();
@@ -46,7 +48,7 @@ class LogWriter {
   void Drain();
 
  private:
-  LogWriter(int fd, Mode mode, bool was_empty);
+  LogWriter(int fd, Mode mode, bool was_empty, std::string made);
   void Run();
   // Writes one line whole; false (and the failure set) when the file does not take it.
   bool Write(const std::string& line);
@@ -54,6 +56,7 @@ class LogWriter {
   const int fd_;
   const Mode mode_;
   const bool was_empty_;
+  const std::string made_;  // the file's path when this log made it
   mutable std::mutex mutex_;
   std::condition_variable wake_;
   std::condition_variable drained_;

@@ -1,11 +1,13 @@
 #include "engine/control/onoff_controller.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "engine/control/pid_faceplate.h"
 #include "engine/control/setpoint_faceplate.h"
 #include "engine/core/numbers.h"
 #include "engine/core/process_image.h"
+#include "engine/core/unsaved_changes.h"
 
 namespace tessaro {
 
@@ -15,8 +17,17 @@ int RangeSlot(int n) { return 8 + n; }
 
 bool Valid(int n) { return n >= kFirstOnOffController && n <= kLastOnOffController; }
 
+// What a project keeps of controller n; the window's width is no part of it.
+auto KeptOf(int n) {
+  return [n](const ProcessImage& image) {
+    const auto& s = image.OnOff[n];
+    return std::make_tuple(s.Mode, s.Sp, s.Gap);
+  };
+}
+
 void Arrow(ProcessImage& image, int n, int direction) {
   if (!Valid(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   OnOffState& s = image.OnOff[n];
   if (s.Mode == "auto") {
     MoveSetpoint(s, image, RangeSlot(n), 0.5 * direction);
@@ -61,11 +72,15 @@ std::string FormCreate(ProcessImage& image, int n) {
 }
 
 void AutoButtonClick(ProcessImage& image, int n) {
-  if (Valid(n)) SwitchToAuto(image.OnOff[n], image, RangeSlot(n));
+  if (!Valid(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
+  SwitchToAuto(image.OnOff[n], image, RangeSlot(n));
 }
 
 void HandButtonClick(ProcessImage& image, int n) {
-  if (Valid(n)) SwitchToHand(image.OnOff[n]);
+  if (!Valid(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
+  SwitchToHand(image.OnOff[n]);
 }
 
 void SpinButton1UpClick(ProcessImage& image, int n) { Arrow(image, n, +1); }
@@ -77,7 +92,9 @@ void GKknopClick(ProcessImage& image, int n) {
 }
 
 void GapButtonClick(ProcessImage& image, int n, int value) {
-  if (Valid(n)) image.OnOff[n].Gap = std::clamp(value, kGapMin, kGapMax);
+  if (!Valid(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
+  image.OnOff[n].Gap = std::clamp(value, kGapMin, kGapMax);
 }
 
 }  // namespace onoff

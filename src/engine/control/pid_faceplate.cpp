@@ -1,10 +1,12 @@
 #include "engine/control/pid_faceplate.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "engine/control/pid.h"
 #include "engine/core/numbers.h"
 #include "engine/core/process_image.h"
+#include "engine/core/unsaved_changes.h"
 
 namespace tessaro {
 
@@ -50,6 +52,14 @@ void ShowSetpoint(ProcessImage& image, int n, int digits) {
 void ShowHandOutput(ProcessImage& image, int n) {
   PidState& pid = image.Pid[n];
   MoveTag(pid.OpTag, pid.Out, FormatSignificant(pid.Out, 3, image.DecimalSeparator) + " %");
+}
+
+// What a project keeps of PID controller n; the window's width is no part of it.
+auto KeptOf(int n) {
+  return [n](const ProcessImage& image) {
+    const PidState& pid = image.Pid[n];
+    return std::make_tuple(pid.Mode, pid.Sp, pid.Boxes, pid.PidAction);
+  };
 }
 
 void SetMode(PidState& pid, const char* mode, const char* indicator, bool setpoint_shown) {
@@ -138,6 +148,7 @@ std::string FormCreate(ProcessImage& image, int n) {
 
 void AutoButtonClick(ProcessImage& image, int n) {
   if (!IsPidController(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   PidState& pid = image.Pid[n];
   SetMode(pid, "auto", "Auto", true);
   pid.Sp = LimitToSetpointBoxes(pid, static_cast<double>(RoundEven(pid.Pv)));
@@ -147,11 +158,13 @@ void AutoButtonClick(ProcessImage& image, int n) {
 
 void ManualButtonClick(ProcessImage& image, int n) {
   if (!IsPidController(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   SetMode(image.Pid[n], "hand", "Hand", false);
 }
 
 void CascadeButtonClick(ProcessImage& image, int n) {
   if (n != 3) return;
+  const ProjectEdit edit(image, KeptOf(n));
   PidState& pid = image.Pid[n];
   SetMode(pid, "casc", "Casc", true);
   pid.ITerm = BumplessITerm(pid);
@@ -159,11 +172,13 @@ void CascadeButtonClick(ProcessImage& image, int n) {
 
 void BypassButtonClick(ProcessImage& image, int n) {
   if (n != 3) return;
+  const ProjectEdit edit(image, KeptOf(n));
   SetMode(image.Pid[n], "byps", "Bypas", false);
 }
 
 void SpinButton1UpClick(ProcessImage& image, int n) {
   if (!IsPidController(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   PidState& pid = image.Pid[n];
   if (pid.Mode == "auto") {
     double sp = std::min(pid.Sp + 0.5, 100.0);
@@ -180,6 +195,7 @@ void SpinButton1UpClick(ProcessImage& image, int n) {
 
 void SpinButton1DownClick(ProcessImage& image, int n) {
   if (!IsPidController(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   PidState& pid = image.Pid[n];
   if (pid.Mode == "auto") {
     double sp = std::max(pid.Sp - 0.5, 0.0);
@@ -196,6 +212,7 @@ void SpinButton1DownClick(ProcessImage& image, int n) {
 
 void SetSetpoint(ProcessImage& image, int n, double percent) {
   if (!IsPidController(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   PidState& pid = image.Pid[n];
   pid.Sp = LimitToSetpointBoxes(pid, std::clamp(percent, 0.0, 100.0));
   ShowSetpoint(image, n, 4);
@@ -203,6 +220,7 @@ void SetSetpoint(ProcessImage& image, int n, double percent) {
 
 void SetBox(ProcessImage& image, int n, PidBox box, int32_t value) {
   if (!IsPidController(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   const BoxRange range = PidBoxRange(n, box);
   value = std::clamp(value, range.min, range.max);
   int32_t& shown = BoxValue(image.Pid[n].Boxes, box);
@@ -213,12 +231,14 @@ void SetBox(ProcessImage& image, int n, PidBox box, int32_t value) {
 
 void RadioButton1Click(ProcessImage& image, int n) {
   if (!IsPidController(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   image.Pid[n].PidAction = 1;
   image.Pid[n].RadioButton1Checked = true;
 }
 
 void RadioButton2Click(ProcessImage& image, int n) {
   if (!IsPidController(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   image.Pid[n].PidAction = -1;
   image.Pid[n].RadioButton1Checked = false;
 }

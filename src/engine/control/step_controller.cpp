@@ -1,9 +1,12 @@
 #include "engine/control/step_controller.h"
 
+#include <tuple>
+
 #include "engine/control/pid_faceplate.h"
 #include "engine/control/setpoint_faceplate.h"
 #include "engine/core/numbers.h"
 #include "engine/core/process_image.h"
+#include "engine/core/unsaved_changes.h"
 
 namespace tessaro {
 
@@ -16,8 +19,17 @@ int RangeSlot(int n) { return 8 + n; }
 
 bool Valid(int n) { return n >= kFirstStepController && n <= kLastStepController; }
 
+// What a project keeps of controller n; the window's width is no part of it.
+auto KeptOf(int n) {
+  return [n](const ProcessImage& image) {
+    const auto& s = image.Step[n];
+    return std::make_tuple(s.Mode, s.Sp);
+  };
+}
+
 void Arrow(ProcessImage& image, int n, int direction) {
   if (!Valid(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
   StepState& s = image.Step[n];
   if (s.Mode == "auto") {
     MoveSetpoint(s, image, RangeSlot(n), 0.5 * direction);
@@ -83,11 +95,15 @@ std::string FormCreate(ProcessImage& image, int n) {
 }
 
 void AutoButtonClick(ProcessImage& image, int n) {
-  if (Valid(n)) SwitchToAuto(image.Step[n], image, RangeSlot(n));
+  if (!Valid(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
+  SwitchToAuto(image.Step[n], image, RangeSlot(n));
 }
 
 void HandButtonClick(ProcessImage& image, int n) {
-  if (Valid(n)) SwitchToHand(image.Step[n]);
+  if (!Valid(n)) return;
+  const ProjectEdit edit(image, KeptOf(n));
+  SwitchToHand(image.Step[n]);
 }
 
 void SpinButton1UpClick(ProcessImage& image, int n) { Arrow(image, n, +1); }

@@ -41,7 +41,23 @@ struct SampleRecord {
 };
 
 using RecorderRecord = SampleRecord<kRecorderLength>;
-using TrendRecord = SampleRecord<kTrendLength>;
+
+// A controller's samples also keep the percentages it computed (process value, setpoint and
+// output) as its tags show them; its trend picture holds them only to half a percent.
+struct TrendRecord : SampleRecord<kTrendLength> {
+  std::array<double, kTrendLength> pv{};
+  std::array<double, kTrendLength> sp{};
+  std::array<double, kTrendLength> out{};
+
+  void Push(int64_t ms, uint8_t out_right, uint8_t out_down, double pv_percent,
+            double sp_percent, double out_percent) {
+    const size_t at = static_cast<size_t>(taken % kTrendLength);
+    pv[at] = pv_percent;
+    sp[at] = sp_percent;
+    out[at] = out_percent;
+    SampleRecord::Push(ms, out_right, out_down);
+  }
+};
 
 // A sliding value tag of a faceplate: its top in pixels, its text, and whether it shows.
 struct Tag {

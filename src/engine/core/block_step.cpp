@@ -51,7 +51,11 @@ void InstrumentStep(ProcessImage& image, ScreenView& view, int r, int c, BlockCo
   } else {
     OnOffBlockStep(image, n, r, c);
   }
-  image.TrendTimes[n].Push(image.ClockMs, image.OutRight[r][c], image.OutDown[r][c]);
+  // What the controller computed this cycle, for the exports.
+  const double pv = n <= 3 ? image.Pid[n].Pv : n <= 6 ? image.Step[n].Pv : image.OnOff[n].Pv;
+  const double sp = n <= 3 ? image.Pid[n].Sp : n <= 6 ? image.Step[n].Sp : image.OnOff[n].Sp;
+  const double out = n <= 3 ? image.Pid[n].Out : 0;
+  image.TrendTimes[n].Push(image.ClockMs, image.OutRight[r][c], image.OutDown[r][c], pv, sp, out);
   view.ControllerCycled(n);
 }
 

@@ -6,6 +6,9 @@
 
 namespace tessaro {
 
+// The answers to the question whether to save unsaved changes first.
+enum class SaveAnswer { Save, DontSave, Cancel };
+
 class Messages {
  public:
   virtual ~Messages() = default;
@@ -13,6 +16,11 @@ class Messages {
   // A question with the buttons Yes and No; true for Yes.
   virtual bool Question(const std::string& text, const std::string& title) = 0;
   virtual void Error(const std::string& text) = 0;
+  // A question with the buttons Save, Don't save and Cancel. Where no one can answer, the
+  // answer is Cancel: nothing is lost unasked.
+  virtual SaveAnswer SaveQuestion(const std::string& /*text*/, const std::string& /*title*/) {
+    return SaveAnswer::Cancel;
+  }
   // An error whose short text is shown, with the whole story (a long list of files) to be
   // had on request; where there is no room for that, the short text alone.
   virtual void ErrorWithDetails(const std::string& text, const std::string& /*details*/) {

@@ -36,18 +36,21 @@ void KnobChanged(ProcessImage& image, int n, int value) {
 
 void SetItemVisible(ProcessImage& image, ScreenView& view, int item, bool visible) {
   if (!ValidItem(item)) return;
+  if (image.ItemVisible[item] != (visible ? 1 : 0)) image.UnsavedChanges = true;
   image.ItemVisible[item] = visible ? 1 : 0;
   view.ItemVisibilityChanged(item, visible);
 }
 
 void SetItemLeft(ProcessImage& image, ScreenView& view, int item, int left) {
   if (!ValidItem(item)) return;
+  if (image.ItemLeft[item] != (left)) image.UnsavedChanges = true;
   image.ItemLeft[item] = left;
   view.ItemLeftChanged(item, left);
 }
 
 void SetItemTop(ProcessImage& image, ScreenView& view, int item, int top) {
   if (!ValidItem(item)) return;
+  if (image.ItemTop[item] != (top)) image.UnsavedChanges = true;
   image.ItemTop[item] = top;
   view.ItemTopChanged(item, top);
 }

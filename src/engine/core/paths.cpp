@@ -9,8 +9,7 @@ namespace tessaro {
 namespace {
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
@@ -34,6 +33,16 @@ std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& dir,
 bool IsPlainFileName(std::string_view name) {
   return !name.empty() && name != "." && name != ".." &&
          name.find_first_of("/\\") == std::string_view::npos;
+}
+
+std::string FileNameOf(std::string_view name) {
+  std::string clean;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (clean.empty() && (c == '.' || c == ' ')) continue;
+    clean += (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7f) ? '_' : c;
+  }
+  return clean;
 }
 
 std::optional<std::filesystem::path> ResolvePath(const std::filesystem::path& base,

@@ -24,6 +24,12 @@ std::optional<std::filesystem::path> ResolveFolderFile(const std::filesystem::pa
 // Whether `name` is a single plain file name (no separators, not "." or "..").
 bool IsPlainFileName(std::string_view name);
 
+// A name from data (an instrument's name from a project file) made fit to be a file name
+// in whatever folder it is put: separators and control characters become '_', and leading
+// dots and blanks go, so that it never names another folder or a hidden file. Empty when
+// nothing is left.
+std::string FileNameOf(std::string_view name);
+
 // The folder the program works in: `cwd` when it holds a Velden folder, otherwise the
 // program's own folder when that one does, otherwise `cwd`.
 std::filesystem::path ChooseDataRoot(const std::filesystem::path& cwd,

@@ -118,6 +118,11 @@ struct ProcessImage {
   // Undo and redo of the logic grid's edits.
   EditHistory History;
 
+  // The project differs from what was last saved or loaded: every editing action that
+  // changes what a project file holds sets it; a save, a load and "Nieuw" clear it.
+  // Running values (signals, counts, outputs in hand) never set it.
+  bool UnsavedChanges = false;
+
   // The scan's decoded copy of FieldGrid, [row 1..16][column 1..7].
   RowColumnTable<DecodedField> Decoded{};
 };

@@ -28,7 +28,15 @@ struct RunControl {
   int speed = 1;              // 1, 2 or 10
   bool real_board = false;    // a board on USB or through a library: real time only
   int64_t program_ms = 0;     // the timers' own schedule: the last moment that has passed
+  int64_t clock_origin_ms = 0;  // the wall clock (ms since 1970) when program time began
 };
+
+// The clock the samples are stamped with: the wall clock at the start plus program time, so
+// that at 10x a minute of the process is a minute in an export, as the chart shows it, and
+// a pause is no gap.
+inline int64_t ProgramClockMs(const RunControl& run) {
+  return run.clock_origin_ms + run.program_ms;
+}
 
 // The speeds offered: 1x, 2x and 10x; with a real board only 1x.
 bool SpeedOffered(const RunControl& run, int speed);

@@ -1,10 +1,15 @@
 #include "engine/core/user_folder.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <system_error>
 #include <vector>
 
+#include "engine/core/file_errors.h"
+#include "engine/core/ownership.h"
 #include "engine/core/paths.h"
 
 namespace tessaro {
@@ -131,6 +136,45 @@ class Preparation {
   std::string problem_;
 };
 
+// Whether `entry`, a link at `relative` in the per-user folder, is one this program makes: to
+// the shipped file of that place, in this install or an earlier one.
+bool IsOurLink(const fs::path& entry, const fs::path& relative, const fs::path& shared) {
+  std::error_code ec;
+  const fs::path target = fs::read_symlink(entry, ec).lexically_normal();
+  if (ec) return false;
+  const fs::path inside = target.lexically_relative(shared);
+  if (target.is_absolute() && !inside.empty() && *inside.begin() != "..") return true;
+  return IsShippedLink(entry, shared.filename() / relative);
+}
+
+// Why the per-user folder, made before by whoever, must not be used: anything in it that is
+// someone else's or that others may change, and any link this program did not make. Empty
+// when it may be used, and when it is not there yet.
+std::string UserFolderDistrust(const fs::path& shared, const fs::path& user) {
+  std::error_code ec;
+  const auto status = fs::symlink_status(user, ec);
+  if (!fs::exists(status)) return {};
+  if (fs::is_symlink(status)) return user.string() + " is een koppeling";
+  if (std::string cause = NotOwnCause(user); !cause.empty()) return cause;
+  for (fs::recursive_directory_iterator it(user, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::path entry = it->path();
+    if (std::string cause = NotOwnCause(entry); !cause.empty()) return cause;
+    if (it->is_symlink(ec) && !IsOurLink(entry, entry.lexically_relative(user), shared)) {
+      return entry.string() + " is een koppeling die Tessaro niet heeft gemaakt";
+    }
+  }
+  if (ec) return user.string() + ": " + FileErrorCause(ec.value());
+  return {};
+}
+
+// A new folder of the user's alone (mode 0700) beside `user`, with a name no one could have
+// prepared; empty when none can be made.
+fs::path MakePrivateFolder(const fs::path& user) {
+  std::string pattern = user.string() + "-XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) return {};
+  return pattern;
+}
+
 }  // namespace
 
 fs::path UserFolder(const char* xdg_data_home, const char* home) {
@@ -159,9 +203,23 @@ WorkFolder ChooseWorkFolder(const fs::path& cwd, const fs::path& program_dir,
   // Without a folder of the user's the shipped pictures still show; a save then fails
   // with its own message, as the user cannot write there.
   if (user.empty()) return {shared, "Geen eigen map: HOME is niet gezet"};
-  std::string problem = PrepareUserFolder(shared, user);
+  fs::path folder = user;
+  std::string notice;
+  if (const std::string cause = UserFolderDistrust(shared, user); !cause.empty()) {
+    // Another user may have prepared it, with a link to one of this user's files where the
+    // project is saved: it is left alone.
+    folder = MakePrivateFolder(user);
+    notice = "De map " + user.string() + " wordt niet gebruikt: " + cause + ".";
+    if (folder.empty()) return {shared, notice + " Er kon geen nieuwe map worden gemaakt."};
+    notice += " Tessaro werkt nu in een nieuwe map: " + folder.string() + ".";
+  } else if (!fs::exists(fs::symlink_status(user, ec))) {
+    // Made for this user alone from the start.
+    fs::create_directories(user.parent_path(), ec);
+    ::mkdir(user.c_str(), 0700);
+  }
+  std::string problem = PrepareUserFolder(shared, folder);
   if (!problem.empty()) return {shared, std::move(problem)};
-  return {user, {}};
+  return {folder, std::move(notice)};
 }
 
 }  // namespace tessaro

@@ -27,7 +27,8 @@ std::string PrepareUserFolder(const std::filesystem::path& shared,
 
 struct WorkFolder {
   std::filesystem::path root;
-  // Set when the per-user folder was due but could not be prepared: the text to show.
+  // Set when the per-user folder was due but could not be prepared, or was not used: the
+  // text to show.
   std::string problem;
 };
 
@@ -35,7 +36,10 @@ struct WorkFolder {
 // the program's folder has a Velden folder; otherwise, when `shared` holds the shipped
 // Velden, the per-user folder `user`, prepared from it. When that cannot be prepared, the
 // program works in `shared` itself, which shows the pictures but takes no save, and
-// `problem` says why.
+// `problem` says why. A per-user folder that is there already but is not safely the user's
+// own — an entry of someone else's or one that others may change, a link the program did
+// not make — is left alone: the program works in a new folder beside it that only the user
+// may enter, and `problem` says so. A per-user folder made new is the user's alone (0700).
 WorkFolder ChooseWorkFolder(const std::filesystem::path& cwd,
                             const std::filesystem::path& program_dir,
                             const std::filesystem::path& shared, const std::filesystem::path& user);

@@ -3,6 +3,7 @@
 #include "engine/core/block_code.h"
 #include "engine/core/numbers.h"
 #include "engine/core/process_image.h"
+#include "engine/screen/screen_items.h"
 
 namespace tessaro {
 
@@ -213,6 +214,13 @@ std::string FieldHoverText(const ProcessImage& image, int row, int column) {
     const int slot = code.kind == BlockKind::Recorder ? code.number : kRecorders + code.number;
     text += "\nBereik " + std::to_string(image.RangeLow[slot]) + ".." +
             std::to_string(image.RangeHigh[slot]) + " " + image.RangeUnit[slot];
+    // An instrument runs only while its label is on the operator screen.
+    const int item = ItemIndexOf(
+        code.kind == BlockKind::Recorder ? ItemKind::RecorderLabel : ItemKind::ControllerLabel,
+        code.number);
+    if (item >= 0 && image.ItemVisible[item] != 1) {
+      text += "\nloopt niet: label verborgen, zie Screen";
+    }
   }
   return text;
 }

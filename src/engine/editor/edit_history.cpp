@@ -68,6 +68,7 @@ UndoResult Replay(ProcessImage& image, Direction direction) {
            : Apply(image, step, step.before, step.after, step.selected_row_after,
                    step.selected_column_after, step.slot_after);
   to.push_back(std::move(step));
+  image.UnsavedChanges = true;
   return result;
 }
 

@@ -102,8 +102,9 @@ EditorRange SpinEditRange(int n) { return ValidEditor(n) ? kRanges[n] : EditorRa
 void SetSpinEdit(ProcessImage& image, int n, int64_t value) {
   if (!ValidEditor(n)) return;
   const EditorRange range = kRanges[n];
-  image.Editors.SpinEdit[n] =
-      static_cast<int32_t>(std::clamp<int64_t>(value, range.min, range.max));
+  const auto kept = static_cast<int32_t>(std::clamp<int64_t>(value, range.min, range.max));
+  if (image.Editors.SpinEdit[n] != kept) image.UnsavedChanges = true;
+  image.Editors.SpinEdit[n] = kept;
 }
 
 void SetSpinEditText(ProcessImage& image, int n, std::string_view text) {
@@ -120,6 +121,13 @@ void SetSpinEditText(ProcessImage& image, int n, std::string_view text) {
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   const bool whole_number = error == std::errc() && end == digits.data() + digits.size();
   SetSpinEdit(image, n, whole_number ? value : kRanges[n].min);
+}
+
+void SetEditText(ProcessImage& image, std::string PaletteEditors::*edit, std::string_view text) {
+  std::string& held = image.Editors.*edit;
+  if (held == text) return;
+  held = text;
+  image.UnsavedChanges = true;
 }
 
 PlacementResult PlaceBlock(ProcessImage& image, Palette palette, std::string_view key,
@@ -146,6 +154,7 @@ PlacementResult PlaceBlock(ProcessImage& image, Palette palette, std::string_vie
   result.palette_closes = true;
   if (palette == Palette::Processing) CopySettings(image, key, result);
   RecordPlacement(image, before, slot_before, result);
+  image.UnsavedChanges = true;
   return result;
 }
 

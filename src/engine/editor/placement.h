@@ -11,6 +11,7 @@
 
 namespace tessaro {
 
+struct PaletteEditors;
 struct ProcessImage;
 
 // The whole-number range of setting editor SpinEdit<n> (1..9).
@@ -26,6 +27,9 @@ void SetSpinEdit(ProcessImage& image, int n, int64_t value);
 // SpinEdit<n> now holds `text`: a whole number, kept within the range; any other text
 // counts as the box's minimum.
 void SetSpinEditText(ProcessImage& image, int n, std::string_view text);
+
+// The text box Edit1 (the range's unit) or Edit2 (the instrument's name) now holds `text`.
+void SetEditText(ProcessImage& image, std::string PaletteEditors::*edit, std::string_view text);
 
 // Loads a picture into the selected field; false when it cannot be loaded.
 using FieldPictureLoad = std::function<bool(const std::string& file)>;

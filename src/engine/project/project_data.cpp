@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "engine/core/utf8.h"
+
 namespace tessaro {
 
 namespace {
@@ -133,6 +135,10 @@ std::string FormatProject(const ProjectData& data) {
   Writer writer;
   VisitLines(data, writer);
   return writer.Take();
+}
+
+bool IsProjectText(std::string_view text) {
+  return text.find('\0') == std::string_view::npos && IsValidUtf8(text);
 }
 
 std::vector<std::string> SplitLines(std::string_view text, size_t max_lines) {

@@ -42,6 +42,10 @@ void StoreProject(const ProjectData& data, ProcessImage& image);
 // blanks in its place: the file must keep one value per line to read back.
 std::string FormatProject(const ProjectData& data);
 
+// Whether file bytes can be a project at all: text in UTF-8 without NUL bytes. A picture or
+// an archive renamed to .txt is not.
+bool IsProjectText(std::string_view text);
+
 // Splits file bytes into lines: CR LF, LF and a lone CR each end a line. At most
 // `max_lines` lines are taken; the rest of the text is not looked at.
 std::vector<std::string> SplitLines(std::string_view text, size_t max_lines);

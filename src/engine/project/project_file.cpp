@@ -7,14 +7,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <optional>
-#include <random>
 #include <string>
 #include <string_view>
 #include <system_error>
 
+#include "engine/core/file_errors.h"
+#include "engine/core/file_write.h"
 #include "engine/core/messages.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
@@ -31,6 +31,9 @@ namespace {
 
 constexpr char kFolder[] = "Velden";
 constexpr char kInvalidFilename[] = "Invalid filename";
+constexpr char kDefaultShown[] = "Velden/data1.txt";
+constexpr std::string_view kSaveVerb = "opslaan";
+constexpr std::string_view kLoadVerb = "inlezen";
 
 // Message boxes end a sentence that ends in a letter or digit with a full stop.
 void ShowError(Messages& messages, std::string text) {
@@ -38,31 +41,40 @@ void ShowError(Messages& messages, std::string text) {
   messages.Error(text);
 }
 
-// The text for a failed open, read or write with system error `err`.
-std::string ErrorText(int err) {
+// The text for a failed open, read or write of `file` with system error `err`: the texts
+// the user knows where they fit, each naming the file, otherwise the cause in words.
+std::string ErrorText(int err, const std::string& file, std::string_view verb) {
   switch (err) {
     case ENOENT:
-      return "File not found";
+      return "File not found: " + file;
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-      return "File access denied";
+      return "File access denied: " + file;
     case ENAMETOOLONG:
-      return kInvalidFilename;
+      return std::string(kInvalidFilename) + ": " + file;
     default:
-      return "I/O error " + std::to_string(err);
+      return FileErrorText(verb, file, err);
   }
 }
 
-bool Fail(Messages& messages, int err) {
-  ShowError(messages, ErrorText(err));
+bool Fail(Messages& messages, int err, const std::string& file, std::string_view verb) {
+  ShowError(messages, ErrorText(err, file, verb));
   return false;
 }
 
-bool NoFolder(Messages& messages) {
-  ShowError(messages, kInvalidFilename);
+bool NoFolder(Messages& messages, const std::string& file) {
+  ShowError(messages, std::string(kInvalidFilename) + ": " + file);
   return false;
+}
+
+// The file as the user knows it: under the program's folder by its path from there
+// ("Velden/data1.txt"), elsewhere as it was chosen.
+std::string Shown(const fs::path& file, const fs::path& root) {
+  const fs::path relative = file.lexically_relative(root);
+  if (!root.empty() && !relative.empty() && *relative.begin() != "..") return relative.string();
+  return file.string();
 }
 
 std::optional<fs::path> DataFolder(const fs::path& root) {
@@ -70,37 +82,6 @@ std::optional<fs::path> DataFolder(const fs::path& root) {
   std::error_code ec;
   if (!folder || !fs::is_directory(*folder, ec)) return std::nullopt;
   return folder;
-}
-
-// A file the user has made read-only (no write bit at all) is not replaced, even by a
-// user whom the system would let write it.
-bool IsReadOnly(fs::perms perms) {
-  return (perms & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) ==
-         fs::perms::none;
-}
-
-// Creates a new, unused file beside the project file; returns it open for writing.
-std::FILE* CreateTemporary(const fs::path& folder, const std::string& name, fs::path& path,
-                           int& err) {
-  static std::mt19937_64 generator{std::random_device{}()};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    path = folder / ("." + name + "." + std::to_string(generator() % 1000000000) + ".tmp");
-    if (std::FILE* file = std::fopen(path.c_str(), "wbx")) return file;
-    err = errno;
-    if (err != EEXIST) return nullptr;
-  }
-  return nullptr;
-}
-
-// Writes `text` to `file`, flushes it to the disk and closes it; 0 or the system error.
-int WriteAndClose(std::FILE* file, const std::string& text) {
-  int err = 0;
-  if (std::fwrite(text.data(), 1, text.size(), file) != text.size() || std::fflush(file) != 0 ||
-      ::fsync(::fileno(file)) != 0) {
-    err = errno != 0 ? errno : EIO;
-  }
-  if (std::fclose(file) != 0 && err == 0) err = errno != 0 ? errno : EIO;
-  return err;
 }
 
 // Far more than any project holds: a bigger file, or a longer line, is no project file,
@@ -182,49 +163,6 @@ std::optional<ReadFailure> ReadProjectText(const fs::path& path, std::string& te
   return TooLong(text);
 }
 
-// Where a save must write: the project file itself, or, through a link, the file the link
-// names (followed link by link, so that a link to a file not yet made creates that file).
-std::optional<fs::path> LinkTarget(fs::path path, int& err) {
-  std::error_code ec;
-  for (int depth = 0; depth < 40; ++depth) {
-    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
-    const fs::path next = fs::read_symlink(path, ec);
-    if (ec) {
-      err = ec.value();
-      return std::nullopt;
-    }
-    path = next.is_absolute() ? next : path.parent_path() / next;
-  }
-  err = ELOOP;
-  return std::nullopt;
-}
-
-// Writes `text` over the file in place: the fallback for a folder where no file may be
-// made beside it, as in a shared install where each user may write only the project file.
-int WriteInPlace(const fs::path& path, const std::string& text) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return errno;
-  struct stat info {};
-  int err = 0;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) err = EACCES;
-  // The old bytes stay until the new ones are all written, then the rest is cut off.
-  for (size_t done = 0; err == 0 && done < text.size();) {
-    const ssize_t put = ::write(fd, text.data() + done, text.size() - done);
-    if (put < 0) {
-      if (errno != EINTR) err = errno;
-      continue;
-    }
-    done += static_cast<size_t>(put);
-  }
-  if (err == 0 && (::ftruncate(fd, static_cast<off_t>(text.size())) != 0 || ::fsync(fd) != 0)) {
-    err = errno;
-  }
-  if (::close(fd) != 0 && err == 0) err = errno;
-  return err;
-}
-
-bool MayNotCreate(int err) { return err == EACCES || err == EPERM; }
-
 // The report of a load whose grid pictures are missing or cannot be shown: the first few
 // by name and how many more, so that the box fits the screen; the whole list as details.
 void ShowMissingPictures(Messages& messages, const std::vector<std::string>& missing) {
@@ -251,54 +189,14 @@ void ShowMissingPictures(Messages& messages, const std::vector<std::string>& mis
 
 namespace {
 
-// Writes the project over `target`, which may not exist yet. The new text goes to a
-// temporary file beside it that then replaces the old one, so a failure leaves the old file
-// whole; where no file may be made in that folder but the file itself may be written, it is
-// written in place.
-bool SaveProjectTo(const ProcessImage& image, fs::path target, Messages& messages) {
-  std::error_code ec;
-  std::optional<fs::perms> old_perms;
-  if (fs::exists(fs::symlink_status(target, ec))) {
-    // A linked project file is replaced where it really is; the link stays.
-    int err = 0;
-    auto linked = LinkTarget(target, err);
-    if (!linked) return Fail(messages, err);
-    target = *linked;
-    auto status = fs::status(target, ec);
-    if (ec && ec != std::errc::no_such_file_or_directory) return Fail(messages, ec.value());
-    if (fs::exists(status)) {
-      if (!fs::is_regular_file(status) || IsReadOnly(status.permissions())) {
-        return Fail(messages, EACCES);
-      }
-      old_perms = status.permissions();
-    }
-  }
-
+// Writes the project over `target`, which may not exist yet; a linked project file is
+// replaced where it really is, and the link stays.
+bool SaveProjectTo(const ProcessImage& image, const fs::path& target, const std::string& shown,
+                   Messages& messages) {
   const std::string text =
       FormatProject(CaptureProject(image)) + FormatExtras(CaptureExtras(image));
-  fs::path temporary;
-  int err = 0;
-  std::FILE* file =
-      CreateTemporary(target.parent_path(), target.filename().string(), temporary, err);
-  if (!file && old_perms && MayNotCreate(err) && ::access(target.c_str(), W_OK) == 0) {
-    err = WriteInPlace(target, text);
-    return err == 0 || Fail(messages, err);
-  }
-  if (!file) return Fail(messages, err != 0 ? err : EIO);
-  err = WriteAndClose(file, text);
-  if (err == 0 && old_perms) {
-    fs::permissions(temporary, *old_perms, ec);
-    if (ec) err = ec.value();
-  }
-  if (err == 0) {
-    fs::rename(temporary, target, ec);
-    if (ec) err = ec.value();
-  }
-  if (err != 0) {
-    fs::remove(temporary, ec);
-    return Fail(messages, err);
-  }
-  return true;
+  const int err = WriteFileWhole(target, text, {.follow_link = true});
+  return err == 0 || Fail(messages, err, shown, kSaveVerb);
 }
 
 // The folder a chosen file is to be in; relative paths are taken from the working folder.
@@ -308,16 +206,21 @@ bool FolderExists(const fs::path& file) {
   return fs::is_directory(folder.empty() ? fs::path(".") : folder, ec);
 }
 
-LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const fs::path& root,
-                           Messages& messages, ProjectLoadView& view, GridPictures pictures,
-                           LoadStart start) {
+LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const std::string& shown,
+                           const fs::path& root, Messages& messages, ProjectLoadView& view,
+                           GridPictures pictures, LoadStart start) {
   std::string text;
   if (auto failure = ReadProjectText(path, text)) {
     if (failure->err != 0) {
-      Fail(messages, failure->err);
+      Fail(messages, failure->err, shown, kLoadVerb);
     } else {
       ShowError(messages, failure->text);
     }
+    return LoadResult::Failed;
+  }
+  // A picture or an archive under a project's name: refused before anything is replaced.
+  if (!IsProjectText(text)) {
+    ShowError(messages, path.filename().string() + " is geen Tessaro-project.");
     return LoadResult::Failed;
   }
   const std::vector<std::string> lines = SplitLines(text, kProjectLines + kMaxExtrasLines);
@@ -338,8 +241,10 @@ LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const fs::
   if (start == LoadStart::Fresh) ResetToStartup(image, view);
   StoreProject(*data, image);
   ClearEditHistory(image);
-  if (extras.extras) ApplyExtras(*extras.extras, image);
+  // The settings go in once the PID actions are +1 or -1, as they are when saved; a file
+  // without the section has every one of them at its start-up value.
   ApplyScreenLayout(image, view);
+  ApplyExtras(extras.extras.value_or(ProjectExtras{}), image);
   if (pictures == GridPictures::Skip) return LoadResult::Loaded;
 
   const std::vector<std::string> missing = RefreshGridPictures(image, root, view);
@@ -352,43 +257,58 @@ LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const fs::
 
 bool SaveProject(const ProcessImage& image, const fs::path& root, Messages& messages) {
   auto folder = DataFolder(root);
-  if (!folder) return NoFolder(messages);
-  auto existing = ResolveFolderFile(root, kFolder, kProjectFileName);
-  return SaveProjectTo(image, existing ? *existing : *folder / kProjectFileName, messages);
+  if (!folder) return NoFolder(messages, kDefaultShown);
+  const fs::path file =
+      ResolveFolderFile(root, kFolder, kProjectFileName).value_or(*folder / kProjectFileName);
+  return SaveProjectTo(image, file, Shown(file, root), messages);
 }
 
-bool SaveProjectAs(const ProcessImage& image, const fs::path& file, Messages& messages) {
-  if (file.filename().empty() || !FolderExists(file)) return NoFolder(messages);
-  return SaveProjectTo(image, file, messages);
+bool SaveProjectAs(const ProcessImage& image, const fs::path& file, Messages& messages,
+                   const fs::path& root) {
+  const std::string shown = Shown(file, root);
+  if (file.filename().empty() || !FolderExists(file)) return NoFolder(messages, shown);
+  return SaveProjectTo(image, file, shown, messages);
 }
 
 LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& messages,
                        ProjectLoadView& view, GridPictures pictures) {
   if (!DataFolder(root)) {
-    NoFolder(messages);
+    NoFolder(messages, kDefaultShown);
     return LoadResult::Failed;
   }
   auto path = ResolveFolderFile(root, kFolder, kProjectFileName);
   if (!path) {
-    Fail(messages, ENOENT);
+    Fail(messages, ENOENT, kDefaultShown, kLoadVerb);
     return LoadResult::Failed;
   }
-  return LoadProjectFrom(image, *path, root, messages, view, pictures, LoadStart::AsItIs);
+  return LoadProjectFrom(image, *path, Shown(*path, root), root, messages, view, pictures,
+                         LoadStart::AsItIs);
 }
 
 LoadResult LoadProjectFile(ProcessImage& image, const fs::path& file, const fs::path& root,
                            Messages& messages, ProjectLoadView& view, GridPictures pictures,
                            LoadStart start) {
   std::error_code ec;
+  const std::string shown = Shown(file, root);
   if (file.filename().empty() || !FolderExists(file)) {
-    NoFolder(messages);
+    NoFolder(messages, shown);
     return LoadResult::Failed;
   }
   if (!fs::exists(file, ec)) {
-    Fail(messages, ENOENT);
+    Fail(messages, ENOENT, shown, kLoadVerb);
     return LoadResult::Failed;
   }
-  return LoadProjectFrom(image, file, root, messages, view, pictures, start);
+  return LoadProjectFrom(image, file, shown, root, messages, view, pictures, start);
+}
+
+std::optional<ProjectFileLines> CountProjectLines(const fs::path& file) {
+  std::string text;
+  if (ReadProjectText(file, text)) return std::nullopt;
+  ProjectFileLines count;
+  count.empty = text.empty();
+  count.lines = SplitLines(text, kProjectLines).size();
+  count.incomplete = count.lines < kProjectLines;
+  return count;
 }
 
 }  // namespace tessaro

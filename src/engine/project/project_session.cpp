@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
 #include "engine/board/board.h"
 #include "engine/core/messages.h"
+#include "engine/core/operator_screen.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
 #include "engine/editor/edit_history.h"
+#include "engine/project/project_extras.h"
 
 namespace tessaro {
 
@@ -19,6 +23,11 @@ namespace {
 
 constexpr char kNewQuestion[] = "Nieuw project beginnen? Wat niet is opgeslagen, gaat verloren.";
 constexpr char kNewTitle[] = "Nieuw";
+constexpr char kUnsavedTitle[] = "Niet opgeslagen";
+constexpr char kUnsavedQuestion[] =
+    "De wijzigingen in het project zijn niet opgeslagen. Opslaan in Velden/data1.txt?";
+constexpr char kUnsavedExampleQuestion[] =
+    "De wijzigingen in het voorbeeld zijn niet opgeslagen. Opslaan als een nieuw project?";
 constexpr char kExampleRefused[] =
     "De voorbeelden worden niet overschreven. Kies een andere map om op te slaan.";
 
@@ -58,6 +67,25 @@ std::vector<fs::path> ExampleProjects(const fs::path& root) {
   return projects;
 }
 
+std::optional<fs::path> LessonDocument(const fs::path& root) {
+  auto document = ResolvePath(root, "lessen.html");
+  std::error_code ec;
+  if (!document || !fs::is_regular_file(*document, ec)) return std::nullopt;
+  return document;
+}
+
+std::string LessonProcess(const fs::path& lesson) {
+  constexpr std::string_view kKey = "lab.process=";
+  std::ifstream in(lesson, std::ios::binary);
+  bool in_section = false;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line == kExtrasMarker) in_section = true;
+    if (in_section && line.starts_with(kKey)) return line.substr(kKey.size());
+  }
+  return {};
+}
+
 void ResetToStartup(ProcessImage& image, ProjectLoadView& view) {
   ProcessImage fresh;
   fresh.AnalogIn = image.AnalogIn;
@@ -91,6 +119,7 @@ bool ProjectSession::Save() {
   name_ = kProjectFileName;
   file_ = root_ / "Velden" / kProjectFileName;
   example_ = false;
+  image_.UnsavedChanges = false;
   return true;
 }
 
@@ -104,11 +133,13 @@ bool ProjectSession::SaveAs(const fs::path& file) {
     messages_.Error(kExampleRefused);
     return false;
   }
-  if (!SaveProjectAs(image_, file, messages_)) return false;
+  if (!SaveProjectAs(image_, file, messages_, root_)) return false;
   name_ = file.filename().string();
   file_ = file;
   example_ = false;
   last_folder_ = file.parent_path();
+  image_.UnsavedChanges = false;
+  AddRecent(file);
   return true;
 }
 
@@ -116,25 +147,88 @@ bool ProjectSession::Open(const fs::path& file) {
   const LoadResult result = LoadProjectFile(image_, file, root_, messages_, view_, pictures_);
   if (result == LoadResult::Failed) return false;
   last_folder_ = file.parent_path();
-  return Opened(result, file, InExamples(file));
+  if (!Opened(result, file, InExamples(file))) return false;
+  if (!example_) AddRecent(file);
+  return true;
 }
 
 bool ProjectSession::OpenExample(const fs::path& file) {
   const LoadResult result =
       LoadProjectFile(image_, file, root_, messages_, view_, pictures_, LoadStart::Fresh);
-  if (result != LoadResult::Failed) SwitchOutputsOff(board_);
+  if (result == LoadResult::Failed) return false;
+  SwitchOutputsOff(board_);
+  lesson_process_ = LessonProcess(file);
   return Opened(result, file, true);
 }
 
-bool ProjectSession::New() {
-  if (!messages_.Question(kNewQuestion, kNewTitle)) return false;
+std::string ProjectSession::lesson() const {
+  if (!example_) return {};
+  return fs::path(name_).stem().string();
+}
+
+bool ProjectSession::New(const FileChoice& choose) {
+  if (unsaved()) {
+    if (!SaveChangesFirst(choose)) return false;
+  } else if (!messages_.Question(kNewQuestion, kNewTitle)) {
+    return false;
+  }
   ResetToStartup(image_, view_);
   ApplyScreenLayout(image_, view_);
   SwitchOutputsOff(board_);
   name_.clear();
   file_.clear();
   example_ = false;
+  image_.UnsavedChanges = false;
   return true;
+}
+
+bool ProjectSession::unsaved() const { return image_.UnsavedChanges; }
+
+bool ProjectSession::SaveChangesFirst(const FileChoice& choose) {
+  if (!unsaved()) return true;
+  switch (messages_.SaveQuestion(example_ ? kUnsavedExampleQuestion : kUnsavedQuestion,
+                                 kUnsavedTitle)) {
+    case SaveAnswer::DontSave:
+      return true;
+    case SaveAnswer::Cancel:
+      return false;
+    case SaveAnswer::Save:
+      break;
+  }
+  if (!example_) return Save();
+  const std::optional<fs::path> file = choose ? choose() : std::nullopt;
+  return file && SaveAs(*file);
+}
+
+bool ProjectSession::Exit(const FileChoice& choose) {
+  if (!unsaved()) return ExitClick(messages_, board_);
+  if (!SaveChangesFirst(choose)) return false;
+  board_.CloseDevice();
+  return true;
+}
+
+std::string ProjectSession::ScreenLine() const {
+  std::string line = "Project: " + (name_.empty() ? std::string("nieuw") : name_);
+  if (example_) line += " (voorbeeld)";
+  return unsaved() ? line + " *" : line;
+}
+
+void ProjectSession::SetRecent(std::vector<std::string> files) {
+  recent_.clear();
+  for (auto& file : files) {
+    if (!file.empty() && std::find(recent_.begin(), recent_.end(), file) == recent_.end() &&
+        recent_.size() < kRecentProjects) {
+      recent_.push_back(std::move(file));
+    }
+  }
+}
+
+void ProjectSession::AddRecent(const fs::path& file) {
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(file, ec);
+  std::vector<std::string> files{(ec ? file : absolute).lexically_normal().string()};
+  files.insert(files.end(), recent_.begin(), recent_.end());
+  SetRecent(std::move(files));
 }
 
 std::string ProjectSession::WindowTitle() const {
@@ -149,6 +243,7 @@ bool ProjectSession::Opened(LoadResult result, const fs::path& file, bool exampl
   name_ = file.filename().string();
   file_ = file;
   example_ = example;
+  image_.UnsavedChanges = false;
   return true;
 }
 

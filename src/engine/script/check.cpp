@@ -9,6 +9,7 @@
 
 #include "engine/core/messages.h"
 #include "engine/project/project_file.h"
+#include "engine/script/student_file.h"
 
 namespace tessaro::sim {
 
@@ -76,6 +77,16 @@ std::string ErrorLine(const std::ostringstream& errors) {
   return text;
 }
 
+// A short file loads without an error, so the teacher is told what it held: nothing at all,
+// or fewer lines than a whole project.
+std::string FileNote(const fs::path& file) {
+  const auto count = CountProjectLines(file);
+  if (!count || !count->incomplete) return {};
+  if (count->empty) return "empty file";
+  return "incomplete file, " + std::to_string(count->lines) +
+         (count->lines == 1 ? " line" : " lines");
+}
+
 }  // namespace
 
 std::string ReadCheck(const std::string& text, Check& check) {
@@ -132,6 +143,11 @@ ProjectResult CheckProject(const Check& check, const fs::path& file,
   ProjectResult result;
   result.file = file.string();
   result.verdicts.assign(check.names.size(), Verdict::NotRun);
+  if (const std::string why = NotAProjectFile(file.string()); !why.empty()) {
+    result.outcome = Outcome::NotLoaded;
+    result.reason = "not a project file: " + why;
+    return result;
+  }
   RunFolder folder;
   std::ostringstream output;
   Simulator simulator(output, folder.path());
@@ -143,6 +159,7 @@ ProjectResult CheckProject(const Check& check, const fs::path& file,
     result.reason = "not loaded: " + load_messages.text();
     return result;
   }
+  result.note = FileNote(file);
   std::error_code ec;
   fs::copy_file(file, folder.path() / "Velden" / kProjectFileName, ec);
   if (ec) {

@@ -46,7 +46,9 @@ struct ProjectResult {
   Outcome outcome = Outcome::Passed;
   std::vector<Expectation> expectations;  // in the order they were checked
   std::vector<Verdict> verdicts;          // one per check of the script
-  std::string reason;  // the load's message ("not loaded: ..."), or the script's error line
+  std::string reason;  // why it did not load ("not loaded: ...", "not a project file: ..."),
+                       // or the script's error line
+  std::string note;    // about the file itself: empty, or cut off short
   std::string output;  // the lines the run printed (prints, messages and fail lines)
 
   int passed() const;

@@ -49,7 +49,8 @@ void Editor(Simulator& s, const Line& l) {
   if (l.size() < 2) throw ScriptError("'editor' needs a name");
   const std::string& name = l[1];
   if (name == "Edit1" || name == "Edit2") {
-    (name == "Edit1" ? s.image().Editors.Edit1 : s.image().Editors.Edit2) = l.text_after_second;
+    SetEditText(s.image(), name == "Edit1" ? &PaletteEditors::Edit1 : &PaletteEditors::Edit2,
+                l.text_after_second);
     return;
   }
   if (name.rfind("SpinEdit", 0) == 0 && name.size() == 9 && name[8] >= '1' && name[8] <= '9') {
@@ -66,6 +67,7 @@ void Param(Simulator& s, const Line& l) {
   const int c = Column(l[2], kFirstProcessingColumn, kLastProcessingColumn);
   s.image().FieldParamA[r][c] = static_cast<int32_t>(Integer(l[3], INT32_MIN, INT32_MAX, "A"));
   s.image().FieldParamB[r][c] = static_cast<int32_t>(Integer(l[4], INT32_MIN, INT32_MAX, "B"));
+  s.image().UnsavedChanges = true;
 }
 
 void ShowOrHide(Simulator& s, const Line& l) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/core/file_write.h"
 #include "simulator.h"
 
 namespace tessaro::sim {
@@ -45,9 +46,8 @@ void ExportCommand(Simulator& s, const Line& l) {
   const std::string& file = l[i];
   const std::string path = (s.root() / file).string();
   if (l[0] == "export") {
-    const std::string why =
-        WriteFileReplacing(path, InstrumentCsv(s.image(), slot, SampleClock::Script));
-    if (!why.empty()) s.Error(ExportFailedText(file, why));
+    const int err = WriteFileWhole(path, InstrumentCsv(s.image(), slot, SampleClock::Script));
+    if (err != 0) s.Error(ExportFailedText(file, err));
     return;
   }
   const std::string message =

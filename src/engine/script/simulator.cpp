@@ -11,6 +11,7 @@
 #include "engine/core/board_connection.h"
 #include "engine/core/scan.h"
 #include "engine/screen/screen_items.h"
+#include "safe_text.h"
 
 namespace tessaro::sim {
 
@@ -77,21 +78,13 @@ std::string ErrorLineText(std::string_view text) {
   std::string shown;
   size_t word = 0;
   for (const char ch : text) {
-    const auto byte = static_cast<unsigned char>(ch);
     if (ch == ' ') {
       word = 0;
     } else if (++word > kLongestWord) {
       if (word == kLongestWord + 1) shown += "...";
       continue;
     }
-    if (byte < 0x20 || byte == 0x7f) {
-      static constexpr char kHex[] = "0123456789abcdef";
-      shown += "\\x";
-      shown += kHex[byte >> 4];
-      shown += kHex[byte & 15];
-    } else {
-      shown += ch;
-    }
+    AppendEscaped(shown, ch);
   }
   return shown;
 }
@@ -161,6 +154,11 @@ void Simulator::Information(const std::string& text) { ShowMessage(text); }
 bool Simulator::Question(const std::string& text, const std::string& /*title*/) {
   ShowMessage(text);
   return true;
+}
+
+SaveAnswer Simulator::SaveQuestion(const std::string& text, const std::string& /*title*/) {
+  ShowMessage(text);
+  return SaveAnswer::DontSave;
 }
 
 void Simulator::Error(const std::string& text) { ShowMessage(text); }

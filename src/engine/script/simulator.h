@@ -125,9 +125,11 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
   void Advance(int64_t ms) { tessaro::Advance(run_, ms, *this); }
   RunControl& run() { return run_; }
 
-  // Messages: every box is printed at once as "message TEXT"; questions are answered Yes.
+  // Messages: every box is printed at once as "message TEXT"; questions are answered Yes,
+  // and the question whether to save changes first with Don't save.
   void Information(const std::string& text) override;
   bool Question(const std::string& text, const std::string& title) override;
+  SaveAnswer SaveQuestion(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;
 
  private:

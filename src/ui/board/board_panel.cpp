@@ -190,6 +190,16 @@ void BoardPanel::PlantChosen(int index) {
   emit PlantChosenSignal(lab_.plant().Name() != "none");
 }
 
+void BoardPanel::WirePlant(const std::string& name) {
+  const int index = plant_choice_->findData(QString::fromStdString(name));
+  if (index < 0) return;
+  if (index == plant_choice_->currentIndex()) {
+    PlantChosen(index);  // the same process again starts afresh
+  } else {
+    plant_choice_->setCurrentIndex(index);
+  }
+}
+
 void BoardPanel::showEvent(QShowEvent* event) {
   if (!placed_) {
     placed_ = true;

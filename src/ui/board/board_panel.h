@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <array>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -28,6 +29,9 @@ class BoardPanel : public QWidget {
 
   // Shows what the board and the process hold now. Cheap while the panel is hidden.
   void Refresh();
+  // Wires process `name` ("heater", "tank", "valve") fresh from its start, as choosing it
+  // in the panel does.
+  void WirePlant(const std::string& name);
 
  signals:
   // A process was chosen (or "Geen proces"): whether a process now runs on the board.

@@ -1,18 +1,26 @@
 #include "ui/control/chart_menu.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDateTime>
+#include <QFile>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
 
 #include "engine/control/export.h"
 #include "engine/control/instrument_log.h"
-#include "ui/control/chart_view.h"
 #include "engine/control/instrument_title.h"
+#include "engine/core/file_errors.h"
+#include "engine/core/file_write.h"
 #include "engine/core/messages.h"
+#include "engine/core/paths.h"
 #include "engine/core/process_image.h"
+#include "ui/control/chart_view.h"
+#include "ui/core/file_folders.h"
 #include "ui/core/fonts.h"
 
 namespace tessaro {
@@ -23,9 +31,11 @@ class DialogFileChooser : public FileChooser {
  public:
   QString SaveFile(QWidget* parent, const QString& title, const QString& suggested,
                    const QString& filter, bool appending) override {
-    return QFileDialog::getSaveFileName(
-        parent, title, suggested, filter, nullptr,
+    const QString file = QFileDialog::getSaveFileName(
+        parent, title, QDir(FileDialogFolder()).filePath(suggested), filter, nullptr,
         appending ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options());
+    if (!file.isEmpty()) RememberFolder(QFileInfo(file).absolutePath());
+    return file;
   }
 };
 
@@ -95,33 +105,48 @@ QImage ChartMenu::ChartPicture(const ChartView& chart, int slot) const {
   return picture;
 }
 
+QString ChartMenu::Suggested(int slot, const char* ending) const {
+  std::string name = FileNameOf(InstrumentName(image_, slot, StartName(slot)));
+  if (name.empty()) name = StartName(slot);
+  return QString::fromStdString(name + ending);
+}
+
 void ChartMenu::ExportCsv(QWidget* parent, int slot) {
   const QString file =
-      files_->SaveFile(parent, QStringLiteral("Exporteer als CSV"),
-                       Name(slot) + QStringLiteral(".csv"), QStringLiteral("CSV (*.csv)"), false);
+      files_->SaveFile(parent, QStringLiteral("Exporteer als CSV"), Suggested(slot, ".csv"),
+                       QStringLiteral("CSV (*.csv)"), false);
   if (file.isEmpty()) return;
-  const std::string path = file.toStdString();
-  const std::string why = WriteFileReplacing(path, InstrumentCsv(image_, slot, SampleClock::Wall));
-  if (!why.empty()) messages_.Error(ExportFailedText(path, why));
+  const std::string path = QFile::encodeName(file).toStdString();
+  const int err = WriteFileWhole(path, InstrumentCsv(image_, slot, SampleClock::Wall));
+  if (err != 0) messages_.Error(ExportFailedText(file.toStdString(), err));
 }
 
 void ChartMenu::SavePng(ChartView& chart, int slot) {
   const QString file =
-      files_->SaveFile(chart.window(), QStringLiteral("Bewaar als PNG"),
-                       Name(slot) + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"), false);
+      files_->SaveFile(chart.window(), QStringLiteral("Bewaar als PNG"), Suggested(slot, ".png"),
+                       QStringLiteral("PNG (*.png)"), false);
   if (file.isEmpty()) return;
-  if (!ChartPicture(chart, slot).save(file, "PNG")) {
-    messages_.Error(ExportFailedText(file.toStdString(), "het bestand kon niet worden geschreven"));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!ChartPicture(chart, slot).save(&buffer, "PNG")) {
+    messages_.Error(
+        FileErrorText("schrijven", file.toStdString(), "de afbeelding kon niet worden gemaakt"));
+    return;
   }
+  const int err = WriteFileWhole(QFile::encodeName(file).toStdString(),
+                                 std::string_view(bytes.constData(), bytes.size()));
+  if (err != 0) messages_.Error(ExportFailedText(file.toStdString(), err));
 }
 
 void ChartMenu::StartLog(QWidget* parent, int slot) {
-  const QString file = files_->SaveFile(parent, QStringLiteral("Start logboek"),
-                                        Name(slot) + QStringLiteral("-logboek.csv"),
-                                        QStringLiteral("CSV (*.csv)"), true);
+  const QString file =
+      files_->SaveFile(parent, QStringLiteral("Start logboek"), Suggested(slot, "-logboek.csv"),
+                       QStringLiteral("CSV (*.csv)"), true);
   if (file.isEmpty()) return;
   const std::string message =
-      logs_.Start(image_, slot, file.toStdString(), WallClockMs(), SampleClock::Wall);
+      logs_.Start(image_, slot, file.toStdString(), clock_ ? clock_() : WallClockMs(),
+                  SampleClock::Wall);
   if (!message.empty()) messages_.Error(message);
 }
 

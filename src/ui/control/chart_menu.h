@@ -36,6 +36,10 @@ class ChartMenu : public QObject {
   ChartMenu(ProcessImage& image, InstrumentLogs& logs, Messages& messages);
   ~ChartMenu() override;
 
+  // The clock a logbook counts from: the one the samples are stamped with. The wall clock
+  // until set.
+  void SetClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
+
   // Gives chart picture `chart` of instrument `slot` (recorders 1..8, controllers 9..17)
   // the menu; `refresh` shows the window's caption afresh after a logbook starts or stops.
   void Install(ChartView& chart, int slot, std::function<void()> refresh);
@@ -54,11 +58,14 @@ class ChartMenu : public QObject {
   void SavePng(ChartView& chart, int slot);
   void StartLog(QWidget* parent, int slot);
   QString Name(int slot) const;
+  // The file name the dialogs offer: the instrument's name made fit to be one, + `ending`.
+  QString Suggested(int slot, const char* ending) const;
 
   ProcessImage& image_;
   InstrumentLogs& logs_;
   Messages& messages_;
   FileChooser* files_;
+  std::function<int64_t()> clock_;
 };
 
 }  // namespace tessaro

@@ -2,8 +2,11 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <cstdlib>
 
 namespace tessaro {
 
@@ -13,7 +16,9 @@ QToolButton* MakeArrow(QWidget* parent, const char* name, Qt::ArrowType arrow) {
   auto* button = new QToolButton(parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setArrowType(arrow);
-  button->setAutoRepeat(false);
+  button->setAutoRepeat(true);
+  button->setAutoRepeatDelay(400);
+  button->setAutoRepeatInterval(80);
   return button;
 }
 
@@ -35,8 +40,36 @@ ArrowPair::ArrowPair(QWidget* parent)
     : QWidget(parent),
       up_(MakeArrow(this, "Up", Qt::UpArrow)),
       down_(MakeArrow(this, "Down", Qt::DownArrow)) {
-  connect(up_, &QToolButton::clicked, this, &ArrowPair::UpClicked);
-  connect(down_, &QToolButton::clicked, this, &ArrowPair::DownClicked);
+  for (QToolButton* arrow : {up_, down_}) {
+    const bool up = arrow == up_;
+    connect(arrow, &QToolButton::pressed, this, [this] { held_.start(); });
+    connect(arrow, &QToolButton::clicked, this, [this, up] {
+      Steps(up, held_.isValid() ? RepeatSteps(held_.elapsed()) : 1);
+    });
+  }
+  for (const bool up : {true, false}) {
+    auto* page = new QShortcut(QKeySequence(up ? Qt::Key_PageUp : Qt::Key_PageDown), this);
+    page->setContext(Qt::WindowShortcut);
+    connect(page, &QShortcut::activated, this, [this, up] { Steps(up, 10); });
+  }
+}
+
+int ArrowPair::RepeatSteps(qint64 held_ms) {
+  if (held_ms < 1500) return 1;
+  if (held_ms < 3000) return 5;
+  return 10;
+}
+
+void ArrowPair::Steps(bool up, int count) {
+  for (int i = 0; i < count; ++i) up ? emit UpClicked() : emit DownClicked();
+}
+
+void ArrowPair::wheelEvent(QWheelEvent* event) {
+  wheel_ += event->angleDelta().y();
+  const int notches = wheel_ / 120;
+  wheel_ -= notches * 120;
+  Steps(notches > 0, std::abs(notches));
+  event->accept();
 }
 
 void ArrowPair::resizeEvent(QResizeEvent* /*event*/) {
@@ -69,7 +102,10 @@ LampShape* MakeLamp(QWidget* parent, const char* name, int left, int top) {
   return lamp;
 }
 
-ArrowSpinBox::ArrowSpinBox(QWidget* parent) : QSpinBox(parent) { lineEdit()->setReadOnly(true); }
+ArrowSpinBox::ArrowSpinBox(QWidget* parent) : QSpinBox(parent) {
+  lineEdit()->setReadOnly(true);
+  setAccelerated(true);
+}
 
 void ArrowSpinBox::Mirror(int value) {
   // Setting the value a box already shows still redraws it.

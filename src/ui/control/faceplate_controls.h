@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QSpinBox>
 #include <QWidget>
 
@@ -12,7 +13,9 @@ class QToolButton;
 
 namespace tessaro {
 
-// Two arrow buttons stacked, "Up" over "Down".
+// Two arrow buttons stacked, "Up" over "Down". A click is one step; an arrow held down
+// repeats, ever faster the longer it is held; Page Up and Page Down in the window are ten
+// steps, and each notch of the mouse wheel over the arrows one.
 class ArrowPair : public QWidget {
   Q_OBJECT
 
@@ -22,14 +25,22 @@ class ArrowPair : public QWidget {
   QToolButton* up() const { return up_; }
   QToolButton* down() const { return down_; }
 
+  // The steps one repeat of an arrow held for `held_ms` makes.
+  static int RepeatSteps(qint64 held_ms);
+
  signals:
   void UpClicked();
   void DownClicked();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
+  void Steps(bool up, int count);
+
+  QElapsedTimer held_;
+  int wheel_ = 0;  // eighths of a degree turned and not yet stepped
   QToolButton* up_;
   QToolButton* down_;
 };
@@ -54,7 +65,8 @@ class LampShape : public QWidget {
 // A round lamp `name` of 33 x 33 pixels at (left, top), white at first.
 LampShape* MakeLamp(QWidget* parent, const char* name, int left, int top);
 
-// A spin box whose value changes by its arrows (buttons, keys, wheel) but not by typing.
+// A spin box whose value changes by its arrows (buttons, keys, wheel) but not by typing;
+// an arrow held down steps faster and faster, Page Up and Page Down step ten.
 class ArrowSpinBox : public QSpinBox {
   Q_OBJECT
 

@@ -27,6 +27,8 @@ constexpr int kKnobFontPixels = 21;
 constexpr int kLabelFontPixels = 27;
 constexpr int kRunStatePixels = 19;
 constexpr int kRunSpeeds[] = {1, 2, 10};
+// Right of the run state ("PAUZE", "10x"), in the row of the command buttons.
+constexpr int kProjectLineLeft = 820;
 
 QString Name(const char* prefix, int number) {
   return QString::fromLatin1(prefix) + QString::number(number);
@@ -232,6 +234,18 @@ void MainWindow::BuildRunControls() {
   run_state_->move(728, 0);
   run_state_->hide();
 
+  project_line_ = new QLabel(this);
+  project_line_->setObjectName(QStringLiteral("ProjectLine"));
+  project_line_->setFont(TahomaFont(kWindowFontPixels, true));
+  project_line_->setAutoFillBackground(true);
+  QPalette line_colours = project_line_->palette();
+  line_colours.setColor(QPalette::Window, QColor(224, 224, 224));
+  line_colours.setColor(QPalette::WindowText, Qt::black);
+  project_line_->setPalette(line_colours);
+  project_line_->setContentsMargins(6, 0, 6, 0);
+  project_line_->setGeometry(kProjectLineLeft, 0, 0, 25);
+  project_line_->hide();
+
   const auto shortcut = [this](const QKeySequence& keys, auto action) {
     auto* s = new QShortcut(keys, this);
     s->setContext(Qt::ApplicationShortcut);
@@ -240,10 +254,18 @@ void MainWindow::BuildRunControls() {
   shortcut(QKeySequence(Qt::Key_F5), [this] { emit PauzeClicked(); });
   shortcut(QKeySequence(Qt::Key_Pause), [this] { emit PauzeClicked(); });
   shortcut(QKeySequence(Qt::Key_F10), [this] { emit StapClicked(); });
+  shortcut(QKeySequence(Qt::Key_F1), [this] { emit LessonAsked(); });
   for (int i = 0; i < static_cast<int>(std::size(kRunSpeeds)); ++i) {
     const int speed = kRunSpeeds[i];
     shortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)), [this, speed] { emit SpeedChosen(speed); });
   }
+}
+
+void MainWindow::ShowProjectLine(const QString& line) {
+  if (line == project_line_->text() && project_line_->isVisible()) return;
+  project_line_->setText(line);
+  project_line_->resize(project_line_->sizeHint().width(), 25);
+  project_line_->show();
 }
 
 void MainWindow::ShowRunState(const RunControl& run) {
@@ -372,7 +394,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       return;
     }
     asking_ = true;
-    exit_confirmed_ = tessaro::ExitClick(messages_, board_);
+    exit_confirmed_ =
+        exit_question_ ? exit_question_() : tessaro::ExitClick(messages_, board_);
     asking_ = false;
     if (!exit_confirmed_) {
       event->ignore();

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -64,6 +65,12 @@ class MainWindow : public QWidget, public ScreenView {
   // Every item shows what the image holds for it: label texts, lamp and button pictures and
   // knob values, as after "Nieuw".
   void ShowItemState();
+  // The line right of the run controls that names the open project; the operator screen has
+  // no title bar to show it.
+  void ShowProjectLine(const QString& line);
+  // What "Exit" and a close through the window manager ask before the program ends; true
+  // when it is to end. Until set, "Afsluiten?".
+  void SetExitQuestion(std::function<bool()> ask) { exit_question_ = std::move(ask); }
   // The "Simulatie" button, shown while the simulated board takes the board calls.
   void ShowSimulatieButton(bool shown);
   // The run controls show the run's state: the pause button's text, the speeds offered and
@@ -85,6 +92,8 @@ class MainWindow : public QWidget, public ScreenView {
   void PauzeClicked();
   void StapClicked();
   void SpeedChosen(int speed);
+  // F1, from any window: the lessons' document.
+  void LessonAsked();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -108,11 +117,13 @@ class MainWindow : public QWidget, public ScreenView {
   QPushButton* pauze_button_ = nullptr;
   QComboBox* speed_box_ = nullptr;
   QLabel* run_state_ = nullptr;
+  QLabel* project_line_ = nullptr;
   QTimer* timer1_ = nullptr;
   QTimer* timer2_ = nullptr;
   std::array<QWidget*, kScreenItems> items_{};
   bool asking_ = false;          // the "Afsluiten?" question is open
   bool exit_confirmed_ = false;  // answered Yes: the window may close
+  std::function<bool()> exit_question_;
   std::set<std::string> reported_pictures_;  // lamp pictures already reported missing
   // The size an instrument value label takes for each text it showed. Fitting a label lays
   // its text out, and the scan shows the same few values over and over.

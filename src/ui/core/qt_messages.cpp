@@ -1,5 +1,6 @@
 #include "ui/core/qt_messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -76,12 +77,17 @@ QString BoxText(const std::string& text, int max_chars, bool* cut) {
 QMessageBox::StandardButton QtMessages::Show(QMessageBox::Icon icon, const QString& title,
                                              const std::string& text,
                                              QMessageBox::StandardButtons buttons,
-                                             const std::string& details) {
+                                             const std::string& details,
+                                             const QList<QPair<QMessageBox::StandardButton,
+                                                               QString>>& button_texts) {
   bool cut = false;
   // In front of the windows that stay on top, and nothing else takes a click meanwhile.
   QMessageBox box(icon, title, BoxText(text, kMaxBoxChars, &cut), buttons, Owner(parent_),
                   Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
   box.setTextFormat(Qt::PlainText);
+  for (const auto& [button, name] : button_texts) {
+    if (QAbstractButton* shown = box.button(button)) shown->setText(name);
+  }
   box.setWindowModality(Qt::ApplicationModal);
   const std::string& more = details.empty() && cut ? text : details;
   if (!more.empty()) box.setDetailedText(BoxText(more, kMaxDetailChars));
@@ -104,6 +110,21 @@ void QtMessages::Information(const std::string& text) {
 bool QtMessages::Question(const std::string& text, const std::string& title) {
   return Show(QMessageBox::Question, QString::fromStdString(title), text,
               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+SaveAnswer QtMessages::SaveQuestion(const std::string& text, const std::string& title) {
+  switch (Show(QMessageBox::Question, QString::fromStdString(title), text,
+               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, {},
+               {{QMessageBox::Save, QStringLiteral("Opslaan")},
+                {QMessageBox::Discard, QStringLiteral("Niet opslaan")},
+                {QMessageBox::Cancel, QStringLiteral("Annuleren")}})) {
+    case QMessageBox::Save:
+      return SaveAnswer::Save;
+    case QMessageBox::Discard:
+      return SaveAnswer::DontSave;
+    default:
+      return SaveAnswer::Cancel;  // Cancel, Escape, or the box closed
+  }
 }
 
 void QtMessages::Error(const std::string& text) {

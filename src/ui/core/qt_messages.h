@@ -23,12 +23,15 @@ class QtMessages : public Messages {
   void Information(const std::string& text) override;
   bool Question(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;
+  SaveAnswer SaveQuestion(const std::string& text, const std::string& title) override;
   void ErrorWithDetails(const std::string& text, const std::string& details) override;
 
  private:
   QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& title,
                                    const std::string& text, QMessageBox::StandardButtons buttons,
-                                   const std::string& details = {});
+                                   const std::string& details = {},
+                                   const QList<QPair<QMessageBox::StandardButton, QString>>&
+                                       button_texts = {});
 
   QPointer<QWidget> parent_;
 };

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QSettings>
 #include <QEvent>
@@ -24,9 +25,11 @@
 #include "ui/control/pid_faceplate.h"
 #include "ui/control/recorder_window.h"
 #include "ui/control/step_faceplate.h"
+#include "ui/core/file_folders.h"
 #include "ui/core/main_window.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/project/check_window.h"
+#include "ui/project/lesson_window.h"
 #include "ui/project/project_dialog.h"
 #include "ui/screen/layout_window.h"
 
@@ -34,9 +37,9 @@ namespace tessaro {
 
 namespace {
 
-// Where the file dialogs of "Opslaan als" and "Openen" start: the folder used last.
-const QString kFolderSetting = QStringLiteral("project/folder");
 constexpr int kPlantTickMs = 100;  // the plant's own step, in program time
+// The projects saved or opened last, newest first.
+const QString kRecentSetting = QStringLiteral("files/recent");
 
 // Shows a window that lives for the whole run, or brings it to the front when it is shown.
 void ShowToFront(QWidget& window) {
@@ -56,12 +59,14 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
       main_(std::make_unique<MainWindow>(image, board, messages, data_root,
                                          start == Start::kWhole)),
       plate_waits_(start != Start::kWhole) {
+  run_.clock_origin_ms = QDateTime::currentMSecsSinceEpoch();
   connect(main_->Timer1(), &QTimer::timeout, this, &Trainer::schakelblok);
   connect(main_->Timer2(), &QTimer::timeout, this, &Trainer::SWklok);
   connect(main_.get(), &MainWindow::KaartClicked, this, &Trainer::KaartLezenClick);
   connect(main_.get(), &MainWindow::PauzeClicked, this, &Trainer::PauzeClick);
   connect(main_.get(), &MainWindow::StapClicked, this, &Trainer::StapClick);
   connect(main_.get(), &MainWindow::SpeedChosen, this, &Trainer::SpeedChoice);
+  connect(main_.get(), &MainWindow::LessonAsked, this, &Trainer::ShowLesson);
   if (start == Start::kWhole) FinishStart();
 }
 
@@ -117,6 +122,11 @@ Trainer::~Trainer() = default;
 
 void Trainer::CreateProjectDialog() {
   session_ = std::make_unique<ProjectSession>(image_, board_, messages_, *this, root_);
+  std::vector<std::string> recent;
+  for (const QString& file : QSettings().value(kRecentSetting).toStringList()) {
+    recent.push_back(QFile::encodeName(file).toStdString());
+  }
+  session_->SetRecent(std::move(recent));
   const auto path = [](const QString& file) {
     return std::filesystem::path(QFile::encodeName(file).toStdString());
   };
@@ -136,16 +146,26 @@ void Trainer::CreateProjectDialog() {
             }
             return examples;
           },
-      .start_folder =
+      .recent =
           [this] {
-            const QString root = QFile::decodeName(root_.c_str());
-            return QSettings().value(kFolderSetting, root).toString();
+            std::vector<ProjectDialog::Example> recent;
+            for (const std::string& file : session_->recent()) {
+              const QString path = QFile::decodeName(file.c_str());
+              // The name first, then the folder it is in.
+              recent.push_back({QFileInfo(path).fileName() + QStringLiteral("  (") +
+                                    QFileInfo(path).absolutePath() + QStringLiteral(")"),
+                                path});
+            }
+            return recent;
           },
+      .start_folder = [] { return FileDialogFolder(); },
+      .lesson = [this] { ShowLesson(); },
       .has_check = [this] { return sim::CheckFileFor(session_->file()).has_value(); },
       .check = [this] { return Controleer(); },
   };
   project_ = std::make_unique<ProjectDialog>(std::move(actions));
   check_window_ = std::make_unique<CheckWindow>(messages_);
+  main_->SetExitQuestion([this] { return session_->Exit([this] { return ChooseSaveFile(); }); });
   connect(main_.get(), &MainWindow::OpslaanClicked, project_.get(), [this] {
     project_->ShowCheckButton();
     project_->show();
@@ -203,12 +223,17 @@ void Trainer::SWklok() {
 }
 
 void Trainer::ScanTick() {
-  image_.ClockMs = QDateTime::currentMSecsSinceEpoch();
+  image_.ClockMs = ProgramClockMs(run_);
   tessaro::schakelblok(image_, board_, *this);
   CollectLogs();
   UpdateLab();
   ShowBoardNotice();
   if (grid_) grid_->RefreshHover();
+  ShowProjectLine();
+}
+
+void Trainer::ShowProjectLine() {
+  if (session_) main_->ShowProjectLine(QString::fromStdString(session_->ScreenLine()));
 }
 
 void Trainer::MuxTick() {
@@ -219,6 +244,7 @@ void Trainer::MuxTick() {
 
 void Trainer::InstallChartMenus() {
   chart_menu_ = std::make_unique<ChartMenu>(image_, logs_, messages_);
+  chart_menu_->SetClock([this] { return ProgramClockMs(run_); });
   for (int n = 1; n <= 8; ++n) {
     chart_menu_->Install(recorder_window(n).chart(), RecorderSlot(n),
                          [this, n] { recorder_window(n).Refresh(); });
@@ -406,20 +432,52 @@ namespace tessaro {
 
 bool Trainer::Opslaan() { return ProjectChanged(session_->Save()); }
 
-bool Trainer::Inlezen() { return ProjectChanged(session_->Load()); }
+bool Trainer::Inlezen() { return SaveChangesFirst() && ProjectChanged(session_->Load()); }
 
 bool Trainer::OpslaanAls(const std::filesystem::path& file) {
   return ProjectChanged(session_->SaveAs(file));
 }
 
 bool Trainer::Openen(const std::filesystem::path& file) {
-  return ProjectChanged(session_->Open(file));
+  return SaveChangesFirst() && ProjectChanged(session_->Open(file));
 }
 
-bool Trainer::Nieuw() { return ProjectChanged(session_->New()); }
+bool Trainer::Nieuw() {
+  return ProjectChanged(session_->New([this] { return ChooseSaveFile(); }));
+}
 
 bool Trainer::OpenExample(const std::filesystem::path& file) {
-  return ProjectChanged(session_->OpenExample(file));
+  if (!SaveChangesFirst() || !ProjectChanged(session_->OpenExample(file))) return false;
+  // The lesson's process is wired at once, so that its controller never runs against none.
+  if (panel_ && SimulatedBoardInUse() && !session_->lesson_process().empty()) {
+    panel_->WirePlant(session_->lesson_process());
+  }
+  return true;
+}
+
+void Trainer::ShowLesson() {
+  const auto document = LessonDocument(root_);
+  if (!document) {
+    messages_.Information("Geen lessen.html gevonden");
+    return;
+  }
+  if (!lesson_) lesson_ = std::make_unique<LessonWindow>();
+  lesson_->ShowLesson(QFile::decodeName(document->c_str()),
+                      QString::fromStdString(session_ ? session_->lesson() : std::string()));
+}
+
+bool Trainer::SaveChangesFirst() {
+  const bool unsaved = session_->unsaved();
+  if (!session_->SaveChangesFirst([this] { return ChooseSaveFile(); })) return false;
+  // A save made here names the project in the title even if the action then fails.
+  if (unsaved && !session_->unsaved()) ProjectChanged(true);
+  return true;
+}
+
+std::optional<std::filesystem::path> Trainer::ChooseSaveFile() {
+  const QString file = project_->ChooseFile(true);
+  if (file.isEmpty()) return std::nullopt;
+  return std::filesystem::path(QFile::encodeName(file).toStdString());
 }
 
 bool Trainer::Controleer() {
@@ -433,8 +491,12 @@ bool Trainer::ProjectChanged(bool completed) {
   if (!completed) return false;
   main_->setWindowTitle(QString::fromStdString(session_->WindowTitle()));
   if (!session_->last_folder().empty()) {
-    QSettings().setValue(kFolderSetting, QFile::decodeName(session_->last_folder().c_str()));
+    RememberFolder(QFile::decodeName(session_->last_folder().c_str()));
   }
+  QStringList recent;
+  for (const std::string& file : session_->recent()) recent << QFile::decodeName(file.c_str());
+  QSettings().setValue(kRecentSetting, recent);
+  ShowProjectLine();
   grid_->ShowPaletteEditors();
   for (int n = 1; n <= 9; ++n) faceplate(n).Cycled();
   for (int n = 1; n <= 8; ++n) recorder_window(n).Sampled();

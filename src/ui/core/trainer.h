@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/control/instrument_log.h"
@@ -25,6 +26,7 @@ class CheckWindow;
 class Lab;
 class FaceplateWindow;
 class LayoutWindow;
+class LessonWindow;
 class LogicGridWindow;
 class MainWindow;
 class Messages;
@@ -74,6 +76,9 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   bool Controleer();
   ProjectSession& project() { return *session_; }
   CheckWindow& check_window() { return *check_window_; }
+  // F1 and "Les": the lessons' document at the open lesson's section.
+  void ShowLesson();
+  LessonWindow* lesson_window() { return lesson_.get(); }
 
   // The window of recorder n (1..8) and the faceplate of controller n (1..9).
   RecorderWindow& recorder_window(int n) { return *recorders_[static_cast<size_t>(n)]; }
@@ -130,6 +135,13 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   // After a project action: the title names the project, and the instrument windows and the
   // palette's editors show the state it brought.
   bool ProjectChanged(bool completed);
+  // With unsaved changes, the question whether to save them first; true when the action
+  // that replaces the project may go on.
+  bool SaveChangesFirst();
+  // The operator screen's line that names the project, marked while it has unsaved changes.
+  void ShowProjectLine();
+  // Where a save of a read-only example goes: the file the user chooses.
+  std::optional<std::filesystem::path> ChooseSaveFile();
   void CreateLateInstrumentWindows();
 
   // Shows a notice the board has for the user, without blocking the tick.
@@ -163,6 +175,7 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   std::unique_ptr<ProjectSession> session_;
   std::unique_ptr<ProjectDialog> project_;
   std::unique_ptr<CheckWindow> check_window_;
+  std::unique_ptr<LessonWindow> lesson_;  // made when first asked for
   InstrumentLogs logs_;
   std::unique_ptr<ChartMenu> chart_menu_;
   bool started_ = false;         // FinishStart() has run

@@ -86,10 +86,10 @@ void ProcessingPalette::AddEditors() {
     QWidget* editor = nullptr;
     if (design.spin == 0) {
       auto* box = new QLineEdit(QString::fromStdString(start.*design.text), this);
-      std::string& text = image().Editors.*design.text;
-      text = start.*design.text;
-      connect(box, &QLineEdit::textChanged, this,
-              [&text](const QString& now) { text = now.toStdString(); });
+      image().Editors.*design.text = start.*design.text;
+      connect(box, &QLineEdit::textChanged, this, [this, edit = design.text](const QString& now) {
+        SetEditText(image(), edit, now.toStdString());
+      });
       editor = box;
     } else {
       auto* box = new QSpinBox(this);

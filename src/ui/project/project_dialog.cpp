@@ -13,7 +13,7 @@ constexpr int kButtonHeight = 33;
 constexpr int kLeftColumn = 16;
 constexpr int kRightColumn = 160;
 constexpr int kRowStep = 40;
-constexpr int kHeight = 68 + 2 * kRowStep;
+constexpr int kHeight = 68 + 3 * kRowStep;
 
 QString AskFile(QWidget* parent, bool save, const QString& folder) {
   const QString filter = QStringLiteral("Projecten (*.txt)");
@@ -38,7 +38,7 @@ ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
   setObjectName(QStringLiteral("TForm21"));
   setWindowTitle(QStringLiteral("Opslaan/Inlezen"));
   setModal(false);
-  // Two rows below the first hold the new actions; the first row stays where it was.
+  // Three rows below the first hold the new actions; the first row stays where it was.
   setFixedSize(306, kHeight);
   move(472, 415);
   setAutoFillBackground(true);
@@ -61,7 +61,9 @@ ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
       {"OpenenButton", QStringLiteral("Openen…"), kRightColumn, 1, &ProjectDialog::Openen},
       {"NieuwButton", QStringLiteral("Nieuw"), kLeftColumn, 2, &ProjectDialog::Nieuw},
       {"VoorbeeldenButton", QStringLiteral("Voorbeelden"), kRightColumn, 2, nullptr},
-      {"ControleerButton", QStringLiteral("Controleer"), kLeftColumn, 3,
+      {"RecentButton", QStringLiteral("Recent"), kLeftColumn, 3, nullptr},
+      {"LesButton", QStringLiteral("Les (F1)"), kRightColumn, 3, &ProjectDialog::Les},
+      {"ControleerButton", QStringLiteral("Controleer"), kLeftColumn, 4,
        &ProjectDialog::Controleer},
   };
   for (const ButtonDesign& design : buttons) {
@@ -73,13 +75,19 @@ ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
     if (design.click != nullptr) {
       connect(button, &QPushButton::clicked, this, design.click);
     } else {
-      examples_menu_ = new QMenu(button);
-      examples_menu_->setObjectName(QStringLiteral("VoorbeeldenMenu"));
-      connect(examples_menu_, &QMenu::aboutToShow, this, &ProjectDialog::FillExamplesMenu);
-      button->setMenu(examples_menu_);
+      // The two lists are looked up each time their menu opens, so they are never stale.
+      const bool examples = design.row == 2;
+      QMenu*& menu = examples ? examples_menu_ : recent_menu_;
+      menu = new QMenu(button);
+      menu->setObjectName(examples ? QStringLiteral("VoorbeeldenMenu")
+                                   : QStringLiteral("RecentMenu"));
+      connect(menu, &QMenu::aboutToShow, this,
+              examples ? &ProjectDialog::FillExamplesMenu : &ProjectDialog::FillRecentMenu);
+      button->setMenu(menu);
     }
   }
   FillExamplesMenu();
+  FillRecentMenu();
   ShowCheckButton();
 }
 
@@ -103,13 +111,17 @@ void ProjectDialog::Opslaan() { Done(actions_.save()); }
 
 void ProjectDialog::Inlezen() { Done(actions_.load()); }
 
+QString ProjectDialog::ChooseFile(bool save) {
+  return chooser_(this, save, actions_.start_folder());
+}
+
 void ProjectDialog::OpslaanAls() {
-  const QString file = chooser_(this, true, actions_.start_folder());
+  const QString file = ChooseFile(true);
   if (!file.isEmpty()) Done(actions_.save_as(file));
 }
 
 void ProjectDialog::Openen() {
-  const QString file = chooser_(this, false, actions_.start_folder());
+  const QString file = ChooseFile(false);
   if (!file.isEmpty()) Done(actions_.open(file));
 }
 
@@ -117,7 +129,25 @@ void ProjectDialog::Nieuw() { Done(actions_.new_project()); }
 
 void ProjectDialog::Controleer() { Done(actions_.check()); }
 
-// The lessons are looked up each time the menu opens, so a lesson added meanwhile shows.
+void ProjectDialog::Les() {
+  if (actions_.lesson) actions_.lesson();
+}
+
+void ProjectDialog::FillRecentMenu() {
+  recent_menu_->clear();
+  const std::vector<Example> recent = actions_.recent ? actions_.recent() : std::vector<Example>{};
+  if (recent.empty()) {
+    recent_menu_->addAction(QStringLiteral("(nog geen projecten)"))->setEnabled(false);
+    return;
+  }
+  for (const Example& project : recent) {
+    QAction* entry = recent_menu_->addAction(project.name);
+    entry->setToolTip(project.file);
+    connect(entry, &QAction::triggered, this,
+            [this, file = project.file] { Done(actions_.open(file)); });
+  }
+}
+
 void ProjectDialog::FillExamplesMenu() {
   examples_menu_->clear();
   const std::vector<Example> examples = actions_.examples();

@@ -3,12 +3,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "engine/screen/screen_items.h"
+#include "ui/control/faceplate_controls.h"
 #include "ui/core/fonts.h"
 #include "ui/core/picture_loader.h"
 #include "ui/screen/jpeg_image.h"
@@ -45,17 +45,6 @@ constexpr Heading kHeadings[] = {
     {"Label5", "beeldschermknoppen", 400, 384},
     {"Label6", "Regelaars", 352, 224},
     {"Label7", "Recorders", 208, 208},
-};
-
-// A position box that changes only by stepping (its arrows, the up and down keys): its text
-// cannot be typed over, which a read-only spin box would also refuse to step.
-class StepOnlySpinBox : public QSpinBox {
- public:
-  StepOnlySpinBox(QWidget* parent, int maximum) : QSpinBox(parent) {
-    setRange(0, maximum);
-    setSingleStep(1);
-    lineEdit()->setReadOnly(true);
-  }
 };
 
 QPixmap Plain(QSize size) {
@@ -128,8 +117,9 @@ void LayoutWindow::BuildControls() {
   preview_->resize(kPreviewSize);
   preview_->setPixmap(Plain(kPreviewSize));
 
-  horizontal_ =
-      Place(new StepOnlySpinBox(this, kMaxItemLeft), QStringLiteral("SpinEdit1"), 568, 16);
+  // Both boxes step by their arrows, keys and wheel only, faster while held.
+  horizontal_ = Place(new ArrowSpinBox(this), QStringLiteral("SpinEdit1"), 568, 16);
+  horizontal_->setRange(0, kMaxItemLeft);
   horizontal_->resize(57, 22);
   horizontal_->setToolTip(QStringLiteral("Verschuiven naar rechts"));
   connect(horizontal_, &QSpinBox::valueChanged, this, [this](int value) {
@@ -137,7 +127,8 @@ void LayoutWindow::BuildControls() {
     ShowState();
   });
 
-  vertical_ = Place(new StepOnlySpinBox(this, kMaxItemTop), QStringLiteral("SpinEdit2"), 648, 88);
+  vertical_ = Place(new ArrowSpinBox(this), QStringLiteral("SpinEdit2"), 648, 88);
+  vertical_->setRange(0, kMaxItemTop);
   vertical_->resize(57, 22);
   vertical_->setToolTip(QStringLiteral("Verschuiven naar onderen"));
   connect(vertical_, &QSpinBox::valueChanged, this, [this](int value) {

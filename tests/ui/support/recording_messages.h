@@ -17,8 +17,13 @@ class RecordingMessages : public Messages {
     return answer_yes;
   }
   void Error(const std::string& text) override { errors.push_back(text); }
+  SaveAnswer SaveQuestion(const std::string& text, const std::string& title) override {
+    questions.push_back(title + ": " + text);
+    return save_answer;
+  }
 
   bool answer_yes = false;
+  SaveAnswer save_answer = SaveAnswer::Cancel;
   std::vector<std::string> informations;
   std::vector<std::string> questions;
   std::vector<std::string> errors;

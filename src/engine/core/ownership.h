@@ -1,0 +1,20 @@
+// Whether a file or folder is the user's own, so that what is in it can be trusted: code to
+// load, a folder to write into. Someone else's file, or one that others may change, could
+// hold anything by the time it is used.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tessaro {
+
+// Why `path` itself (a link is not followed) is not the user's own, in words that name it;
+// empty when it is. Owned by the user or by root it must be, and, unless it is a link, not
+// writable by others nor by a group other than the user's own private group.
+std::string NotOwnCause(const std::filesystem::path& path);
+
+// As NotOwnCause for `path` and, when it is a link, for where the link leads: that file and
+// the folder that holds it.
+std::string NotOwnCauseFollowed(const std::filesystem::path& path);
+
+}  // namespace tessaro

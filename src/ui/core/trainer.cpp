@@ -23,6 +23,7 @@
 #include "ui/control/pid_faceplate.h"
 #include "ui/control/recorder_window.h"
 #include "ui/control/step_faceplate.h"
+#include "ui/control/tune_window.h"
 #include "ui/core/main_window.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/project/project_dialog.h"
@@ -213,6 +214,7 @@ void Trainer::MuxTick() {
 
 void Trainer::InstallChartMenus() {
   chart_menu_ = std::make_unique<ChartMenu>(image_, logs_, messages_);
+  chart_menu_->SetTuneOpener([this](int n) { OpenTuneWindow(n); });
   for (int n = 1; n <= 8; ++n) {
     chart_menu_->Install(recorder_window(n).chart(), RecorderSlot(n),
                          [this, n] { recorder_window(n).Refresh(); });
@@ -221,6 +223,21 @@ void Trainer::InstallChartMenus() {
     chart_menu_->Install(faceplate(n).chart(), ControllerSlot(n),
                          [this, n] { faceplate(n).Refresh(); });
   }
+}
+
+TuneWindow& Trainer::tune_window(int n) {
+  auto& window = tune_windows_[static_cast<size_t>(n)];
+  if (!window) {
+    window = std::make_unique<TuneWindow>(image_, tuner_, n, [this, n] { faceplate(n).Refresh(); });
+  }
+  return *window;
+}
+
+void Trainer::OpenTuneWindow(int n) {
+  if (n < 1 || n > 3) return;
+  TuneWindow& window = tune_window(n);
+  window.Refresh();
+  ShowToFront(window);
 }
 
 void Trainer::CollectLogs() {
@@ -378,6 +395,10 @@ void Trainer::FieldTextPainted(int row, int column, int x, int y, const std::str
 // the window draws that history once it is built.
 void Trainer::ControllerCycled(int n) {
   if (n < 1 || n > 9) return;
+  if (n <= 3) {
+    tuner_.Cycled(image_, n);
+    if (tune_windows_[static_cast<size_t>(n)]) tune_windows_[static_cast<size_t>(n)]->Refresh();
+  }
   if (!started_) {
     early_cycles_ |= 1u << n;
   } else {

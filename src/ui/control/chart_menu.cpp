@@ -77,11 +77,6 @@ QMenu* ChartMenu::MenuFor(ChartView& chart, int slot, const std::function<void()
       refresh();
     });
   }
-  if (open_tune_ && slot >= 9 && slot <= 11) {
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("Afstemhulp\u2026"), this,
-                    [this, slot] { open_tune_(slot - 8); });
-  }
   return menu;
 }
 

@@ -40,9 +40,6 @@ class ChartMenu : public QObject {
   // the menu; `refresh` shows the window's caption afresh after a logbook starts or stops.
   void Install(ChartView& chart, int slot, std::function<void()> refresh);
 
-  // A PID faceplate's chart also opens the tuning assistant of its controller (1..3).
-  void SetTuneOpener(std::function<void(int)> open) { open_tune_ = std::move(open); }
-
   // Tests choose the files themselves.
   void SetFileChooser(FileChooser& files) { files_ = &files; }
 
@@ -62,7 +59,6 @@ class ChartMenu : public QObject {
   InstrumentLogs& logs_;
   Messages& messages_;
   FileChooser* files_;
-  std::function<void(int)> open_tune_;
 };
 
 }  // namespace tessaro

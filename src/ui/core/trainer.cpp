@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QMenu>
 #include <QPixmap>
 #include <QSettings>
 #include <QEvent>
@@ -214,7 +215,6 @@ void Trainer::MuxTick() {
 
 void Trainer::InstallChartMenus() {
   chart_menu_ = std::make_unique<ChartMenu>(image_, logs_, messages_);
-  chart_menu_->SetTuneOpener([this](int n) { OpenTuneWindow(n); });
   for (int n = 1; n <= 8; ++n) {
     chart_menu_->Install(recorder_window(n).chart(), RecorderSlot(n),
                          [this, n] { recorder_window(n).Refresh(); });
@@ -222,6 +222,19 @@ void Trainer::InstallChartMenus() {
   for (int n = 1; n <= 9; ++n) {
     chart_menu_->Install(faceplate(n).chart(), ControllerSlot(n),
                          [this, n] { faceplate(n).Refresh(); });
+  }
+  // A PID faceplate's bar scale opens its tuning assistant, with a right click.
+  for (int n = 1; n <= 3; ++n) {
+    QWidget* scale = faceplate(n).findChild<QWidget*>(QStringLiteral("Image2"));
+    if (scale == nullptr) continue;
+    scale->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(scale, &QWidget::customContextMenuRequested, this, [this, n, scale](const QPoint& at) {
+      auto* menu = new QMenu(scale);
+      menu->setObjectName(QStringLiteral("TuneMenu"));
+      menu->setAttribute(Qt::WA_DeleteOnClose);
+      menu->addAction(QStringLiteral("Afstemhulp\u2026"), this, [this, n] { OpenTuneWindow(n); });
+      menu->popup(scale->mapToGlobal(at));
+    });
   }
 }
 

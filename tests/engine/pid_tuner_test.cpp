@@ -104,6 +104,17 @@ TEST(StepTest, ApplyGoesThroughTheBoxesAndCanSwitchToAuto) {
   EXPECT_EQ(pid.Sp, std::round(pid.Pv));
   EXPECT_DOUBLE_EQ(pid.ITerm, pid.Out - (pid.Pv - pid.Sp) * pid.PidAction * 100 / pid.Pb);
 
+  // The model on the faceplate's trend: the newest sample at the right edge, moving left a
+  // pixel a cycle, at 2 pixels a percent above the base.
+  std::vector<ChartPoint> line = ModelTrendLine(loop.tuner.session(1));
+  const TuneSession& s = loop.tuner.session(1);
+  ASSERT_EQ(line.size(), s.samples.size());
+  EXPECT_EQ(line.back().x, kTrendRight);
+  EXPECT_NEAR(line.back().y, kTrendBase - 2 * s.model.At(s.samples.back().t), 0.5);
+  EXPECT_NEAR(line.front().y, kTrendBase - 2 * 20, 1);
+  for (int i = 0; i < 5; ++i) loop.Cycle();
+  EXPECT_EQ(ModelTrendLine(s).back().x, kTrendRight - 5);
+
   // A shorter closed-loop time asks for a tighter loop.
   loop.tuner.SetClosedLoopTime(1, 2);
   EXPECT_LT(loop.tuner.session(1).proposals[4].boxes.pb, simc.boxes.pb);

@@ -139,7 +139,11 @@ void PidTuner::SetClosedLoopTime(int n, double tc) {
 void PidTuner::Cycled(ProcessImage& image, int n) {
   if (n < 1 || n > 3) return;
   TuneSession& s = sessions_[Index(n)];
-  if (s.phase != TunePhase::Waiting && s.phase != TunePhase::Running) return;
+  if (s.phase != TunePhase::Waiting && s.phase != TunePhase::Running) {
+    ++s.cycles_since;
+    return;
+  }
+  s.cycles_since = 0;
   const PidState& pid = image.Pid[n];
   if (pid.Mode != "hand") return Fail(s, "Afgebroken: de regelaar staat niet meer op Hand");
   s.samples.push_back({static_cast<double>(s.samples.size()), pid.Pv, pid.Out});
@@ -286,6 +290,19 @@ bool PidTuner::Apply(ProcessImage& image, int n, size_t index, bool to_auto) {
     if (s.kind == TuneKind::Relay) pid::SetSetpoint(image, n, s.setpoint);
   }
   return true;
+}
+
+std::vector<ChartPoint> ModelTrendLine(const TuneSession& s) {
+  std::vector<ChartPoint> line;
+  if (s.kind != TuneKind::Step || s.phase != TunePhase::Done || s.samples.empty()) return line;
+  const double last = s.samples.back().t;
+  for (const TuneSample& sample : s.samples) {
+    const auto x = static_cast<int>(kTrendRight - (last - sample.t) - s.cycles_since);
+    if (x < 0) continue;
+    const double percent = std::clamp(s.model.At(sample.t), 0.0, 100.0);
+    line.push_back({x, static_cast<int>(kTrendBase - RoundEven(2 * static_cast<long double>(percent)))});
+  }
+  return line;
 }
 
 std::string TuneSummary(const TuneSession& s, int n) {

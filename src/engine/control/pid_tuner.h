@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/control/chart.h"
 #include "engine/control/fopdt.h"
 #include "engine/control/tuning_rules.h"
 
@@ -27,6 +28,7 @@ struct TuneSession {
   TunePhase phase = TunePhase::Idle;
   std::string status;  // one line for the window: what the test does or found
   std::vector<TuneSample> samples;  // one per cycle; t counts seconds from the test's start
+  int cycles_since = 0;             // cycles run since the last sample, while done
   // Step test.
   double step_size = 0;    // % asked
   double record_time = 0;  // s after the step; 0: until the process value is steady again
@@ -86,6 +88,10 @@ class PidTuner {
 
   std::array<TuneSession, 4> sessions_{};  // 1..3
 };
+
+// The fitted model over the faceplate's trend (one pixel a cycle, newest at the right), where
+// the step test's samples lie in it now; empty without a fitted model.
+std::vector<ChartPoint> ModelTrendLine(const TuneSession& s);
 
 // `print tune N`: "tune 1 step state=done k=0.8 tau=60.1 theta=6.02 fit=0.999" or
 // "tune 1 relay state=done ku=24.1 pu=25 a=1.32"; numbers rounded to two decimals (k three, fit four).

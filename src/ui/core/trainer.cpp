@@ -223,8 +223,10 @@ void Trainer::InstallChartMenus() {
     chart_menu_->Install(faceplate(n).chart(), ControllerSlot(n),
                          [this, n] { faceplate(n).Refresh(); });
   }
-  // A PID faceplate's bar scale opens its tuning assistant, with a right click.
+  // A PID faceplate's trend shows its tuning test's model; its bar scale opens the assistant
+  // with a right click.
   for (int n = 1; n <= 3; ++n) {
+    static_cast<PidFaceplate&>(faceplate(n)).ShowModelOf(&tuner_.session(n));
     QWidget* scale = faceplate(n).findChild<QWidget*>(QStringLiteral("Image2"));
     if (scale == nullptr) continue;
     scale->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -36,6 +36,26 @@ TEST(StepTest, WaitsForASteadyValueStepsFitsAndProposes) {
   EXPECT_NE(s.status.find("K 0.8"), std::string::npos) << s.status;
 }
 
+TEST(StepTest, ALongWaitForASteadyValueKeepsTheClockOfTheRecord) {
+  // The heater still warming up from a first output of 20 %: the test waits minutes, keeps
+  // only the last stretch before the step, and the record's clock must run on unbroken.
+  TuneLoop loop(Heater());
+  loop.image.Pid[1].Out = 20;
+  ASSERT_EQ(loop.tuner.StartStep(loop.image, 1, 10), "");
+  loop.RunTest();
+  const TuneSession& s = loop.tuner.session(1);
+  ASSERT_EQ(s.phase, TunePhase::Done) << s.status;
+  EXPECT_GT(s.samples.front().t, 100);  // the waiting was long
+  for (size_t i = 1; i < s.samples.size(); ++i) {
+    ASSERT_EQ(s.samples[i].t, s.samples[i - 1].t + 1) << i;
+  }
+  // What is left of the warming-up when the value counts as steady (0.2 % a minute) shows a
+  // little in the model, most in the dead time.
+  EXPECT_NEAR(s.model.gain, 0.8, 0.03);
+  EXPECT_NEAR(s.model.time_constant, 60, 4);
+  EXPECT_NEAR(s.model.dead_time, 5, 0.75);
+}
+
 TEST(StepTest, AChosenWaitAndRecordTime) {
   TuneLoop loop(Heater());
   ASSERT_EQ(loop.tuner.StartStep(loop.image, 1, 20, 12, 100), "");

@@ -14,8 +14,8 @@ namespace tessaro {
 
 namespace {
 
-constexpr size_t kSteadyWindow = 30;       // samples judged for a steady process value
-constexpr double kSteadyDrift = 0.5;       // %: most a steady value may drift in a minute
+constexpr size_t kSteadyWindow = 60;       // samples judged for a steady process value
+constexpr double kSteadyDrift = 0.2;       // %: most a steady value may drift in a minute
 constexpr double kMaxWait = 900;           // s: the step comes then, steady or not
 constexpr double kMaxRecord = 3600;        // s: the record ends then, settled or not
 constexpr double kLeastResponse = 1.0;     // %: less than this is no response
@@ -146,7 +146,9 @@ void PidTuner::Cycled(ProcessImage& image, int n) {
   s.cycles_since = 0;
   const PidState& pid = image.Pid[n];
   if (pid.Mode != "hand") return Fail(s, "Afgebroken: de regelaar staat niet meer op Hand");
-  s.samples.push_back({static_cast<double>(s.samples.size()), pid.Pv, pid.Out});
+  // Seconds since the test began: the waiting samples dropped at the step keep their place.
+  const double t = s.samples.empty() ? 0 : s.samples.back().t + 1;
+  s.samples.push_back({t, pid.Pv, pid.Out});
   if (s.kind == TuneKind::Step) {
     StepCycle(image, n, s);
   } else {

@@ -93,7 +93,7 @@ class PidTuner {
 // the step test's samples lie in it now; empty without a fitted model.
 std::vector<ChartPoint> ModelTrendLine(const TuneSession& s);
 
-// `print tune N`: "tune 1 step state=done k=0.8 tau=60.1 theta=6.02 fit=0.999" or
+// `print tune N`: "tune 1 step state=done k=0.81 tau=58.55 theta=6.74 fit=0.999" or
 // "tune 1 relay state=done ku=24.1 pu=25 a=1.32"; numbers rounded to two decimals (k three, fit four).
 std::string TuneSummary(const TuneSession& s, int n);
 // `print tune N RULE`: "tune 1 simc-pi pb=13.26 ti=60 td=0 action=R pbbox=13 tibox=60 tdbox=0".

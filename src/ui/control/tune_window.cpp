@@ -205,7 +205,7 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   proposals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   proposals_->verticalHeader()->hide();
   proposals_->horizontalHeader()->setStretchLastSection(true);
-  proposals_->setMinimumHeight(190);
+  proposals_->setMinimumHeight(170);
   layout->addWidget(proposals_);
 
   auto* apply_row = new QHBoxLayout;
@@ -219,7 +219,7 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   apply_row->addWidget(to_auto_);
   apply_row->addWidget(apply_);
   layout->addLayout(apply_row);
-  resize(720, 640);
+  resize(700, 540);
   Refresh();
 }
 

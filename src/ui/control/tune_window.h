@@ -27,7 +27,7 @@ class TuneChart : public QWidget {
 
  public:
   explicit TuneChart(const TuneSession& session, QWidget* parent = nullptr);
-  QSize sizeHint() const override { return {460, 200}; }
+  QSize sizeHint() const override { return {460, 170}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

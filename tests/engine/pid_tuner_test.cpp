@@ -228,6 +228,29 @@ TEST(RelayTest, DirectActionAndTheStartConditions) {
   EXPECT_TRUE(s.proposals[0].boxes.direct);
 }
 
+TEST(RelayTest, StoppingPutsTheOutputBackAndANewProjectEndsEveryTest) {
+  TuneLoop loop(LagChain(1, {20, 20, 20}, 0, 0));
+  ProcessImage& image = loop.image;
+  PidState& pid = image.Pid[1];
+  pid::RadioButton2Click(image, 1);
+  pid.Out = 40;
+  loop.process.Settle(40);
+  loop.Cycle();
+  pid::AutoButtonClick(image, 1);
+  ASSERT_EQ(loop.tuner.StartRelay(image, 1, 10), "");
+  for (int i = 0; i < 3; ++i) loop.Cycle();
+  EXPECT_NE(pid.Out, 40);  // swinging
+  loop.tuner.Stop(image, 1);
+  EXPECT_EQ(pid.Out, 40);
+  EXPECT_EQ(loop.tuner.session(1).status, "Gestopt");
+
+  ASSERT_EQ(loop.tuner.StartStep(image, 1, 10), "");
+  loop.tuner.Reset();
+  EXPECT_EQ(loop.tuner.session(1).phase, TunePhase::Idle);
+  loop.Cycle();
+  EXPECT_TRUE(loop.tuner.session(1).samples.empty());
+}
+
 TEST(Tuning, SummaryAndProposalLines) {
   TuneSession s;
   EXPECT_EQ(TuneSummary(s, 2), "tune 2 none state=idle");

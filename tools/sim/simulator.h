@@ -119,6 +119,8 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
 
   // ScreenView: the tuning assistant takes each PID cycle.
   void ControllerCycled(int n) override { tuner_.Cycled(image_, n); }
+  // ProjectLoadView: another project ends the tuning tests of the last one.
+  void ProjectReset() override { tuner_.Reset(); }
 
  private:
   void ShowMessage(const std::string& text);

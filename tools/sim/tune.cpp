@@ -53,7 +53,7 @@ void TuneCommand(Simulator& s, const Line& l) {
     const double hysteresis = l.size() == 5 ? Real(l[4], 0, 100, "hysteresis") : 0.5;
     return Started(tuner.StartRelay(s.image(), n, amplitude, hysteresis));
   }
-  if (what == "stop" && l.size() == 3) return tuner.Stop(n);
+  if (what == "stop" && l.size() == 3) return tuner.Stop(s.image(), n);
   if (what == "tc" && l.size() == 4) {
     return tuner.SetClosedLoopTime(n, Real(l[3], 0, 3600, "closed-loop time"));
   }

@@ -121,13 +121,16 @@ std::string PidTuner::StartRelay(ProcessImage& image, int n, double amplitude,
   return {};
 }
 
-void PidTuner::Stop(int n) {
-  TuneSession& s = sessions_[Index(n)];
+void PidTuner::Stop(ProcessImage& image, int n) {
   if (n < 1 || n > 3) return;
-  if (s.phase == TunePhase::Waiting || s.phase == TunePhase::Running) {
-    Fail(s, "Gestopt");
-  }
+  TuneSession& s = sessions_[Index(n)];
+  if (s.phase != TunePhase::Waiting && s.phase != TunePhase::Running) return;
+  // A relay left high or low would carry the process away.
+  if (s.kind == TuneKind::Relay && image.Pid[n].Mode == "hand") SetHandOutput(image, n, s.bias);
+  Fail(s, "Gestopt");
 }
+
+void PidTuner::Reset() { sessions_ = {}; }
 
 void PidTuner::SetClosedLoopTime(int n, double tc) {
   if (n < 1 || n > 3) return;

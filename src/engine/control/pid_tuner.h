@@ -65,8 +65,11 @@ class PidTuner {
   // swings the output `amplitude` % about the present one, turning at `hysteresis` % from
   // the setpoint. Returns "" or why it cannot start.
   std::string StartRelay(ProcessImage& image, int n, double amplitude, double hysteresis = 0.5);
-  // Stops a test that runs; the output stays where it is.
-  void Stop(int n);
+  // Stops a test that runs: a step test leaves the output where it is, a relay test puts it
+  // back where the relay swung about.
+  void Stop(ProcessImage& image, int n);
+  // Another project has come: every test ends and its results go.
+  void Reset();
   // Chooses SIMC's and IMC's closed-loop time (0: the dead time) and proposes afresh.
   void SetClosedLoopTime(int n, double tc);
 

@@ -169,7 +169,8 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   auto* stop = new QPushButton(QStringLiteral("Stop"), this);
   stop->setObjectName(QStringLiteral("StopButton"));
   connect(stop, &QPushButton::clicked, this, [this] {
-    tuner_.Stop(n_);
+    tuner_.Stop(image_, n_);
+    if (applied_) applied_();  // the faceplate shows the output put back
     Refresh();
   });
   status_row->addWidget(status_, 1);

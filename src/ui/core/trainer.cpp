@@ -251,8 +251,8 @@ TuneWindow& Trainer::tune_window(int n) {
 void Trainer::OpenTuneWindow(int n) {
   if (n < 1 || n > 3) return;
   TuneWindow& window = tune_window(n);
-  window.Refresh();
   ShowToFront(window);
+  window.Refresh();
 }
 
 void Trainer::CollectLogs() {
@@ -465,6 +465,10 @@ bool Trainer::ProjectChanged(bool completed) {
 }
 
 void Trainer::ProjectReset() {
+  tuner_.Reset();
+  for (auto& window : tune_windows_) {
+    if (window) window->Refresh();
+  }
   main_->ShowItemState();
   grid_->ShowStartFields();
   UpdateLab();

@@ -17,6 +17,8 @@ constexpr Wiring kWirings[] = {
     {"heater", Bit(1), 0},
     {"tank", Bit(2), Bit(1) | Bit(2)},
     {"valve", Bit(3), 0},
+    {"labheater", Bit(1), 0},
+    {"twotanks", Bit(2) | Bit(4), Bit(1) | Bit(2)},
 };
 
 }  // namespace
@@ -34,8 +36,16 @@ bool Lab::SetPlant(std::string_view name) {
     driven_analog_ = wiring.analog;
     driven_digital_ = wiring.digital;
   }
+  plant_->SetNoise(noise_, seed_);
   plant_->Step(board_, 0);
   return true;
+}
+
+void Lab::SetNoise(bool on, uint32_t seed) {
+  noise_ = on;
+  seed_ = seed;
+  plant_->SetNoise(on, seed);
+  plant_->Step(board_, 0);
 }
 
 void Lab::Advance(double seconds) { plant_->Step(board_, seconds); }

@@ -20,11 +20,16 @@ class Lab {
   SimulatedBoard& board() { return board_; }
   const SimulatedBoard& board() const { return board_; }
 
-  // Wires plant `name` ("none", "heater", "tank", "valve"), fresh from its start state, and
-  // lets it put its values on its inputs at once. Any other name changes nothing: false.
+  // Wires plant `name` (one of PlantNames()), fresh from its start state, and lets it put
+  // its values on its inputs at once. Any other name changes nothing: false.
   // The inputs the old plant drove keep their last values, now free for the hand.
   bool SetPlant(std::string_view name);
   const Plant& plant() const { return *plant_; }
+
+  // Measurement noise on the process's readings, from a generator started at `seed`; a
+  // process wired later starts with the same choice and seed.
+  void SetNoise(bool on, uint32_t seed = 1);
+  bool Noise() const { return noise_; }
 
   // Lets the process run for `seconds` of its own time.
   void Advance(double seconds);
@@ -49,6 +54,8 @@ class Lab {
   std::unique_ptr<Plant> plant_;
   unsigned driven_analog_ = 0;   // bit n: multiplexer input n
   unsigned driven_digital_ = 0;  // bit n: digital input n
+  bool noise_ = false;
+  uint32_t seed_ = 1;
 };
 
 }  // namespace tessaro

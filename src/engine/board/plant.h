@@ -15,11 +15,17 @@
 //   "tank"   analog out 2 inlet valve, digital out 2 pump -> analog in 2 level,
 //                                                          digital in 1 high, 2 low switch
 //   "valve"  digital out 3 open, 4 close (motor)        -> analog in 3 flow
+//   "labheater" as "heater", with the behaviour of a laboratory heater
+//   "twotanks" analog out 2 inlet valve, digital out 2 pump -> analog in 2 level of the
+//            lower tank, analog in 4 level of the upper tank, digital in 1 high, 2 low
+//
+// Any plant can add measurement noise to what it reads (see SetNoise).
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +65,14 @@ class Plant {
   // and written in their shortest form.
   virtual std::string StateText() const;
 
+  // Measurement noise on the values the plant reads: Gaussian, of the plant's own standard
+  // deviation, drawn anew every sub-step from a generator started at `seed`, so that the
+  // same script gives the same readings. Off (the start) adds nothing and draws nothing.
+  void SetNoise(bool on, uint32_t seed);
+  bool Noisy() const { return noise_on_; }
+  // The standard deviation of the noise, in the measured value's units.
+  virtual double NoiseSigma() const { return 0; }
+
  protected:
   // Adds the step to the time not yet simulated and takes the whole sub-steps out of it.
   int TakeSubSteps(double dt_seconds);
@@ -66,14 +80,23 @@ class Plant {
   // A value of 0..100 (clamped) as an input byte: value x 2.55, rounded, ties to even.
   static uint8_t InputByte(double value);
 
+  // A measured value as the sensor reads it: with the present noise sample when noise is on.
+  double Measured(double value, int sample = 0) const;
+
  private:
+  void DrawNoise(int64_t sub_steps);
+
   int64_t pending_us_ = 0;  // simulated time owed, always below one sub-step
+  bool noise_on_ = false;
+  std::mt19937 noise_rng_;
+  std::array<double, 2> noise_{};  // one sample per measured value, at most two
 };
 
-// "none", "heater", "tank" or "valve" (lower case); any other name gives null.
+// "none", "heater", "tank", "valve", "labheater" or "twotanks" (lower case); any other
+// name gives null.
 std::unique_ptr<Plant> MakePlant(std::string_view name);
 
 // The names MakePlant accepts, in the order they are offered.
-const std::array<std::string_view, 4>& PlantNames();
+const std::array<std::string_view, 6>& PlantNames();
 
 }  // namespace tessaro

@@ -18,6 +18,12 @@ double LagShare(double time_constant) { return -std::expm1(-kH / time_constant);
 const double kHeaterShare = LagShare(HeaterPlant::kTimeConstant);
 const double kHeaterFanShare = LagShare(HeaterPlant::kTimeConstant / HeaterPlant::kFanLoss);
 const double kFlowShare = LagShare(MotorValvePlant::kFlowLag);
+const double kSensorShare = LagShare(LabHeaterPlant::kSensorLag);
+
+double Kelvin4(double celsius) {
+  const double k = celsius + 273.15;
+  return k * k * k * k;
+}
 
 double OnOff(bool on) { return on ? 1 : 0; }
 
@@ -36,7 +42,7 @@ void HeaterPlant::Step(SimulatedBoard& board, double dt_seconds) {
     temperature_ += (target - temperature_) * share;
   }
   temperature_ = std::clamp(temperature_, kAmbient, kAmbient + kGain * 100);
-  board.SetMuxInput(1, InputByte(temperature_));
+  board.SetMuxInput(1, InputByte(Measured(temperature_)));
 }
 
 std::vector<PlantReading> HeaterPlant::Readings() const {
@@ -55,7 +61,7 @@ void TankPlant::Step(SimulatedBoard& board, double dt_seconds) {
     level_ += (inflow - Outflow() - pumped) / kLitresPerPercent * kH;
     level_ = std::clamp(level_, 0.0, 100.0);  // above 100 % the tank overflows
   }
-  board.SetMuxInput(2, InputByte(level_));
+  board.SetMuxInput(2, InputByte(Measured(level_)));
   board.SetDigitalInput(1, level_ >= kHighSwitch);
   board.SetDigitalInput(2, level_ <= kLowSwitch);
 }
@@ -79,7 +85,7 @@ void MotorValvePlant::Step(SimulatedBoard& board, double dt_seconds) {
     flow_ += (kMaxFlow * (before + position_) / 200 - flow_) * kFlowShare;
   }
   flow_ = std::clamp(flow_, 0.0, kMaxFlow);
-  board.SetMuxInput(3, InputByte(flow_));
+  board.SetMuxInput(3, InputByte(Measured(flow_)));
 }
 
 std::vector<PlantReading> MotorValvePlant::Readings() const {
@@ -87,6 +93,55 @@ std::vector<PlantReading> MotorValvePlant::Readings() const {
           {"flow", flow_, "l/min"},
           {"open", OnOff(open_), ""},
           {"close", OnOff(close_), ""}};
+}
+
+double LabHeaterPlant::HeatLoss(double t, bool fan) {
+  return kConvection * (fan ? kFanConvection : 1.0) * (t - kAmbient) +
+         kRadiation * (Kelvin4(t) - Kelvin4(kAmbient));
+}
+
+void LabHeaterPlant::Step(SimulatedBoard& board, double dt_seconds) {
+  power_ = BytePercent(board.AnalogOutput(1));
+  fan_ = board.DigitalOutput(1);
+  for (int n = TakeSubSteps(dt_seconds); n > 0; --n) {
+    const double arrived = delay_[static_cast<size_t>(next_)];
+    delay_[static_cast<size_t>(next_)] = power_;
+    if (++next_ == kDelaySlots) next_ = 0;
+    // The block's time constant stays above 100 s: a forward step of 50 ms is exact enough.
+    block_ += (arrived - HeatLoss(block_, fan_)) / kHeatCapacity * kH;
+    sensor_ += (block_ - sensor_) * kSensorShare;
+  }
+  board.SetMuxInput(1, InputByte(Measured(sensor_)));
+}
+
+std::vector<PlantReading> LabHeaterPlant::Readings() const {
+  return {{"temp", sensor_, "°C"},
+          {"block", block_, "°C"},
+          {"power", power_, "%"},
+          {"fan", OnOff(fan_), ""}};
+}
+
+void TwoTankPlant::Step(SimulatedBoard& board, double dt_seconds) {
+  valve_ = BytePercent(board.AnalogOutput(2));
+  pump_ = board.DigitalOutput(2);
+  const double inflow = kMaxInflow * valve_ / 100;
+  for (int n = TakeSubSteps(dt_seconds); n > 0; --n) {
+    const double between = kUpperOutflow * std::sqrt(upper_);
+    const double out = kLowerOutflow * std::sqrt(lower_) + (pump_ && lower_ > 0 ? kPumpFlow : 0);
+    upper_ = std::clamp(upper_ + (inflow - between) / kUpperArea * kH, 0.0, 100.0);
+    lower_ = std::clamp(lower_ + (between - out) / kLowerArea * kH, 0.0, 100.0);
+  }
+  board.SetMuxInput(2, InputByte(Measured(lower_, 0)));
+  board.SetMuxInput(4, InputByte(Measured(upper_, 1)));
+  board.SetDigitalInput(1, lower_ >= kHighSwitch);
+  board.SetDigitalInput(2, lower_ <= kLowSwitch);
+}
+
+std::vector<PlantReading> TwoTankPlant::Readings() const {
+  return {{"upper", upper_, "%"},
+          {"lower", lower_, "%"},
+          {"valve", valve_, "%"},
+          {"pump", OnOff(pump_), ""}};
 }
 
 }  // namespace tessaro

@@ -36,9 +36,12 @@ class HeaterPlant : public Plant {
   static constexpr double kDeadTime = 5;       // s
   static constexpr double kFanLoss = 1.5;      // heat loss factor while the fan runs
 
+  static constexpr double kNoise = 0.05;       // °C, standard deviation
+
   void Step(SimulatedBoard& board, double dt_seconds) override;
   std::string Name() const override { return "heater"; }
   std::vector<PlantReading> Readings() const override;
+  double NoiseSigma() const override { return kNoise; }
 
   double Temperature() const { return temperature_; }
 
@@ -72,9 +75,12 @@ class TankPlant : public Plant {
   static constexpr double kHighSwitch = 90;  // %
   static constexpr double kLowSwitch = 10;   // %
 
+  static constexpr double kNoise = 0.1;      // %, standard deviation (a rippling surface)
+
   void Step(SimulatedBoard& board, double dt_seconds) override;
   std::string Name() const override { return "tank"; }
   std::vector<PlantReading> Readings() const override;
+  double NoiseSigma() const override { return kNoise; }
 
   double Level() const { return level_; }
 
@@ -99,9 +105,12 @@ class MotorValvePlant : public Plant {
   static constexpr double kMaxFlow = 100;   // l/min
   static constexpr double kFlowLag = 4;     // s
 
+  static constexpr double kNoise = 0.2;      // l/min, standard deviation
+
   void Step(SimulatedBoard& board, double dt_seconds) override;
   std::string Name() const override { return "valve"; }
   std::vector<PlantReading> Readings() const override;
+  double NoiseSigma() const override { return kNoise; }
 
   double Position() const { return position_; }
   double Flow() const { return flow_; }
@@ -111,6 +120,88 @@ class MotorValvePlant : public Plant {
   double flow_ = 0;      // l/min
   bool open_ = false;
   bool close_ = false;
+};
+
+// The heated block of a teaching laboratory: the same channels as HeaterPlant, with the
+// behaviour such a bench shows.
+//   analog out 1   heater power, 0..100 %
+//   digital out 1  fan on (convection losses x kFanConvection)
+//   analog in 1    sensor temperature, 0..100 °C
+// The block loses heat by convection and radiation, so the more it is heated the less each
+// further percent of power lifts it; the sensor sits in the block behind a lag of its own,
+// with a short delay from element to sensor:
+//   C dT/dt = P(t - dead) - convection x (T - ambient) - radiation x (T^4 - ambient^4)  [K]
+//   sensor_lag dTs/dt = T - Ts
+// From ambient the gain is 0.9 °C per %, near 80 °C 0.7 °C per %; the time constant C x gain
+// runs from about 170 s cold to 130 s hot. The block starts at ambient temperature.
+class LabHeaterPlant : public Plant {
+ public:
+  static constexpr double kAmbient = 20;            // °C
+  static constexpr double kHeatCapacity = 187.5;    // % s per °C: 150 s at 0.8 °C per %
+  static constexpr double kConvection = 0.65684;    // % per °C
+  static constexpr double kRadiation = 4.3849e-9;  // % per K^4
+  static constexpr double kFanConvection = 1.5;
+  static constexpr double kSensorLag = 12;          // s
+  static constexpr double kDeadTime = 2;            // s
+  static constexpr double kNoise = 0.05;            // °C, standard deviation
+
+  void Step(SimulatedBoard& board, double dt_seconds) override;
+  std::string Name() const override { return "labheater"; }
+  std::vector<PlantReading> Readings() const override;
+  double NoiseSigma() const override { return kNoise; }
+
+  double Temperature() const { return sensor_; }
+  double BlockTemperature() const { return block_; }
+  // The heat the block loses at temperature t, in % of full heater power.
+  static double HeatLoss(double t, bool fan);
+
+ private:
+  static constexpr int kDelaySlots = static_cast<int>(kDeadTime / kSubStepSeconds + 0.5);
+
+  double block_ = kAmbient;
+  double sensor_ = kAmbient;
+  double power_ = 0;
+  bool fan_ = false;
+  std::array<double, kDelaySlots> delay_{};
+  int next_ = 0;
+};
+
+// Two open tanks one above the other: the inlet valve fills the upper tank, whose outlet
+// runs into the lower one, which drains at its foot.
+//   analog out 2   inlet valve opening, 0..100 % (inflow kMaxInflow x opening)
+//   digital out 2  drain pump on the lower tank (a disturbance)
+//   analog in 2    level of the lower tank, 0..100 %
+//   analog in 4    level of the upper tank, 0..100 %
+//   digital in 1   high-level switch of the lower tank (kHighSwitch)
+//   digital in 2   low-level switch of the lower tank (kLowSwitch)
+// Each tank: area x dL/dt = inflow - outflow coefficient x sqrt(L); the lower tank follows
+// the upper one with a lag of its own, so the valve reaches the lower level through two
+// lags in series. Both start empty; above 100 % a tank overflows.
+class TwoTankPlant : public Plant {
+ public:
+  static constexpr double kMaxInflow = 1.0;         // l/s
+  static constexpr double kUpperArea = 0.5;         // l per %
+  static constexpr double kUpperOutflow = 0.1;      // l/s per sqrt(%)
+  static constexpr double kLowerArea = 0.5;         // l per %
+  static constexpr double kLowerOutflow = 0.08;     // l/s per sqrt(%)
+  static constexpr double kPumpFlow = 0.3;          // l/s
+  static constexpr double kHighSwitch = 90;         // %
+  static constexpr double kLowSwitch = 10;          // %
+  static constexpr double kNoise = 0.1;             // %, standard deviation
+
+  void Step(SimulatedBoard& board, double dt_seconds) override;
+  std::string Name() const override { return "twotanks"; }
+  std::vector<PlantReading> Readings() const override;
+  double NoiseSigma() const override { return kNoise; }
+
+  double UpperLevel() const { return upper_; }
+  double LowerLevel() const { return lower_; }
+
+ private:
+  double upper_ = 0;  // %
+  double lower_ = 0;  // %
+  double valve_ = 0;  // %
+  bool pump_ = false;
 };
 
 }  // namespace tessaro

@@ -58,6 +58,7 @@ constexpr int kTrendBase = 213;
 inline constexpr ChartPen kTrendOutputPen{0, 0, 0, 1};
 inline constexpr ChartPen kTrendSetpointPen{128, 0, 0, 1};
 inline constexpr ChartPen kTrendProcessValuePen{255, 0, 0, 2};
+inline constexpr ChartPen kTrendModelPen{20, 90, 220, 1};  // a tuning test's fitted model
 
 std::vector<ChartPoint> TrendLine(const Trend& trend);
 

@@ -142,6 +142,7 @@ void PrintCommand(Simulator& s, const Line& l) {
       {"trend", PrintInstrument},
       {"recorder", PrintInstrument},
       {"plant", PrintPlant},
+      {"tune", PrintTune},
       {"title", Title},
       {"hover", Hover},
   };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <istream>
 #include <map>
 #include <ostream>
@@ -58,6 +59,19 @@ int64_t Integer(const std::string& word, int64_t min, int64_t max, const char* w
   if (value < min || value > max) {
     throw ScriptError(std::string(what) + " must be " + std::to_string(min) + ".." +
                       std::to_string(max) + ", got " + word);
+  }
+  return value;
+}
+
+double Real(const std::string& word, double min, double max, const char* what) {
+  double value = 0;
+  auto res = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (res.ec != std::errc() || res.ptr != word.data() + word.size() || !std::isfinite(value)) {
+    throw ScriptError(std::string(what) + " must be a number, got '" + word + "'");
+  }
+  if (value < min || value > max) {
+    throw ScriptError(std::string(what) + " must be " + RealText(min) + ".." + RealText(max) +
+                      ", got " + word);
   }
   return value;
 }
@@ -134,7 +148,8 @@ void Simulator::Execute(const Line& line) {
       {"plant", PlantCommand},    {"boards", BoardsCommand},   {"new", ProjectCommand},
       {"expect", ExpectCommand},  {"pause", RunCommand},       {"resume", RunCommand},
       {"speed", RunCommand},      {"undo", RunCommand},        {"redo", RunCommand},
-      {"export", ExportCommand},  {"log", ExportCommand},
+      {"export", ExportCommand},  {"log", ExportCommand},      {"noise", NoiseCommand},
+      {"tune", TuneCommand},
   };
   auto it = kCommands.find(line[0]);
   if (it == kCommands.end()) throw ScriptError("unknown command '" + line[0] + "'");

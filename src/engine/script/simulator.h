@@ -15,6 +15,7 @@
 #include "engine/board/lab.h"
 #include "engine/board/simulated_board.h"
 #include "engine/control/instrument_log.h"
+#include "engine/control/pid_tuner.h"
 #include "engine/core/messages.h"
 #include "engine/core/process_image.h"
 #include "engine/core/run_control.h"
@@ -48,6 +49,7 @@ std::string RealText(double x);
 
 // Argument helpers: they throw ScriptError with a message that names the problem.
 void ExpectWords(const Line& line, size_t count);
+double Real(const std::string& word, double min, double max, const char* what);
 int64_t Integer(const std::string& word, int64_t min, int64_t max, const char* what);
 // A whole number taken as the nearest end of min..max when it lies outside.
 int64_t Clamped(const std::string& word, int64_t min, int64_t max, const char* what);
@@ -84,6 +86,7 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
   SimulatedBoard& board() { return board_; }
   Lab& lab() { return lab_; }
   ProjectSession& project() { return project_; }
+  PidTuner& tuner() { return tuner_; }
   const std::filesystem::path& root() const { return root_; }
   void Print(const std::string& line);
 
@@ -132,6 +135,11 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
   SaveAnswer SaveQuestion(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;
 
+  // ScreenView: the tuning assistant takes each PID cycle.
+  void ControllerCycled(int n) override { tuner_.Cycled(image_, n); }
+  // ProjectLoadView: another project ends the tuning tests of the last one.
+  void ProjectReset() override { tuner_.Reset(); }
+
  private:
   void ShowMessage(const std::string& text);
 
@@ -148,6 +156,7 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
   RunControl run_;
   int64_t elapsed_ms_ = 0;
   InstrumentLogs logs_{LogWriter::Mode::Inline};
+  PidTuner tuner_;
 };
 
 // The command groups; each handles the words of its own commands.
@@ -163,6 +172,9 @@ void RunCommand(Simulator& s, const Line& l);         // pause, resume, speed, s
 void ExportCommand(Simulator& s, const Line& l);      // export, log
 void PrintPlant(Simulator& s, const Line& l);         // print plant
 void BoardsCommand(Simulator& s, const Line& l);      // boards
+void NoiseCommand(Simulator& s, const Line& l);       // noise
+void TuneCommand(Simulator& s, const Line& l);        // tune
+void PrintTune(Simulator& s, const Line& l);          // print tune
 void ExpectCommand(Simulator& s, const Line& l);      // expect ...
 
 }  // namespace tessaro::sim

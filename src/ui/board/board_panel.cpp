@@ -1,5 +1,6 @@
 #include "ui/board/board_panel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,7 +35,9 @@ struct PlantEntry {
 constexpr PlantEntry kPlants[] = {{"none", "Geen proces"},
                                   {"heater", "Verwarming (A1uit, D1uit → A1in)"},
                                   {"tank", "Tank (A2uit, D2uit → A2in, D1in, D2in)"},
-                                  {"valve", "Motorklep (D3uit, D4uit → A3in)"}};
+                                  {"valve", "Motorklep (D3uit, D4uit → A3in)"},
+                                  {"labheater", "Labverwarming (A1uit, D1uit → A1in)"},
+                                  {"twotanks", "Twee tanks (A2uit, D2uit → A2in, A4in, D1in, D2in)"}};
 
 QString Numbered(const char* prefix, int n, const char* suffix = "") {
   return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
@@ -174,6 +177,16 @@ QWidget* BoardPanel::BuildProcess() {
   }
   connect(plant_choice_, &QComboBox::currentIndexChanged, this, &BoardPanel::PlantChosen);
   layout->addWidget(plant_choice_);
+  // Noise on the readings, as a real sensor gives; the same seed every time, so that a
+  // lesson repeats.
+  auto* noise = new QCheckBox(QStringLiteral("Meetruis"), group);
+  noise->setObjectName(QStringLiteral("PlantNoise"));
+  noise->setToolTip(QStringLiteral("Ruis op de meetwaarden van het proces (herhaalbaar)"));
+  connect(noise, &QCheckBox::toggled, this, [this](bool on) {
+    lab_.SetNoise(on);
+    Refresh();
+  });
+  layout->addWidget(noise);
   process_view_ = new ProcessView(lab_, group);
   layout->addWidget(process_view_);
   plant_state_ = SmallLabel({}, group);

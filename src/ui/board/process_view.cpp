@@ -90,8 +90,10 @@ void ProcessView::paintEvent(QPaintEvent*) {
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
   painter.setRenderHint(QPainter::Antialiasing);
   const std::string name = lab_.plant().Name();
-  if (name == "heater") {
+  if (name == "heater" || name == "labheater") {
     DrawHeater(painter);
+  } else if (name == "twotanks") {
+    DrawTwoTanks(painter);
   } else if (name == "tank") {
     DrawTank(painter);
   } else if (name == "valve") {
@@ -109,9 +111,9 @@ void ProcessView::DrawNothing(QPainter& painter) const {
 }
 
 void ProcessView::DrawHeater(QPainter& painter) const {
-  const auto& heater = dynamic_cast<const HeaterPlant&>(lab_.plant());
+  // Both heaters read their temperature first.
   const SimulatedBoard& board = lab_.board();
-  const double temperature = heater.Temperature();
+  const double temperature = lab_.plant().Readings().front().value;
   const double power = BytePercent(board.AnalogOutput(1));
   const bool fan = board.DigitalOutput(1);
 
@@ -226,6 +228,41 @@ void ProcessView::DrawTank(QPainter& painter) const {
   level_switch(TankPlant::kHighSwitch, board.DigitalInput(1), QStringLiteral("hoog D1in"));
   level_switch(TankPlant::kLowSwitch, board.DigitalInput(2), QStringLiteral("laag D2in"));
   Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("A2uit klep, D2uit pomp → A2in niveau"));
+}
+
+void ProcessView::DrawTwoTanks(QPainter& painter) const {
+  const auto& tanks = dynamic_cast<const TwoTankPlant&>(lab_.plant());
+  const SimulatedBoard& board = lab_.board();
+  const double opening = BytePercent(board.AnalogOutput(2)) / 100;
+  const bool pump = board.DigitalOutput(2);
+  auto vessel = [&](const QRectF& box, double level, const QString& text) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(box);
+    const double height = Share(level, 0, 100) * box.height();
+    painter.setBrush(kWater);
+    painter.drawRect(QRectF(box.left(), box.bottom() - height, box.width(), height));
+    painter.setPen(QPen(kInk, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box);
+    Caption(painter, box.adjusted(0, 0, 0, -box.height() / 2),
+            QStringLiteral("%1 %").arg(Number(level, 1)), true, Qt::AlignCenter);
+    Caption(painter, QRectF(box.right() + 6, box.top(), 60, 18), text);
+  };
+  Pipe(painter, QPolygonF({{10, 40}, {90, 40}, {90, 52}}));
+  ValveSymbol(painter, {50, 40}, opening);
+  const QRectF upper(60, 52, 70, 70), lower(150, 130, 90, 80);
+  Pipe(painter, QPolygonF({{95, upper.bottom()}, {95, 120}, {190, 120}, {190, lower.top()}}));
+  Pipe(painter, QPolygonF({{195, lower.bottom()}, {195, 226}, {310, 226}}));
+  const QPointF pump_centre(270, 226);
+  painter.setPen(QPen(kInk, 1.5));
+  painter.setBrush(pump ? QColor(90, 190, 90) : QColor(225, 225, 225));
+  painter.drawEllipse(pump_centre, 10, 10);
+  vessel(upper, tanks.UpperLevel(), QStringLiteral("A4in"));
+  vessel(lower, tanks.LowerLevel(), QStringLiteral("A2in"));
+  Caption(painter, QRectF(6, 6, 310, 18),
+          QStringLiteral("A2uit klep %1 %, D2uit pomp → A2in, A4in")
+              .arg(Number(opening * 100, 0)));
 }
 
 void ProcessView::DrawValve(QPainter& painter) const {

@@ -22,6 +22,7 @@ class ProcessView : public QWidget {
  private:
   void DrawHeater(QPainter& painter) const;
   void DrawTank(QPainter& painter) const;
+  void DrawTwoTanks(QPainter& painter) const;
   void DrawValve(QPainter& painter) const;
   void DrawNothing(QPainter& painter) const;
 

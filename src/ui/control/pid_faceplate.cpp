@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "engine/control/pid_faceplate.h"
+#include "engine/control/pid_tuner.h"
 #include "engine/core/process_image.h"
 #include "ui/control/faceplate_controls.h"
 #include "ui/control/tag_label.h"
@@ -138,10 +139,12 @@ void PidFaceplate::DrawTrend() {
   const auto output = TrendLine(pid.OutTrend);
   const auto setpoint = TrendLine(pid.SpTrend);
   const auto process_value = TrendLine(pid.PvTrend);
-  // The process value last, on top.
+  // The process value on top of the others; a fitted model over it all.
+  const auto model = tune_ != nullptr ? ModelTrendLine(*tune_) : std::vector<ChartPoint>{};
   ShowTrend(TrendScaleOfRange(), {{output, kTrendOutputPen},
                                   {setpoint, kTrendSetpointPen},
-                                  {process_value, kTrendProcessValuePen}});
+                                  {process_value, kTrendProcessValuePen},
+                                  {model, kTrendModelPen}});
 }
 
 void PidFaceplate::closeEvent(QCloseEvent* event) {

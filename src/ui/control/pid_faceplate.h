@@ -12,6 +12,7 @@ class QRadioButton;
 namespace tessaro {
 
 class ArrowSpinBox;
+struct TuneSession;
 
 class PidFaceplate : public FaceplateWindow {
   Q_OBJECT
@@ -21,6 +22,9 @@ class PidFaceplate : public FaceplateWindow {
   PidFaceplate(ProcessImage& image, PictureLoader& pictures, int n);
 
   void Refresh() override;
+
+  // The tuning assistant's session of this controller, whose fitted model the trend shows.
+  void ShowModelOf(const TuneSession* session) { tune_ = session; }
 
  protected:
   void DrawTrend() override;
@@ -35,6 +39,7 @@ class PidFaceplate : public FaceplateWindow {
   QRadioButton* direct_ = nullptr;
   QRadioButton* reverse_ = nullptr;
   bool captions_shown_ = false;
+  const TuneSession* tune_ = nullptr;
 };
 
 }  // namespace tessaro

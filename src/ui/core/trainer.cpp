@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPixmap>
 #include <QSettings>
 #include <QEvent>
@@ -26,6 +27,7 @@
 #include "ui/control/recorder_window.h"
 #include "ui/control/step_faceplate.h"
 #include "ui/core/file_folders.h"
+#include "ui/control/tune_window.h"
 #include "ui/core/main_window.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/project/check_window.h"
@@ -253,6 +255,36 @@ void Trainer::InstallChartMenus() {
     chart_menu_->Install(faceplate(n).chart(), ControllerSlot(n),
                          [this, n] { faceplate(n).Refresh(); });
   }
+  // A PID faceplate's trend shows its tuning test's model; its bar scale opens the assistant
+  // with a right click.
+  for (int n = 1; n <= 3; ++n) {
+    static_cast<PidFaceplate&>(faceplate(n)).ShowModelOf(&tuner_.session(n));
+    QWidget* scale = faceplate(n).findChild<QWidget*>(QStringLiteral("Image2"));
+    if (scale == nullptr) continue;
+    scale->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(scale, &QWidget::customContextMenuRequested, this, [this, n, scale](const QPoint& at) {
+      auto* menu = new QMenu(scale);
+      menu->setObjectName(QStringLiteral("TuneMenu"));
+      menu->setAttribute(Qt::WA_DeleteOnClose);
+      menu->addAction(QStringLiteral("Afstemhulp\u2026"), this, [this, n] { OpenTuneWindow(n); });
+      menu->popup(scale->mapToGlobal(at));
+    });
+  }
+}
+
+TuneWindow& Trainer::tune_window(int n) {
+  auto& window = tune_windows_[static_cast<size_t>(n)];
+  if (!window) {
+    window = std::make_unique<TuneWindow>(image_, tuner_, n, [this, n] { faceplate(n).Refresh(); });
+  }
+  return *window;
+}
+
+void Trainer::OpenTuneWindow(int n) {
+  if (n < 1 || n > 3) return;
+  TuneWindow& window = tune_window(n);
+  ShowToFront(window);
+  window.Refresh();
 }
 
 void Trainer::CollectLogs() {
@@ -410,6 +442,10 @@ void Trainer::FieldTextPainted(int row, int column, int x, int y, const std::str
 // the window draws that history once it is built.
 void Trainer::ControllerCycled(int n) {
   if (n < 1 || n > 9) return;
+  if (n <= 3) {
+    tuner_.Cycled(image_, n);
+    if (tune_windows_[static_cast<size_t>(n)]) tune_windows_[static_cast<size_t>(n)]->Refresh();
+  }
   if (!started_) {
     early_cycles_ |= 1u << n;
   } else {
@@ -504,6 +540,10 @@ bool Trainer::ProjectChanged(bool completed) {
 }
 
 void Trainer::ProjectReset() {
+  tuner_.Reset();
+  for (auto& window : tune_windows_) {
+    if (window) window->Refresh();
+  }
   main_->ShowItemState();
   grid_->ShowStartFields();
   UpdateLab();

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/control/instrument_log.h"
+#include "engine/control/pid_tuner.h"
 #include "engine/core/run_control.h"
 #include "engine/core/screen_view.h"
 #include "engine/project/project_apply.h"
@@ -34,6 +35,7 @@ class ProjectDialog;
 class ProjectSession;
 struct ProcessImage;
 class RecorderWindow;
+class TuneWindow;
 
 class Trainer : public QObject, public ScreenView, public ProjectLoadView, public TickSink {
   Q_OBJECT
@@ -85,6 +87,10 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   FaceplateWindow& faceplate(int n) { return *faceplates_[static_cast<size_t>(n)]; }
   // The charts' context menu, and the logbooks it starts.
   ChartMenu& chart_menu() { return *chart_menu_; }
+  // The tuning assistant of PID controller n (1..3), its window built when first opened.
+  PidTuner& tuner() { return tuner_; }
+  TuneWindow& tune_window(int n);
+  void OpenTuneWindow(int n);
   InstrumentLogs& logs() { return logs_; }
 
   // Opens every window of the program, as clicks on every opening button and label would.
@@ -178,6 +184,8 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   std::unique_ptr<LessonWindow> lesson_;  // made when first asked for
   InstrumentLogs logs_;
   std::unique_ptr<ChartMenu> chart_menu_;
+  PidTuner tuner_;
+  std::array<std::unique_ptr<TuneWindow>, 4> tune_windows_;  // 1..3
   bool started_ = false;         // FinishStart() has run
   bool plate_waits_ = false;     // the process plate is loaded by FinishStart()
   unsigned early_cycles_ = 0;    // bit n: instrument n ran before its window existed

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <utility>
+#include <vector>
 
 #include "engine/board/board.h"
 #include "engine/board/board_selection.h"
@@ -24,6 +25,8 @@
 #include "ui/control/recorder_window.h"
 #include "ui/control/step_faceplate.h"
 #include "ui/core/main_window.h"
+#include "ui/core/owned_window.h"
+#include "ui/editor/block_palette.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/project/project_dialog.h"
 #include "ui/screen/layout_window.h"
@@ -35,13 +38,6 @@ namespace {
 // Where the file dialogs of "Opslaan als" and "Openen" start: the folder used last.
 const QString kFolderSetting = QStringLiteral("project/folder");
 constexpr int kPlantTickMs = 100;  // the plant's own step, in program time
-
-// Shows a window that lives for the whole run, or brings it to the front when it is shown.
-void ShowToFront(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
 
 }  // namespace
 
@@ -99,6 +95,7 @@ void Trainer::FinishStart() {
   CreateProjectDialog();
   CreateLateInstrumentWindows();
   InstallChartMenus();
+  OwnWindows();
   // A board library or USB board in use from the start runs in real time.
   if (!SimulatedBoardInUse()) RealBoardConnected(run_);
   ApplyRun();
@@ -141,11 +138,8 @@ void Trainer::CreateProjectDialog() {
           },
   };
   project_ = std::make_unique<ProjectDialog>(std::move(actions));
-  connect(main_.get(), &MainWindow::OpslaanClicked, project_.get(), [this] {
-    project_->show();
-    project_->raise();
-    project_->activateWindow();
-  });
+  connect(main_.get(), &MainWindow::OpslaanClicked, project_.get(),
+          [this] { ShowToFront(*project_); });
 }
 
 // The recorder and controller windows, all hidden, in the order the trainer has always
@@ -176,6 +170,20 @@ void Trainer::CreateLateInstrumentWindows() {
           [this](int n) { ShowToFront(recorder_window(n)); });
   connect(main_.get(), &MainWindow::RegelaarClicked, this,
           [this](int n) { ShowToFront(faceplate(n)); });
+}
+
+// Every other window belongs to the operator screen, which the window system then keeps
+// behind them; message boxes stand over the window they come from.
+void Trainer::OwnWindows() {
+  std::vector<QWidget*> windows{layout_.get(), grid_.get(), project_.get(), panel_.get()};
+  for (Palette palette : {Palette::Input, Palette::Processing, Palette::Output}) {
+    windows.push_back(&grid_->PaletteWindow(palette));
+  }
+  for (int n = 1; n <= 8; ++n) windows.push_back(&recorder_window(n));
+  for (int n = 1; n <= 9; ++n) windows.push_back(&faceplate(n));
+  for (QWidget* window : windows) {
+    if (window != nullptr) OwnWindow(*window, *main_);
+  }
 }
 
 void Trainer::ShowEveryWindow() {
@@ -297,11 +305,7 @@ void Trainer::CreateLab() {
   if (simulated == nullptr) return;
   lab_ = std::make_unique<Lab>(*simulated);
   panel_ = std::make_unique<BoardPanel>(*lab_);
-  connect(main_.get(), &MainWindow::SimulatieClicked, this, [this] {
-    panel_->show();
-    panel_->raise();
-    panel_->activateWindow();
-  });
+  connect(main_.get(), &MainWindow::SimulatieClicked, this, [this] { ShowToFront(*panel_); });
   // The plant's timer runs only while a process is wired: an idle lab costs no wake-ups.
   plant_timer_ = new QTimer(this);
   plant_timer_->setObjectName(QStringLiteral("PlantTimer"));

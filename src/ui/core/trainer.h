@@ -126,6 +126,7 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   // palette's editors show the state it brought.
   bool ProjectChanged(bool completed);
   void CreateLateInstrumentWindows();
+  void OwnWindows();
 
   // Shows a notice the board has for the user, without blocking the tick.
   void ShowBoardNotice();

@@ -17,6 +17,7 @@
 #include "engine/editor/grid.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
+#include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/editor/input_palette.h"
 #include "ui/editor/output_palette.h"
@@ -56,7 +57,7 @@ QPixmap StartFieldPicture() {
 
 LogicGridWindow::LogicGridWindow(ProcessImage& image, Messages& messages, PictureLoader& pictures,
                                  QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::Window),
       image_(image),
       messages_(messages),
       pictures_(pictures) {
@@ -163,9 +164,7 @@ bool LogicGridWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void LogicGridWindow::ShowLogics() {
-  show();
-  raise();
-  activateWindow();
+  ShowToFront(*this);
   LogicsShown(image_);
 }
 

@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "engine/screen/screen_items.h"
 #include "ui/core/fonts.h"
+#include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/screen/jpeg_image.h"
 
@@ -79,7 +82,7 @@ Control* Place(Control* control, const QString& name, int left, int top) {
 
 LayoutWindow::LayoutWindow(ProcessImage& image, ScreenView& view, PictureLoader& pictures,
                            QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       image_(image),
       view_(view),
       pictures_(pictures) {
@@ -90,14 +93,26 @@ LayoutWindow::LayoutWindow(ProcessImage& image, ScreenView& view, PictureLoader&
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, kSilver);
   setPalette(palette);
-  setFixedSize(kClientWidth, kClientHeight);
+  // Never larger than its design; on a smaller screen the controls scroll.
+  setMaximumSize(kClientWidth, kClientHeight);
+  resize(kClientWidth, kClientHeight);
   move(kFirstLeft, kFirstTop);
-  BuildControls();
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setBackgroundRole(QPalette::Window);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll);
+  auto* content = new QWidget;
+  content->setFixedSize(kClientWidth, kClientHeight);
+  BuildControls(content);
+  scroll->setWidget(content);
 }
 
-void LayoutWindow::BuildControls() {
+void LayoutWindow::BuildControls(QWidget* content) {
   for (const Heading& heading : kHeadings) {
-    auto* label = Place(new QLabel(QString::fromLatin1(heading.text), this),
+    auto* label = Place(new QLabel(QString::fromLatin1(heading.text), content),
                         QString::fromLatin1(heading.name), heading.left, heading.top);
     label->setFont(TahomaFont(kFontPixels, true));
     QPalette palette = label->palette();
@@ -112,7 +127,7 @@ void LayoutWindow::BuildControls() {
   const auto& items = ScreenItems();
   for (int n = 1; n <= static_cast<int>(items.size()); ++n) {
     const ScreenItemInfo& item = items[static_cast<size_t>(n - 1)];
-    auto* radio = Place(new QRadioButton(Latin1(item.caption), this),
+    auto* radio = Place(new QRadioButton(Latin1(item.caption), content),
                         QStringLiteral("RadioButton%1").arg(n), item.radio_left, item.radio_top);
     radio->setFont(TahomaFont(kFontPixels, true));
     radio->resize(radio->sizeHint().width(), kRadioHeight);
@@ -123,13 +138,13 @@ void LayoutWindow::BuildControls() {
     if (checked) Wie(button);
   });
 
-  preview_ = Place(new QLabel(this), QStringLiteral("Image1"), 568, 40);
+  preview_ = Place(new QLabel(content), QStringLiteral("Image1"), 568, 40);
   preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   preview_->resize(kPreviewSize);
   preview_->setPixmap(Plain(kPreviewSize));
 
   horizontal_ =
-      Place(new StepOnlySpinBox(this, kMaxItemLeft), QStringLiteral("SpinEdit1"), 568, 16);
+      Place(new StepOnlySpinBox(content, kMaxItemLeft), QStringLiteral("SpinEdit1"), 568, 16);
   horizontal_->resize(57, 22);
   horizontal_->setToolTip(QStringLiteral("Verschuiven naar rechts"));
   connect(horizontal_, &QSpinBox::valueChanged, this, [this](int value) {
@@ -137,7 +152,8 @@ void LayoutWindow::BuildControls() {
     ShowState();
   });
 
-  vertical_ = Place(new StepOnlySpinBox(this, kMaxItemTop), QStringLiteral("SpinEdit2"), 648, 88);
+  vertical_ =
+      Place(new StepOnlySpinBox(content, kMaxItemTop), QStringLiteral("SpinEdit2"), 648, 88);
   vertical_->resize(57, 22);
   vertical_->setToolTip(QStringLiteral("Verschuiven naar onderen"));
   connect(vertical_, &QSpinBox::valueChanged, this, [this](int value) {
@@ -146,14 +162,14 @@ void LayoutWindow::BuildControls() {
   });
 
   visible_ =
-      Place(new QCheckBox(QStringLiteral("Visible"), this), QStringLiteral("Visible"), 568, 120);
+      Place(new QCheckBox(QStringLiteral("Visible"), content), QStringLiteral("Visible"), 568, 120);
   visible_->adjustSize();
   connect(visible_, &QCheckBox::toggled, this, [this](bool ticked) {
     SetVisibleBox(image_, view_, editor_, ticked);
     ShowState();
   });
 
-  auto* wiring = Place(new QLabel(this), QStringLiteral("Image2"), 720, 0);
+  auto* wiring = Place(new QLabel(content), QStringLiteral("Image2"), 720, 0);
   wiring->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   wiring->resize(kWiringSize);
   wiring->setPixmap(WiringPicture(kWiringFile));
@@ -164,14 +180,7 @@ QPixmap LayoutWindow::WiringPicture(const QString& file) {
   return drawing.isNull() ? Plain(kWiringSize) : QPixmap::fromImage(drawing);
 }
 
-void LayoutWindow::ShowEditor() {
-  if (isVisible()) {
-    raise();
-    activateWindow();
-    return;
-  }
-  show();
-}
+void LayoutWindow::ShowEditor() { ShowToFront(*this); }
 
 void LayoutWindow::Wie(int button) {
   tessaro::Wie(image_, view_, editor_, button);

@@ -6,7 +6,7 @@
 #
 # PROGRAM is the built tessaro, DATA_DIR the build folder holding Velden and Teks, CASE one
 # of: exit_question, window_manager_close, close_while_asking, owned_windows, random_file,
-# fifo, small_grid, small_layout. Exits 77 (skipped) when no X server with a window manager
+# fifo, small_grid, small_layout, hidpi. Exits 77 (skipped) when no X server with a window manager
 # can be started here. With TESSARO_SCREENSHOTS set to a folder, the case leaves a
 # screenshot of the moment it checks there.
 set -u
@@ -18,9 +18,13 @@ case_name=$3
 case "$case_name" in
   small_grid) kScreenWidth=1280 kScreenHeight=720 ;;
   small_layout) kScreenWidth=1024 kScreenHeight=768 ;;
+  # A 1366 x 768 laptop of twice the density, and the program told so.
+  hidpi) kScreenWidth=2732 kScreenHeight=1536 ;;
   *) kScreenWidth=1366 kScreenHeight=768 ;;
 esac
 readonly kScreenWidth kScreenHeight
+scale=1
+[ "$case_name" = hidpi ] && scale=2
 
 skip() {
   echo "skipped: $*"
@@ -70,7 +74,7 @@ wait_for 10 wm_ready || skip "the window manager did not start"
 mkdir "$scratch/run"
 cp -r "$data_dir/Velden" "$data_dir/Teks" "$scratch/run/"
 rm -f "$scratch/run/Velden/data1.txt"
-(cd "$scratch/run" && exec "$program") > "$scratch/program.log" 2>&1 &
+(cd "$scratch/run" && QT_SCALE_FACTOR=$scale exec "$program") > "$scratch/program.log" 2>&1 &
 app=$!
 pids+=($app)
 
@@ -87,13 +91,14 @@ stacking() {
 top_window() { stacking | tail -n1; }
 running() { kill -0 "$app" 2> /dev/null; }
 # A click at (x, y) inside window $1.
+# Both in the program's pixels, which on a dense screen are $scale device pixels wide.
 click_in() {
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+  xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
   sleep 0.2
 }
 # A click at (x, y) on the operator screen, which covers the whole screen from (0, 0).
 click_screen() {
-  xdotool mousemove "$1" "$2" click 1
+  xdotool mousemove $(($1 * scale)) $(($2 * scale)) click 1
   sleep 0.2
 }
 shot() {
@@ -311,6 +316,26 @@ case "$case_name" in
     sleep 0.5
     expect_on_screen "$layout" "the layout window"
     shot small-layout
+    ;;
+  hidpi)
+    # The process picture on the screen is its copy at twice the size, pixel for pixel: not
+    # the picture enlarged. (A part of it that no item covers.)
+    sleep 0.5
+    shot hidpi-operator-screen
+    import -window root -crop 1400x500+1000+900 "$scratch/shown.png"
+    convert "$scratch/run/Teks/Procesplaat@2x.bmp" -crop 1400x500+1000+900 "$scratch/plate.png"
+    differing=$(compare -metric AE "$scratch/shown.png" "$scratch/plate.png" null: 2>&1)
+    [ "$differing" = 0 ] || fail "$differing pixels of the process picture differ from its copy at 2x"
+    # A faceplate: its bar scale is drawn at the screen's density.
+    cp "$(dirname "$0")/faceplate_project.txt" "$scratch/run/Velden/data1.txt"
+    press_inlezen
+    reg1_left=$(sed -n 177p "$scratch/run/Velden/data1.txt" | tr -d '\r')
+    reg1_top=$(sed -n 178p "$scratch/run/Velden/data1.txt" | tr -d '\r')
+    shown=$(xdotool search --onlyvisible --pid "$app" | tr '\n' ' ')
+    click_screen $((reg1_left + 8)) $((reg1_top + 8))
+    wait_for 5 new_window $shown > /dev/null || fail "the PID faceplate did not open"
+    sleep 0.5
+    shot hidpi-faceplate
     ;;
   random_file)
     # 112 block keys of random bytes (none names a picture), then a valid rest.

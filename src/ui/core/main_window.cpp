@@ -65,7 +65,7 @@ QLabel* MakePicture(QLabel* label, const QPixmap& picture) {
   // A picture larger than its control is cut off at the right and bottom.
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setPixmap(picture);
-  label->resize(picture.size());
+  label->resize(picture.deviceIndependentSize().toSize());
   return label;
 }
 

@@ -14,6 +14,7 @@
 #include "ui/core/trainer.h"
 #include "ui/editor/block_palette.h"
 #include "ui/editor/logic_grid_window.h"
+#include "ui/screen/layout_window.h"
 
 using tessaro::testing::RecordingMessages;
 using tessaro::testing::SamePixels;
@@ -58,6 +59,8 @@ class DenseScreenTest : public QObject {
     }
     auto* scale = trainer.faceplate(1).findChild<QLabel*>(QStringLiteral("Image2"));
     QVERIFY(dense(scale->pixmap(), {145, 249}));
+    auto* wiring = trainer.layout_window().findChild<QLabel*>(QStringLiteral("Image2"));
+    QVERIFY(dense(wiring->pixmap(), {404, 406}));
   }
 };
 

@@ -1,5 +1,6 @@
 #include "ui/screen/layout_window.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -31,6 +32,7 @@ const QColor kGrey(128, 128, 128);
 const QColor kHeadingBlue(0, 0, 255);
 
 const QString kWiringFile = QStringLiteral(":/screen/Bedrading.jpg");
+const QString kDenseWiringFile = QStringLiteral(":/screen/Bedrading@2x.jpg");
 constexpr QSize kWiringSize(404, 406);
 constexpr QSize kPreviewSize(71, 71);
 
@@ -172,7 +174,16 @@ void LayoutWindow::BuildControls(QWidget* content) {
   auto* wiring = Place(new QLabel(content), QStringLiteral("Image2"), 720, 0);
   wiring->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   wiring->resize(kWiringSize);
-  wiring->setPixmap(WiringPicture(kWiringFile));
+  // On a dense screen its copy at twice the size, drawn for it.
+  QPixmap drawing;
+  if (qApp->devicePixelRatio() > 1) {
+    const QImage dense = LoadJpeg(kDenseWiringFile);
+    if (dense.size() == kWiringSize * 2) {
+      drawing = QPixmap::fromImage(dense);
+      drawing.setDevicePixelRatio(2);
+    }
+  }
+  wiring->setPixmap(drawing.isNull() ? WiringPicture(kWiringFile) : drawing);
 }
 
 QPixmap LayoutWindow::WiringPicture(const QString& file) {

@@ -130,13 +130,12 @@ void PictureLoaderTest::APipeIsNoPictureAndHoldsNothingUp() {
   QVERIFY(!loader.Load("Teks/Knop4uit.bmp").isNull());
 }
 
-
 namespace {
 
 // Sets a file's modification time `seconds` from now.
 void Touch(const std::filesystem::path& file, int seconds) {
-  std::filesystem::last_write_time(file, std::filesystem::file_time_type::clock::now() +
-                                             std::chrono::seconds(seconds));
+  std::filesystem::last_write_time(
+      file, std::filesystem::file_time_type::clock::now() + std::chrono::seconds(seconds));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -41,6 +42,20 @@ std::map<std::string, Size> ExpectedPictures() {
     files["Teks/Knop" + d + "aan.bmp"] = files["Teks/Knop" + d + "uit.bmp"] = {90, 40};
     files["Teks/D" + d + "uithoog.bmp"] = files["Teks/D" + d + "uitlaag.bmp"] = {108, 29};
     if (n <= 5) files["Teks/Dig" + d + "hoog.bmp"] = files["Teks/Dig" + d + "laag.bmp"] = {90, 40};
+  }
+  return files;
+}
+
+// "Velden/AND1.bmp" -> "Velden/AND1@2x.bmp".
+std::string DoubleName(const std::string& name) {
+  return name.substr(0, name.rfind('.')) + "@2x" + name.substr(name.rfind('.'));
+}
+
+// Each picture, and its copy for screens of twice the density at twice the size.
+std::map<std::string, Size> ExpectedFiles() {
+  std::map<std::string, Size> files = ExpectedPictures();
+  for (const auto& [name, size] : ExpectedPictures()) {
+    files[DoubleName(name)] = {2 * size.width, 2 * size.height};
   }
   return files;
 }
@@ -129,7 +144,7 @@ class GeneratedPictures : public testing::Test {
 
 TEST_F(GeneratedPictures, WritesExactlyTheExpectedFilesAsBmp24AtTheirSizes) {
   ASSERT_EQ(status_, 0) << folder_->log();
-  const auto expected = ExpectedPictures();
+  const auto expected = ExpectedFiles();
   std::set<std::string> names;
   for (const auto& [name, size] : expected) {
     names.insert(name);
@@ -143,6 +158,46 @@ bool IsSignal(QRgb pixel) { return qBlue(pixel) > qRed(pixel) + 40 && qRed(pixel
 
 // The sides on which each block's picture must show a signal line reaching the field edge:
 // where the block reads, and where it writes.
+// The copies for dense screens show the same picture, drawn anew at twice the size: the same
+// shapes at the same places (text may fall a pixel apart, so patches of 4 x 4 pixels are
+// compared), with detail that a pixel-doubled copy lacks.
+TEST_F(GeneratedPictures, DoubleSizePicturesAreDrawnAtTheirSizeNotEnlarged) {
+  ASSERT_EQ(status_, 0) << folder_->log();
+  constexpr int kPatch = 4;
+  for (const auto& [name, size] : ExpectedPictures()) {
+    SCOPED_TRACE(name);
+    const QImage single = Load(name).convertToFormat(QImage::Format_RGB32);
+    const QImage twice = Load(DoubleName(name)).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(twice.size(), single.size() * 2);
+    bool finer = false;
+    for (int y = 0; y < single.height() && !finer; ++y) {
+      for (int x = 0; x < single.width() && !finer; ++x) {
+        const QRgb first = twice.pixel(2 * x, 2 * y);
+        finer = twice.pixel(2 * x + 1, 2 * y) != first || twice.pixel(2 * x, 2 * y + 1) != first ||
+                twice.pixel(2 * x + 1, 2 * y + 1) != first;
+      }
+    }
+    EXPECT_TRUE(finer) << "a pixel-doubled copy";
+    double difference = 0;
+    int patches = 0;
+    for (int top = 0; top + kPatch <= single.height(); top += kPatch) {
+      for (int left = 0; left + kPatch <= single.width(); left += kPatch) {
+        double one = 0, two = 0;
+        for (int y = top; y < top + kPatch; ++y) {
+          for (int x = left; x < left + kPatch; ++x) {
+            one += qGray(single.pixel(x, y));
+            for (int d = 0; d < 4; ++d)
+              two += qGray(twice.pixel(2 * x + d % 2, 2 * y + d / 2)) / 4.0;
+          }
+        }
+        difference += std::abs(one - two) / (kPatch * kPatch);
+        ++patches;
+      }
+    }
+    EXPECT_LT(difference / patches, 16.0);
+  }
+}
+
 TEST_F(GeneratedPictures, BlockSignalsMeetTheFieldEdgesWhereTheBlockReadsAndWrites) {
   // left, top, right, bottom
   const std::map<std::string, std::string> sides = {
@@ -260,7 +315,7 @@ TEST(AssetsRun, LeavesTheProjectFileAndOtherFilesUntouched) {
   for (const auto& [name, bytes] : foreign) EXPECT_EQ(ReadAll(root / name), bytes) << name;
   ExpectBmp24(root / "Velden/AND1.bmp", {71, 71});
   std::set<std::string> names;
-  for (const auto& [name, size] : ExpectedPictures()) names.insert(name);
+  for (const auto& [name, size] : ExpectedFiles()) names.insert(name);
   for (const auto& [name, bytes] : foreign) names.insert(name);
   EXPECT_EQ(FilesUnder(root), names);
 }

@@ -5,15 +5,26 @@
 #   desktop_test.sh PROGRAM DATA_DIR CASE
 #
 # PROGRAM is the built tessaro, DATA_DIR the build folder holding Velden and Teks, CASE one
-# of: exit_question, unsaved_question, window_manager_close, random_file, fifo. Exits 77 (skipped) when no X
-# server with a window manager can be started here. With TESSARO_SCREENSHOTS set to a
-# folder, the case leaves a screenshot of the moment it checks there.
+# of: exit_question, unsaved_question, window_manager_close, close_while_asking, owned_windows,
+# random_file, fifo, small_grid, small_layout, hidpi. Exits 77 (skipped) when no X server with a
+# window manager can be started here. With TESSARO_SCREENSHOTS set to a folder, the case leaves
+# a screenshot of the moment it checks there.
 set -u
 
 program=$1
 data_dir=$2
 case_name=$3
-readonly kScreenWidth=1366 kScreenHeight=768
+# The commonest school laptop, unless the case is about a smaller screen.
+case "$case_name" in
+  small_grid) kScreenWidth=1280 kScreenHeight=720 ;;
+  small_layout) kScreenWidth=1024 kScreenHeight=768 ;;
+  # A 1366 x 768 laptop of twice the density, and the program told so.
+  hidpi) kScreenWidth=2732 kScreenHeight=1536 ;;
+  *) kScreenWidth=1366 kScreenHeight=768 ;;
+esac
+readonly kScreenWidth kScreenHeight
+scale=1
+[ "$case_name" = hidpi ] && scale=2
 
 skip() {
   echo "skipped: $*"
@@ -24,7 +35,7 @@ fail() {
   exit 1
 }
 
-for tool in Xvfb openbox xdotool wmctrl xprop; do
+for tool in Xvfb openbox xdotool wmctrl xprop xlogo; do
   command -v "$tool" > /dev/null || skip "$tool is not installed"
 done
 
@@ -63,7 +74,7 @@ wait_for 10 wm_ready || skip "the window manager did not start"
 mkdir "$scratch/run"
 cp -r "$data_dir/Velden" "$data_dir/Teks" "$scratch/run/"
 rm -f "$scratch/run/Velden/data1.txt"
-(cd "$scratch/run" && exec "$program") > "$scratch/program.log" 2>&1 &
+(cd "$scratch/run" && QT_SCALE_FACTOR=$scale exec "$program") > "$scratch/program.log" 2>&1 &
 app=$!
 pids+=($app)
 
@@ -80,13 +91,14 @@ stacking() {
 top_window() { stacking | tail -n1; }
 running() { kill -0 "$app" 2> /dev/null; }
 # A click at (x, y) inside window $1.
+# Both in the program's pixels, which on a dense screen are $scale device pixels wide.
 click_in() {
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+  xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
   sleep 0.2
 }
 # A click at (x, y) on the operator screen, which covers the whole screen from (0, 0).
 click_screen() {
-  xdotool mousemove "$1" "$2" click 1
+  xdotool mousemove $(($1 * scale)) $(($2 * scale)) click 1
   sleep 0.2
 }
 shot() {
@@ -114,6 +126,38 @@ sleep 0.3
 exit_button=(36 12)
 logics_button=(196 12)
 project_button=(388 12)
+
+# Whether window $1 is a window of the operator screen's, and not one that floats over every
+# program.
+expect_owned() {
+  xprop -id "$1" WM_TRANSIENT_FOR | grep -q "window id # $(printf '0x%x' "$main")\$" ||
+    fail "window $1 ($2) is not owned by the operator screen: $(xprop -id "$1" WM_TRANSIENT_FOR)"
+  ! xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+    fail "window $1 ($2) floats over every program"
+}
+# Whether window $1 stands in front of window $2.
+in_front_of() {
+  local order
+  order=$(stacking | grep -nx -e "$1" -e "$2" | head -n1)
+  [ "${order#*:}" = "$2" ]
+}
+expect_in_front() {
+  wait_for 2 in_front_of "$1" "$2" ||
+    fail "$3: stacking $(stacking | tr '\n' ' '), expected $1 in front of $2"
+}
+# The whole window $1, frame included, on the screen.
+expect_on_screen() {
+  local left top right bottom
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS |
+    sed 's/.*= //; s/,//g')
+  geometry "$1"
+  # xdotool counts a reparented window's frame twice; the X server's own figures.
+  X=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+  Y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+  ((X - left >= 0 && Y - top >= 0 && X + WIDTH + right <= kScreenWidth &&
+    Y + HEIGHT + bottom <= kScreenHeight)) ||
+    fail "$2 (${WIDTH}x$HEIGHT at $X,$Y, frame $left $right $top $bottom) runs off the ${kScreenWidth}x$kScreenHeight screen"
+}
 
 # Opens the save/load dialog and presses "Inlezen".
 press_inlezen() {
@@ -220,6 +264,108 @@ case "$case_name" in
     expect_exit_question "second close"
     answer Yes
     wait_for 3 sh -c "! kill -0 $app 2> /dev/null" || fail "Yes did not end the program"
+    ;;
+  close_while_asking)
+    # A close through the window manager while "Afsluiten?" is open, after "Exit" and after a
+    # first close through the window manager: the question answers it.
+    for first in exit window_manager; do
+      if [ $first = exit ]; then click_screen "${exit_button[@]}"; else wmctrl -i -c "$main"; fi
+      expect_exit_question "$first"
+      wmctrl -i -c "$main"
+      sleep 0.5
+      expect_exit_question "a close while the question is open, after $first"
+      answer No
+      expect_runs_on "a close while the question was open, after $first"
+      xprop -id "$main" WM_STATE | grep -q Normal || fail "the operator screen is unmapped"
+    done
+    ;;
+  owned_windows)
+    # The grid, a faceplate and the save/load dialog stay in front of the operator screen
+    # because it owns them; another program may come in front of all of them.
+    cp "$(dirname "$0")/faceplate_project.txt" "$scratch/run/Velden/data1.txt"
+    press_inlezen
+    click_screen "${logics_button[@]}"
+    wait_for 5 window_named '^Logics' > /dev/null || fail "the logic grid did not open"
+    grid=$(window_named '^Logics')
+    reg1_left=$(sed -n 177p "$scratch/run/Velden/data1.txt" | tr -d '\r')
+    reg1_top=$(sed -n 178p "$scratch/run/Velden/data1.txt" | tr -d '\r')
+    shown=$(xdotool search --onlyvisible --pid "$app" | tr '\n' ' ')
+    click_screen $((reg1_left + 8)) $((reg1_top + 8))
+    wait_for 5 new_window $shown > /dev/null || fail "the PID faceplate did not open"
+    faceplate=$(new_window $shown)
+    click_screen "${project_button[@]}"
+    wait_for 5 window_named '^Opslaan/Inlezen$' > /dev/null || fail "the save/load dialog did not open"
+    dialog=$(window_named '^Opslaan/Inlezen$')
+    for window in grid faceplate dialog; do expect_owned "${!window}" $window; done
+    # A click on the operator screen leaves them in front of it.
+    click_screen 660 600
+    for window in grid faceplate dialog; do
+      expect_in_front "${!window}" "$main" "after a click on the operator screen"
+    done
+    shot owned-windows
+    # "Logics" brings the grid in front of the other windows of the program.
+    click_in "$dialog" 150 90
+    click_screen "${logics_button[@]}"
+    expect_in_front "$grid" "$faceplate" "after \"Logics\""
+    expect_in_front "$grid" "$dialog" "after \"Logics\""
+    # Another program comes in front of them all.
+    xlogo -geometry 200x200+1100+500 > /dev/null 2>&1 &
+    pids+=($!)
+    wait_for 5 window_named '^xlogo$' > /dev/null || fail "xlogo did not open"
+    other=$(window_named '^xlogo$')
+    xdotool windowactivate "$other" 2> /dev/null
+    for window in grid faceplate dialog; do
+      expect_in_front "$other" "${!window}" "another program"
+    done
+    ;;
+  small_grid)
+    # On a 1280 x 720 screen the grid fits, and its last row scrolls into reach.
+    click_screen "${logics_button[@]}"
+    wait_for 5 window_named '^Logics' > /dev/null || fail "the logic grid did not open"
+    grid=$(window_named '^Logics')
+    sleep 0.5
+    expect_on_screen "$grid" "the logic grid"
+    geometry "$grid"
+    xdotool mousemove --window "$grid" 250 300
+    for _ in $(seq 30); do xdotool click 5; done
+    sleep 0.3
+    shot small-grid
+    # Scrolled to the end: the "Logics" label and a margin (29 px) below row 16.
+    shown=$(xdotool search --onlyvisible --pid "$app" | tr '\n' ' ')
+    click_in "$grid" 35 $((HEIGHT - 29 - 36))
+    wait_for 5 window_named '^Plaats de inputblokken$' > /dev/null ||
+      fail "row 16 did not open its palette"
+    palette=$(window_named '^Plaats de inputblokken$')
+    expect_on_screen "$palette" "the input palette"
+    ;;
+  small_layout)
+    # On a 1024 x 768 screen the layout window fits, and scrolls to its last controls.
+    click_screen 116 12
+    wait_for 5 window_named '^Screen, maak' > /dev/null || fail "the layout window did not open"
+    layout=$(window_named '^Screen, maak')
+    sleep 0.5
+    expect_on_screen "$layout" "the layout window"
+    shot small-layout
+    ;;
+  hidpi)
+    # The process picture on the screen is its copy at twice the size, pixel for pixel: not
+    # the picture enlarged. (A part of it that no item covers.)
+    sleep 0.5
+    shot hidpi-operator-screen
+    import -window root -crop 1400x500+1000+900 "$scratch/shown.png"
+    convert "$scratch/run/Teks/Procesplaat@2x.bmp" -crop 1400x500+1000+900 "$scratch/plate.png"
+    differing=$(compare -metric AE "$scratch/shown.png" "$scratch/plate.png" null: 2>&1)
+    [ "$differing" = 0 ] || fail "$differing pixels of the process picture differ from its copy at 2x"
+    # A faceplate: its bar scale is drawn at the screen's density.
+    cp "$(dirname "$0")/faceplate_project.txt" "$scratch/run/Velden/data1.txt"
+    press_inlezen
+    reg1_left=$(sed -n 177p "$scratch/run/Velden/data1.txt" | tr -d '\r')
+    reg1_top=$(sed -n 178p "$scratch/run/Velden/data1.txt" | tr -d '\r')
+    shown=$(xdotool search --onlyvisible --pid "$app" | tr '\n' ' ')
+    click_screen $((reg1_left + 8)) $((reg1_top + 8))
+    wait_for 5 new_window $shown > /dev/null || fail "the PID faceplate did not open"
+    sleep 0.5
+    shot hidpi-faceplate
     ;;
   random_file)
     # 112 block keys of random text (none names a picture), then a valid rest. Random bytes

@@ -15,7 +15,7 @@ cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" >"$work/cpack.log" |
 deb=$(ls "$work"/tessaro_*.deb)
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libusb-1.0-0 libjpeg62-turbo qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6gui6 libusb-1.0-0 libjpeg62-turbo qt6-qpa-plugins qt6-wayland; do
   [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 

@@ -2,11 +2,13 @@
 // engine, and leaving the program.
 #include "ui/core/main_window.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <memory>
 
@@ -64,6 +66,8 @@ class MainWindowTest : public QObject {
   void ExitAnsweredNoLeavesEverythingRunning();
   void ExitAnsweredYesClosesBoardAndWindow();
   void ACloseFromTheWindowManagerAsksAsExitDoes();
+  void ACloseWhileTheQuestionIsOpenIsAnsweredByIt_data();
+  void ACloseWhileTheQuestionIsOpenIsAnsweredByIt();
 };
 
 void MainWindowTest::StartUpShowsTheDesign() {
@@ -337,6 +341,48 @@ void MainWindowTest::ACloseFromTheWindowManagerAsksAsExitDoes() {
   QVERIFY(s.window->close());
   QCOMPARE(s.messages.questions.size(), size_t{2});
   QVERIFY(!s.board.IsOpen());
+  QCOMPARE(closed.count(), 1);
+}
+
+void MainWindowTest::ACloseWhileTheQuestionIsOpenIsAnsweredByIt_data() {
+  QTest::addColumn<bool>("from_exit");
+  QTest::addColumn<bool>("yes");
+  QTest::newRow("Exit, then the window manager; No") << true << false;
+  QTest::newRow("the window manager twice; No") << false << false;
+  QTest::newRow("the window manager twice; Yes") << false << true;
+}
+
+void MainWindowTest::ACloseWhileTheQuestionIsOpenIsAnsweredByIt() {
+  QFETCH(bool, from_exit);
+  QFETCH(bool, yes);
+  Screen s;
+  s.Open();
+  s.board.OpenDevice(0);
+  QSignalSpy closed(s.window.get(), &MainWindow::Closed);
+  // The window manager's close, as the window system delivers it to the window.
+  const auto window_manager_close = [&s] {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(s.window->windowHandle(), &close);
+  };
+  s.messages.answer_yes = yes;
+  s.messages.while_asking = window_manager_close;
+
+  if (from_exit) {
+    QTest::mouseClick(s.Find("Button1"), Qt::LeftButton);
+  } else {
+    window_manager_close();
+  }
+  QCOMPARE(s.messages.questions, std::vector<std::string>{"Exit: Afsluiten?"});
+  QCOMPARE(s.window->isVisible(), !yes);
+  QCOMPARE(s.board.IsOpen(), !yes);
+  QCOMPARE(closed.count(), yes ? 1 : 0);
+  if (yes) return;
+  // Still on the screen: the next close asks again.
+  QVERIFY(s.window->windowHandle()->isVisible());
+  s.messages.while_asking = nullptr;
+  s.messages.answer_yes = true;
+  QVERIFY(s.window->close());
+  QCOMPARE(s.messages.questions.size(), size_t{2});
   QCOMPARE(closed.count(), 1);
 }
 

@@ -26,6 +26,7 @@ class PictureLoaderTest : public QObject {
   void MissingBrokenOrOutsideFilesGiveNoPicture();
   void ALaterFileOfTheExactSpellingOrANewNameIsFollowed();
   void APipeIsNoPictureAndHoldsNothingUp();
+  void ADenseScreenGetsTheCopyAtTwiceTheSize();
 };
 
 void PictureLoaderTest::FindsFilesWhateverTheirLetterCase() {
@@ -127,6 +128,57 @@ void PictureLoaderTest::APipeIsNoPictureAndHoldsNothingUp() {
   PictureLoader loader(root.path());
   QVERIFY(loader.Load("Teks/Knop4aan.bmp").isNull());  // a read would wait for a writer
   QVERIFY(!loader.Load("Teks/Knop4uit.bmp").isNull());
+}
+
+namespace {
+
+// Sets a file's modification time `seconds` from now.
+void Touch(const std::filesystem::path& file, int seconds) {
+  std::filesystem::last_write_time(
+      file, std::filesystem::file_time_type::clock::now() + std::chrono::seconds(seconds));
+}
+
+}  // namespace
+
+void PictureLoaderTest::ADenseScreenGetsTheCopyAtTwiceTheSize() {
+  TestDataRoot root;
+  const QImage single = root.WritePicture("Teks/Knop2aan.bmp", Qt::red, {20, 10});
+  const QImage twice = root.WritePicture("Teks/KNOP2AAN@2X.bmp", Qt::blue, {40, 20});
+  Touch(root.path() / "Teks/Knop2aan.bmp", -10);
+  PictureLoader loader(root.path());
+
+  // A screen of one device pixel per pixel: the picture itself.
+  loader.SetDeviceRatio(1);
+  QVERIFY(SamePixels(loader.Load("Teks/Knop2aan.bmp").toImage(), single));
+  // Twice as dense: the copy, laid out at the picture's size.
+  loader.SetDeviceRatio(2);
+  const QPixmap dense = loader.Load("Teks/Knop2aan.bmp");
+  QVERIFY(SamePixels(dense.toImage(), twice));
+  QCOMPARE(dense.devicePixelRatio(), 2.0);
+  QCOMPARE(dense.deviceIndependentSize(), QSizeF(20, 10));
+  QCOMPARE(loader.Load("Teks/Knop2aan.bmp").cacheKey(), dense.cacheKey());
+  // For drawing on, the picture itself.
+  QVERIFY(SamePixels(loader.LoadSingle("Teks/Knop2aan.bmp").toImage(), single));
+  QCOMPARE(loader.LoadSingle("Teks/Knop2aan.bmp").devicePixelRatio(), 1.0);
+
+  // A picture of the user's own, newer than the shipped copy, is shown as it is.
+  const QImage own = root.WritePicture("Teks/Knop2aan.bmp", Qt::green, {20, 10});
+  Touch(root.path() / "Teks/Knop2aan.bmp", 10);
+  const QPixmap shown = loader.Load("Teks/Knop2aan.bmp");
+  QVERIFY(SamePixels(shown.toImage(), own));
+  QCOMPARE(shown.devicePixelRatio(), 1.0);
+
+  // No copy, or a copy that holds no picture: the picture itself; and a copy alone serves.
+  QVERIFY(SamePixels(loader.Load("Teks/Knop2aan.bmp").toImage(), own));
+  root.WritePicture("Teks/Dig3hoog.bmp", Qt::gray);
+  QFile broken(QString::fromStdString((root.path() / "Teks/Dig3hoog@2x.bmp").string()));
+  QVERIFY(broken.open(QIODevice::WriteOnly));
+  broken.write("no picture");
+  broken.close();
+  QCOMPARE(loader.Load("Teks/Dig3hoog.bmp").devicePixelRatio(), 1.0);
+  QVERIFY(!loader.Load("Teks/Dig3hoog.bmp").isNull());
+  const QImage alone = root.WritePicture("Teks/Dig4hoog@2x.bmp", Qt::yellow, {40, 20});
+  QVERIFY(SamePixels(loader.Load("Teks/Dig4hoog.bmp").toImage(), alone));
 }
 
 QTEST_MAIN(PictureLoaderTest)

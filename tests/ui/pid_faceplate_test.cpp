@@ -111,7 +111,6 @@ void PidFaceplateTest::StartsAsDesigned() {
   QCOMPARE(w.pos(), position);
   QCOMPARE(w.size(), QSize(198, 249));
   QCOMPARE(w.minimumSize(), w.maximumSize());
-  QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   QCOMPARE(w.palette().color(QPalette::Window), kSilver);
 
   QCOMPARE(Find(w, "Image1")->geometry(), QRect(192, 8, 460, 240));

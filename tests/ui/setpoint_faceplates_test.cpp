@@ -101,7 +101,6 @@ void SetpointFaceplatesTest::StartAsDesigned() {
   QVERIFY(!w.isVisible());
   QCOMPARE(w.pos(), position);
   QCOMPARE(w.size(), QSize(198, 249));
-  QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   QCOMPARE(w.windowTitle(), QStringLiteral(" (0 tot 0)"));
   // On/off faceplates are silver; step faceplates keep the system's button face.
   QCOMPARE(w.palette().color(QPalette::Window) == kSilver, n >= 7);

@@ -2,7 +2,9 @@
 // connects the board.
 #include "ui/core/trainer.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QWindow>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
@@ -15,6 +17,7 @@
 #include "ui/control/chart_view.h"
 #include "ui/control/recorder_window.h"
 #include "ui/core/main_window.h"
+#include "ui/editor/logic_grid_window.h"
 
 using tessaro::testing::RecordingMessages;
 using tessaro::testing::SamePixels;
@@ -157,6 +160,31 @@ class TrainerTest : public QObject {
     recorder.show();
     const QImage chart = recorder.findChild<tessaro::ChartView*>(QStringLiteral("Image1"))->chart();
     QCOMPARE(chart.pixelColor(480, 25), QColor(255, 0, 0));  // the sample at full scale
+  }
+
+  // The window system keeps every other window in front of the operator screen because the
+  // operator screen owns it, not because it floats over every program.
+  void EveryOtherWindowBelongsToTheOperatorScreen() {
+    tessaro::SimulatedBoard board;
+    Running run(board);
+    run.Start();
+    run.trainer->ShowEveryWindow();
+    emit run.trainer->main_window().LogicsClicked();
+    run.trainer->logic_grid().VeldClick(1, 1);
+    run.trainer->logic_grid().VeldClick(1, 2);
+    run.trainer->logic_grid().VeldClick(1, 7);
+    QWidget& owner = run.trainer->main_window();
+    int owned = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window == &owner || !window->isVisible()) continue;
+      QVERIFY2(window->parentWidget() == &owner, qPrintable(window->objectName()));
+      QCOMPARE(window->windowType(), Qt::Dialog);
+      QVERIFY(!window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+      QVERIFY(window->windowHandle()->transientParent() == owner.windowHandle());
+      ++owned;
+    }
+    // Layout, grid, three palettes, dialog, board panel, 8 recorders, 9 faceplates.
+    QCOMPARE(owned, 24);
   }
 };
 

@@ -46,10 +46,18 @@ QPen SignalPen(double width) {
 
 }  // namespace
 
+namespace {
+int drawing_scale = 1;
+}  // namespace
+
+void SetDrawingScale(int scale) { drawing_scale = scale; }
+int DrawingScale() { return drawing_scale; }
+
 Canvas::Canvas(int width, int height, const QColor& fill)
-    : image_(width, height, QImage::Format_RGB32), painter_() {
+    : image_(width * drawing_scale, height * drawing_scale, QImage::Format_RGB32), painter_() {
   image_.fill(fill);
   painter_.begin(&image_);
+  painter_.scale(drawing_scale, drawing_scale);
   painter_.setRenderHint(QPainter::Antialiasing);
   painter_.setRenderHint(QPainter::TextAntialiasing);
 }

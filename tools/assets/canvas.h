@@ -29,6 +29,12 @@ inline const QColor kGreen(0, 150, 0);
 inline const QColor kMagenta(255, 0, 255);
 }  // namespace colour
 
+// How many image pixels a picture's pixel takes: 1 for the pictures as the windows lay them
+// out, 2 for their copies for screens of twice the density ("NAME@2x.bmp"). Every picture is
+// drawn at its own size; the canvas scales the drawing.
+void SetDrawingScale(int scale);
+int DrawingScale();
+
 // A picture being drawn: the image and a painter on it with antialiasing switched on.
 class Canvas {
  public:

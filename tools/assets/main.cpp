@@ -7,8 +7,10 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <string>
 
 #include "app_icon.h"
+#include "canvas.h"
 #include "picture_writer.h"
 #include "pictures.h"
 #include "wiring.h"
@@ -28,7 +30,15 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   std::optional<std::string> error;
-  if (wiring) error = tessaro::assets::WriteJpeg(argv[2], tessaro::assets::WiringDrawing());
+  if (wiring) {
+    // The drawing, and beside it its copy at twice the size for dense screens.
+    error = tessaro::assets::WriteJpeg(argv[2], tessaro::assets::WiringDrawing());
+    std::string dense = argv[2];
+    dense.insert(dense.rfind('.') == std::string::npos ? dense.size() : dense.rfind('.'), "@2x");
+    tessaro::assets::SetDrawingScale(2);
+    if (!error) error = tessaro::assets::WriteJpeg(dense, tessaro::assets::WiringDrawing());
+    tessaro::assets::SetDrawingScale(1);
+  }
   if (icons) error = tessaro::assets::WriteAppIcons(argv[2], QString::fromLocal8Bit(argv[3]));
   if (wiring || icons) {
     if (error) std::fprintf(stderr, "tessaro-assets: %s\n", error->c_str());

@@ -26,7 +26,8 @@ std::vector<Picture> LampPictures();
 // The operator screen's background.
 Picture ProcessPlate();
 
-// Everything above, in one list.
+// Everything above, in one list, and each once more drawn at twice the size for screens of
+// twice the density, named "NAME@2x.bmp" beside it.
 std::vector<Picture> AllPictures();
 
 }  // namespace tessaro::assets

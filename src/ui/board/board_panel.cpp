@@ -61,8 +61,7 @@ constexpr int kBelowCommandRow = 40;
 
 }  // namespace
 
-BoardPanel::BoardPanel(Lab& lab, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), lab_(lab) {
+BoardPanel::BoardPanel(Lab& lab, QWidget* parent) : QWidget(parent, Qt::Window), lab_(lab) {
   setObjectName(QStringLiteral("BoardPanel"));
   setWindowTitle(QStringLiteral("Simulatie: kaart en proces"));
   setFont(TahomaFont(kFontPixels));

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/core/builtin_pictures.h"
 #include "ui/core/fonts.h"
 
 namespace tessaro {
@@ -57,7 +58,7 @@ void DrawColumn(QPainter& painter, const Column& column) {
 }  // namespace
 
 QPixmap BarScalePicture(BarColumns columns) {
-  QPixmap picture(kWidth, kHeight);
+  QPixmap picture = ScreenPicture(QSize(kWidth, kHeight));
   picture.fill(Qt::transparent);  // the window's own colour around the columns
   QPainter painter(&picture);
   if (columns == BarColumns::OutputSetpointProcess) DrawColumn(painter, {0, 41, "outp"});

@@ -101,7 +101,7 @@ ChartPainter::ChartPainter(PictureLoader& pictures, std::string paper, QSize pap
       font_(TahomaFont(kScaleFontPixels)) {}
 
 QPixmap ChartPainter::Paper() {
-  QPixmap paper = pictures_.Load(paper_);
+  QPixmap paper = pictures_.LoadSingle(paper_);
   if (!paper.isNull()) return paper;
   // Without its paper a chart starts on clean white, never on the lines of its last drawing.
   if (blank_.isNull()) {

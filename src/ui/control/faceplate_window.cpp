@@ -49,7 +49,7 @@ int ControllerSlot(int n) { return 8 + n; }
 const QColor FaceplateWindow::kSilver(192, 192, 192);
 
 FaceplateWindow::FaceplateWindow(ProcessImage& image, PictureLoader& pictures, const Design& design)
-    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint),
+    : QWidget(nullptr, Qt::Dialog),
       image_(image),
       n_(design.n),
       start_caption_(design.form_create(image, design.n)) {

@@ -26,9 +26,7 @@ constexpr RecorderDesign kDesigns[] = {
 }  // namespace
 
 RecorderWindow::RecorderWindow(ProcessImage& image, PictureLoader& pictures, int n)
-    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint),
-      image_(image),
-      n_(n) {
+    : QWidget(nullptr, Qt::Dialog), image_(image), n_(n) {
   setObjectName(QString::fromLatin1(kDesigns[n - 1].name));
   setFont(TahomaFont(11));
   setFixedSize(kClientSize);

@@ -107,7 +107,7 @@ void TuneChart::paintEvent(QPaintEvent*) {
 
 TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
                        std::function<void()> applied, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::Window),
       image_(image),
       tuner_(tuner),
       n_(n),

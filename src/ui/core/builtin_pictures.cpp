@@ -1,5 +1,6 @@
 #include "ui/core/builtin_pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 #include "ui/core/fonts.h"
@@ -15,9 +16,13 @@ const QColor kMagenta(255, 0, 255);
 const QColor kDark(32, 32, 32);
 
 QPixmap Field(int width, int height, const QColor& colour) {
-  QPixmap picture(width, height);
+  QPixmap picture = ScreenPicture(QSize(width, height));
   picture.fill(colour);
   return picture;
+}
+
+QRect Whole(const QPixmap& picture) {
+  return QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
 }
 
 void Text(QPainter& painter, const QRect& box, const QString& text, const QColor& colour,
@@ -29,10 +34,18 @@ void Text(QPainter& painter, const QRect& box, const QString& text, const QColor
 
 }  // namespace
 
+QPixmap ScreenPicture(QSize size) {
+  const qreal ratio = qApp->devicePixelRatio();
+  if (ratio <= 1) return QPixmap(size);
+  QPixmap picture(size * ratio);
+  picture.setDevicePixelRatio(ratio);
+  return picture;
+}
+
 QPixmap InputLampOffPicture() {
   QPixmap picture = Field(90, 40, kTeal);
   QPainter painter(&picture);
-  Text(painter, picture.rect(), QStringLiteral("Laag"), Qt::black, 18);
+  Text(painter, Whole(picture), QStringLiteral("Laag"), Qt::black, 18);
   return picture;
 }
 
@@ -53,8 +66,8 @@ QPixmap PushButtonOffPicture(int n) {
 QPixmap OutputLampOffPicture(int n) {
   QPixmap picture = Field(108, 29, Qt::white);
   QPainter painter(&picture);
-  painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
-  Text(painter, picture.rect(), QStringLiteral("Digitaal %1 laag").arg(n), kDark, 12);
+  painter.drawRect(Whole(picture).adjusted(0, 0, -1, -1));
+  Text(painter, Whole(picture), QStringLiteral("Digitaal %1 laag").arg(n), kDark, 12);
   return picture;
 }
 

@@ -6,6 +6,11 @@
 
 namespace tessaro {
 
+// An empty picture of `size` pixels as windows lay them out, with as many device pixels as
+// the screen has for them (the application's highest device pixel ratio), so that what is
+// drawn on it is sharp on a dense screen. At ratio 1 it is a plain pixmap of that size.
+QPixmap ScreenPicture(QSize size);
+
 // Digital input lamp, 90 x 40: "Laag" on teal.
 QPixmap InputLampOffPicture();
 

@@ -1,5 +1,6 @@
 #include "ui/core/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QShortcut>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QWindow>
 
 #include "engine/core/messages.h"
 #include "engine/core/operator_screen.h"
@@ -65,7 +67,7 @@ QLabel* MakePicture(QLabel* label, const QPixmap& picture) {
   // A picture larger than its control is cut off at the right and bottom.
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setPixmap(picture);
-  label->resize(picture.size());
+  label->resize(picture.deviceIndependentSize().toSize());
   return label;
 }
 
@@ -404,6 +406,26 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   QWidget::closeEvent(event);
   if (event->isAccepted()) emit Closed();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (QWindow* window = windowHandle()) window->installEventFilter(this);
+}
+
+// A close request that reaches the window while a question is open (the window manager's
+// close button, Alt+F4 once more) is answered by that question. Qt would take it as the
+// close already under way and take the window off the screen for good.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Close || watched != windowHandle()) return false;
+  QWidget* question = QApplication::activeModalWidget();
+  if (!asking_ && question == nullptr) return false;
+  event->ignore();
+  if (question != nullptr) {
+    question->raise();
+    question->activateWindow();
+  }
+  return true;
 }
 
 }  // namespace tessaro

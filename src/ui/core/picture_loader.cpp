@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <utility>
@@ -57,30 +58,66 @@ std::optional<std::filesystem::path> PictureLoader::Resolve(std::string_view rel
   return resolved;
 }
 
-QPixmap PictureLoader::Load(std::string_view relative) {
+std::optional<std::filesystem::path> PictureLoader::Find(std::string_view relative,
+                                                         struct stat& status) {
   auto resolved = Resolve(relative);
   if (!resolved) return {};
-  struct stat status {};
   if (::stat(resolved->c_str(), &status) != 0) {
     // Gone or renamed: looked for afresh.
     resolved_.erase(std::string(relative));
     resolved = Resolve(relative);
     if (!resolved || ::stat(resolved->c_str(), &status) != 0) return {};
   }
+  return resolved;
+}
+
+QPixmap PictureLoader::Load(std::string_view relative) {
+  const double ratio = ratio_ > 0 ? ratio_ : qApp->devicePixelRatio();
+  if (ratio <= 1) return LoadSingle(relative);
+  // "Teks/Knop3uit.bmp" -> "Teks/Knop3uit@2x.bmp"
+  std::string dense(relative);
+  const size_t slash = dense.find_last_of('/');
+  const size_t dot = dense.find_last_of('.');
+  dense.insert(
+      dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : dense.size(),
+      "@2x");
+  struct stat single_status {};
+  struct stat dense_status {};
+  const auto single = Find(relative, single_status);
+  const auto twice = Find(dense, dense_status);
+  if (twice && (!single || dense_status.st_mtim.tv_sec > single_status.st_mtim.tv_sec ||
+                (dense_status.st_mtim.tv_sec == single_status.st_mtim.tv_sec &&
+                 dense_status.st_mtim.tv_nsec >= single_status.st_mtim.tv_nsec))) {
+    const QPixmap picture = Read(*twice, dense_status, 2);
+    if (!picture.isNull()) return picture;
+  }
+  if (!single) return {};
+  return Read(*single, single_status, 1);
+}
+
+QPixmap PictureLoader::LoadSingle(std::string_view relative) {
+  struct stat status {};
+  const auto resolved = Find(relative, status);
+  if (!resolved) return {};
+  return Read(*resolved, status, 1);
+}
+
+QPixmap PictureLoader::Read(const std::filesystem::path& file, const struct stat& status,
+                            double ratio) {
   // A pipe or device would hold the program up on reading; it is no picture.
   if (!S_ISREG(status.st_mode)) return {};
   const auto size = static_cast<std::uintmax_t>(status.st_size);
   const timespec modified = status.st_mtim;
 
-  const QString name = QFile::decodeName(resolved->c_str());
+  const QString name = QFile::decodeName(file.c_str());
   auto cached = cache_.find(name);
   const bool same_stamp =
       cached != cache_.end() && cached->size == size && cached->modified == modified;
   if (same_stamp && !cached->racy) return cached->pixmap;
 
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
+  QFile reader(name);
+  if (!reader.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = reader.readAll();
   ++reads_;
   const size_t hash = qHash(bytes);
   const bool racy = Racy(modified);
@@ -97,6 +134,7 @@ QPixmap PictureLoader::Load(std::string_view relative) {
   entry.racy = racy;
   entry.hash = hash;
   entry.pixmap = picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
+  entry.pixmap.setDevicePixelRatio(ratio);
   return entry.pixmap;
 }
 

@@ -3,6 +3,8 @@
 // and charts the scan redraws every cycle cost neither reading nor decoding.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <QHash>
 #include <QPixmap>
 #include <QString>
@@ -20,11 +22,19 @@ class PictureLoader {
  public:
   explicit PictureLoader(std::filesystem::path root);
 
-  // The picture in file `relative` ("Teks/Knop3uit.bmp"), or a null pixmap when the file is
-  // missing or holds no picture. A file is read again only when its size or modification
-  // time moved since it was read, so a picture changed on disk shows at its next use; an
-  // unchanged picture comes back as the very same pixmap (same cacheKey).
+  // The picture in file `relative` ("Teks/Knop3uit.bmp") as the screen shows it, or a null
+  // pixmap when the file is missing or holds no picture. On a screen of more than one device
+  // pixel per pixel its copy at twice the size ("Teks/Knop3uit@2x.bmp", device pixel ratio
+  // 2) when there is one no older than the picture itself; a picture of the user's own,
+  // newer than a shipped copy, is shown as it is. A file is read again only when its size or
+  // modification time moved since it was read, so a picture changed on disk shows at its
+  // next use; an unchanged picture comes back as the very same pixmap (same cacheKey).
   QPixmap Load(std::string_view relative);
+  // The picture itself, at its size in pixels whatever the screen: for drawing on.
+  QPixmap LoadSingle(std::string_view relative);
+
+  // The screen's device pixels per pixel; by default the application's highest.
+  void SetDeviceRatio(double ratio) { ratio_ = ratio; }
 
   const std::filesystem::path& root() const { return root_; }
 
@@ -35,6 +45,9 @@ class PictureLoader {
   // The file `relative` names now. Where a name was found is remembered, so that a use
   // costs a look at the file's size and time rather than a search of its folders.
   std::optional<std::filesystem::path> Resolve(std::string_view relative);
+  // The file `relative` names now and its status, looked for afresh when it went away.
+  std::optional<std::filesystem::path> Find(std::string_view relative, struct stat& status);
+  QPixmap Read(const std::filesystem::path& file, const struct stat& status, double ratio);
 
   struct Entry {
     std::uintmax_t size = 0;
@@ -51,6 +64,7 @@ class PictureLoader {
   std::unordered_map<std::string, std::filesystem::path> resolved_;  // by relative name
   QHash<QString, Entry> cache_;  // by resolved file name
   int reads_ = 0;
+  double ratio_ = 0;  // 0: the application's
 };
 
 // The error text for a picture file that cannot be opened.

@@ -2,11 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
-#include <QWindow>
-#include <algorithm>
+
+#include "ui/core/owned_window.h"
 
 namespace tessaro {
 
@@ -20,23 +18,6 @@ constexpr int kLongestWord = 48;
 QWidget* Owner(QWidget* fallback) {
   if (QWidget* active = QApplication::activeWindow()) return active;
   return fallback;
-}
-
-// Keeps the box whole on the screen it is shown on.
-void FitOnScreen(QMessageBox& box) {
-  QScreen* screen = box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect room = screen->availableGeometry();
-  QRect frame = box.frameGeometry();
-  const QSize margins = frame.size() - box.size();
-  const QSize fitted = box.size().boundedTo(room.size() - margins);
-  if (fitted != box.size()) box.resize(fitted);
-  frame = box.frameGeometry();
-  const int left = std::clamp(frame.left(), room.left(),
-                              std::max(room.left(), room.right() - frame.width() + 1));
-  const int top =
-      std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1));
-  if (left != frame.left() || top != frame.top()) box.move(left, top);
 }
 
 }  // namespace
@@ -81,9 +62,10 @@ QMessageBox::StandardButton QtMessages::Show(QMessageBox::Icon icon, const QStri
                                              const QList<QPair<QMessageBox::StandardButton,
                                                                QString>>& button_texts) {
   bool cut = false;
-  // In front of the windows that stay on top, and nothing else takes a click meanwhile.
+  // A dialog of the window it comes from, so in front of it and of the operator screen that
+  // owns that window; nothing else takes a click meanwhile.
   QMessageBox box(icon, title, BoxText(text, kMaxBoxChars, &cut), buttons, Owner(parent_),
-                  Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
+                  Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
   box.setTextFormat(Qt::PlainText);
   for (const auto& [button, name] : button_texts) {
     if (QAbstractButton* shown = box.button(button)) shown->setText(name);
@@ -92,10 +74,6 @@ QMessageBox::StandardButton QtMessages::Show(QMessageBox::Icon icon, const QStri
   const std::string& more = details.empty() && cut ? text : details;
   if (!more.empty()) box.setDetailedText(BoxText(more, kMaxDetailChars));
   QTimer::singleShot(0, &box, [&box] {
-    // The box itself drops the hint while it is shown; the window keeps it when told now.
-    if (QWindow* window = box.windowHandle()) {
-      window->setFlags(window->flags() | Qt::WindowStaysOnTopHint);
-    }
     FitOnScreen(box);
     box.raise();
     box.activateWindow();

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <utility>
+#include <vector>
 
 #include "engine/board/board.h"
 #include "engine/board/board_selection.h"
@@ -29,6 +30,8 @@
 #include "ui/core/file_folders.h"
 #include "ui/control/tune_window.h"
 #include "ui/core/main_window.h"
+#include "ui/core/owned_window.h"
+#include "ui/editor/block_palette.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/project/check_window.h"
 #include "ui/project/lesson_window.h"
@@ -42,13 +45,6 @@ namespace {
 constexpr int kPlantTickMs = 100;  // the plant's own step, in program time
 // The projects saved or opened last, newest first.
 const QString kRecentSetting = QStringLiteral("files/recent");
-
-// Shows a window that lives for the whole run, or brings it to the front when it is shown.
-void ShowToFront(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
 
 }  // namespace
 
@@ -108,6 +104,7 @@ void Trainer::FinishStart() {
   CreateProjectDialog();
   CreateLateInstrumentWindows();
   InstallChartMenus();
+  OwnWindows();
   // A board library or USB board in use from the start runs in real time.
   if (!SimulatedBoardInUse()) RealBoardConnected(run_);
   ApplyRun();
@@ -170,9 +167,7 @@ void Trainer::CreateProjectDialog() {
   main_->SetExitQuestion([this] { return session_->Exit([this] { return ChooseSaveFile(); }); });
   connect(main_.get(), &MainWindow::OpslaanClicked, project_.get(), [this] {
     project_->ShowCheckButton();
-    project_->show();
-    project_->raise();
-    project_->activateWindow();
+    ShowToFront(*project_);
   });
 }
 
@@ -204,6 +199,21 @@ void Trainer::CreateLateInstrumentWindows() {
           [this](int n) { ShowToFront(recorder_window(n)); });
   connect(main_.get(), &MainWindow::RegelaarClicked, this,
           [this](int n) { ShowToFront(faceplate(n)); });
+}
+
+// Every other window belongs to the operator screen, which the window system then keeps
+// behind them; message boxes stand over the window they come from.
+void Trainer::OwnWindows() {
+  std::vector<QWidget*> windows{layout_.get(), grid_.get(), project_.get(), panel_.get(),
+                                check_window_.get()};
+  for (Palette palette : {Palette::Input, Palette::Processing, Palette::Output}) {
+    windows.push_back(&grid_->PaletteWindow(palette));
+  }
+  for (int n = 1; n <= 8; ++n) windows.push_back(&recorder_window(n));
+  for (int n = 1; n <= 9; ++n) windows.push_back(&faceplate(n));
+  for (QWidget* window : windows) {
+    if (window != nullptr) OwnWindow(*window, *main_);
+  }
 }
 
 void Trainer::ShowEveryWindow() {
@@ -276,6 +286,7 @@ TuneWindow& Trainer::tune_window(int n) {
   auto& window = tune_windows_[static_cast<size_t>(n)];
   if (!window) {
     window = std::make_unique<TuneWindow>(image_, tuner_, n, [this, n] { faceplate(n).Refresh(); });
+    OwnWindow(*window, *main_);
   }
   return *window;
 }
@@ -361,11 +372,7 @@ void Trainer::CreateLab() {
   if (simulated == nullptr) return;
   lab_ = std::make_unique<Lab>(*simulated);
   panel_ = std::make_unique<BoardPanel>(*lab_);
-  connect(main_.get(), &MainWindow::SimulatieClicked, this, [this] {
-    panel_->show();
-    panel_->raise();
-    panel_->activateWindow();
-  });
+  connect(main_.get(), &MainWindow::SimulatieClicked, this, [this] { ShowToFront(*panel_); });
   // The plant's timer runs only while a process is wired: an idle lab costs no wake-ups.
   plant_timer_ = new QTimer(this);
   plant_timer_->setObjectName(QStringLiteral("PlantTimer"));
@@ -497,7 +504,10 @@ void Trainer::ShowLesson() {
     messages_.Information("Geen lessen.html gevonden");
     return;
   }
-  if (!lesson_) lesson_ = std::make_unique<LessonWindow>();
+  if (!lesson_) {
+    lesson_ = std::make_unique<LessonWindow>();
+    OwnWindow(*lesson_, *main_);
+  }
   lesson_->ShowLesson(QFile::decodeName(document->c_str()),
                       QString::fromStdString(session_ ? session_->lesson() : std::string()));
 }

@@ -149,6 +149,7 @@ class Trainer : public QObject, public ScreenView, public ProjectLoadView, publi
   // Where a save of a read-only example goes: the file the user chooses.
   std::optional<std::filesystem::path> ChooseSaveFile();
   void CreateLateInstrumentWindows();
+  void OwnWindows();
 
   // Shows a notice the board has for the user, without blocking the tick.
   void ShowBoardNotice();

@@ -9,6 +9,7 @@
 #include "engine/editor/placement.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
+#include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/editor/palette_entries.h"
@@ -50,7 +51,7 @@ class EntryPicture : public ClickLabel {
 BlockPalette::BlockPalette(Palette palette, const PaletteDesign& design, ProcessImage& image,
                            Messages& messages, PictureLoader& pictures, LogicGridWindow& grid,
                            QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       palette_(palette),
       image_(image),
       messages_(messages),
@@ -85,9 +86,7 @@ void BlockPalette::AddEntries() {
 }
 
 void BlockPalette::ShowOnTop() {
-  show();
-  raise();
-  activateWindow();
+  ShowToFront(*this);
   // The palette itself takes the keys, not a setting editor, so that the grid's undo keys
   // work right after the click that opened it; a click into an editor still edits.
   setFocus(Qt::OtherFocusReason);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -17,6 +18,7 @@
 #include "engine/editor/grid.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
+#include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/editor/input_palette.h"
 #include "ui/editor/output_palette.h"
@@ -40,26 +42,27 @@ size_t Index(Palette palette) { return static_cast<size_t>(palette); }
 }  // namespace
 
 QPixmap StartFieldPicture() {
-  QImage picture(kFieldSize, kFieldSize, QImage::Format_RGB888);
+  // As many device pixels as the screen has for the field: sharp on a dense screen.
+  const qreal ratio = std::max<qreal>(1, qApp->devicePixelRatio());
+  const int size = qRound(kFieldSize * ratio);
+  QImage picture(size, size, QImage::Format_RGB888);
   constexpr int kDark[] = {11, 10, 11};
   constexpr int kLight[] = {150, 149, 150};
-  for (int y = 0; y < kFieldSize; ++y) {
-    for (int x = 0; x < kFieldSize; ++x) {
-      const double t = (x + y) / (2.0 * (kFieldSize - 1));
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const double t = (x + y) / (2.0 * (size - 1));
       int rgb[3];
       for (int i = 0; i < 3; ++i) rgb[i] = kDark[i] + qRound(t * (kLight[i] - kDark[i]));
       picture.setPixel(x, y, qRgb(rgb[0], rgb[1], rgb[2]));
     }
   }
+  picture.setDevicePixelRatio(ratio);
   return QPixmap::fromImage(picture);
 }
 
 LogicGridWindow::LogicGridWindow(ProcessImage& image, Messages& messages, PictureLoader& pictures,
                                  QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
-      image_(image),
-      messages_(messages),
-      pictures_(pictures) {
+    : QWidget(parent, Qt::Window), image_(image), messages_(messages), pictures_(pictures) {
   setObjectName(QStringLiteral("TForm3"));
   setWindowTitle(QStringLiteral("Logics, bouw hier je logisch schema op"));
   setFont(TahomaFont(kFontPixels));
@@ -163,9 +166,7 @@ bool LogicGridWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void LogicGridWindow::ShowLogics() {
-  show();
-  raise();
-  activateWindow();
+  ShowToFront(*this);
   LogicsShown(image_);
 }
 

@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "engine/core/block_code.h"
+#include "ui/core/builtin_pictures.h"
 #include "ui/core/fonts.h"
 
 namespace tessaro {
@@ -482,7 +483,7 @@ void Draw(QPainter& p, const QRectF& a, std::string_view key) {
 }  // namespace
 
 QPixmap PaletteEntryPicture(std::string_view key, QSize size) {
-  QPixmap picture(size);
+  QPixmap picture = ScreenPicture(size);
   picture.fill(kPaper);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);

@@ -37,7 +37,7 @@ struct CheckWindow::Outcome {
 };
 
 CheckWindow::CheckWindow(Messages& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), messages_(messages) {
+    : QDialog(parent, Qt::Dialog), messages_(messages) {
   setObjectName(QStringLiteral("CheckWindow"));
   setWindowTitle(QStringLiteral("Controleer"));
   setModal(false);

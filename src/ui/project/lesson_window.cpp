@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/core/owned_window.h"
+
 namespace tessaro {
 
 namespace {
@@ -18,7 +20,7 @@ constexpr int kTopMargin = 64;
 }  // namespace
 
 LessonWindow::LessonWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), browser_(new QTextBrowser(this)) {
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("LessonWindow"));
   setWindowTitle(QStringLiteral("Lessen"));
   browser_->setObjectName(QStringLiteral("LessonText"));
@@ -37,9 +39,7 @@ LessonWindow::LessonWindow(QWidget* parent)
 void LessonWindow::ShowLesson(const QString& file, const QString& lesson) {
   const QUrl url = QUrl::fromLocalFile(file);
   if (browser_->source() != url) browser_->setSource(url);
-  show();
-  raise();
-  activateWindow();
+  ShowToFront(*this);
   // Each lesson's section carries its name as an anchor; the document begins at "begin".
   const QString anchor = lesson.isEmpty() ? QStringLiteral("begin") : lesson;
   browser_->scrollToAnchor(anchor);

@@ -32,7 +32,7 @@ QString AskFile(QWidget* parent, bool save, const QString& folder) {
 }  // namespace
 
 ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       actions_(std::move(actions)),
       chooser_(AskFile) {
   setObjectName(QStringLiteral("TForm21"));

@@ -1,15 +1,19 @@
 #include "ui/screen/layout_window.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "engine/screen/screen_items.h"
 #include "ui/control/faceplate_controls.h"
 #include "ui/core/fonts.h"
+#include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/screen/jpeg_image.h"
 
@@ -28,6 +32,7 @@ const QColor kGrey(128, 128, 128);
 const QColor kHeadingBlue(0, 0, 255);
 
 const QString kWiringFile = QStringLiteral(":/screen/Bedrading.jpg");
+const QString kDenseWiringFile = QStringLiteral(":/screen/Bedrading@2x.jpg");
 constexpr QSize kWiringSize(404, 406);
 constexpr QSize kPreviewSize(71, 71);
 
@@ -68,7 +73,7 @@ Control* Place(Control* control, const QString& name, int left, int top) {
 
 LayoutWindow::LayoutWindow(ProcessImage& image, ScreenView& view, PictureLoader& pictures,
                            QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       image_(image),
       view_(view),
       pictures_(pictures) {
@@ -79,14 +84,26 @@ LayoutWindow::LayoutWindow(ProcessImage& image, ScreenView& view, PictureLoader&
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, kSilver);
   setPalette(palette);
-  setFixedSize(kClientWidth, kClientHeight);
+  // Never larger than its design; on a smaller screen the controls scroll.
+  setMaximumSize(kClientWidth, kClientHeight);
+  resize(kClientWidth, kClientHeight);
   move(kFirstLeft, kFirstTop);
-  BuildControls();
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setBackgroundRole(QPalette::Window);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll);
+  auto* content = new QWidget;
+  content->setFixedSize(kClientWidth, kClientHeight);
+  BuildControls(content);
+  scroll->setWidget(content);
 }
 
-void LayoutWindow::BuildControls() {
+void LayoutWindow::BuildControls(QWidget* content) {
   for (const Heading& heading : kHeadings) {
-    auto* label = Place(new QLabel(QString::fromLatin1(heading.text), this),
+    auto* label = Place(new QLabel(QString::fromLatin1(heading.text), content),
                         QString::fromLatin1(heading.name), heading.left, heading.top);
     label->setFont(TahomaFont(kFontPixels, true));
     QPalette palette = label->palette();
@@ -101,7 +118,7 @@ void LayoutWindow::BuildControls() {
   const auto& items = ScreenItems();
   for (int n = 1; n <= static_cast<int>(items.size()); ++n) {
     const ScreenItemInfo& item = items[static_cast<size_t>(n - 1)];
-    auto* radio = Place(new QRadioButton(Latin1(item.caption), this),
+    auto* radio = Place(new QRadioButton(Latin1(item.caption), content),
                         QStringLiteral("RadioButton%1").arg(n), item.radio_left, item.radio_top);
     radio->setFont(TahomaFont(kFontPixels, true));
     radio->resize(radio->sizeHint().width(), kRadioHeight);
@@ -112,13 +129,13 @@ void LayoutWindow::BuildControls() {
     if (checked) Wie(button);
   });
 
-  preview_ = Place(new QLabel(this), QStringLiteral("Image1"), 568, 40);
+  preview_ = Place(new QLabel(content), QStringLiteral("Image1"), 568, 40);
   preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   preview_->resize(kPreviewSize);
   preview_->setPixmap(Plain(kPreviewSize));
 
   // Both boxes step by their arrows, keys and wheel only, faster while held.
-  horizontal_ = Place(new ArrowSpinBox(this), QStringLiteral("SpinEdit1"), 568, 16);
+  horizontal_ = Place(new ArrowSpinBox(content), QStringLiteral("SpinEdit1"), 568, 16);
   horizontal_->setRange(0, kMaxItemLeft);
   horizontal_->resize(57, 22);
   horizontal_->setToolTip(QStringLiteral("Verschuiven naar rechts"));
@@ -127,7 +144,7 @@ void LayoutWindow::BuildControls() {
     ShowState();
   });
 
-  vertical_ = Place(new ArrowSpinBox(this), QStringLiteral("SpinEdit2"), 648, 88);
+  vertical_ = Place(new ArrowSpinBox(content), QStringLiteral("SpinEdit2"), 648, 88);
   vertical_->setRange(0, kMaxItemTop);
   vertical_->resize(57, 22);
   vertical_->setToolTip(QStringLiteral("Verschuiven naar onderen"));
@@ -137,17 +154,26 @@ void LayoutWindow::BuildControls() {
   });
 
   visible_ =
-      Place(new QCheckBox(QStringLiteral("Visible"), this), QStringLiteral("Visible"), 568, 120);
+      Place(new QCheckBox(QStringLiteral("Visible"), content), QStringLiteral("Visible"), 568, 120);
   visible_->adjustSize();
   connect(visible_, &QCheckBox::toggled, this, [this](bool ticked) {
     SetVisibleBox(image_, view_, editor_, ticked);
     ShowState();
   });
 
-  auto* wiring = Place(new QLabel(this), QStringLiteral("Image2"), 720, 0);
+  auto* wiring = Place(new QLabel(content), QStringLiteral("Image2"), 720, 0);
   wiring->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   wiring->resize(kWiringSize);
-  wiring->setPixmap(WiringPicture(kWiringFile));
+  // On a dense screen its copy at twice the size, drawn for it.
+  QPixmap drawing;
+  if (qApp->devicePixelRatio() > 1) {
+    const QImage dense = LoadJpeg(kDenseWiringFile);
+    if (dense.size() == kWiringSize * 2) {
+      drawing = QPixmap::fromImage(dense);
+      drawing.setDevicePixelRatio(2);
+    }
+  }
+  wiring->setPixmap(drawing.isNull() ? WiringPicture(kWiringFile) : drawing);
 }
 
 QPixmap LayoutWindow::WiringPicture(const QString& file) {
@@ -155,14 +181,7 @@ QPixmap LayoutWindow::WiringPicture(const QString& file) {
   return drawing.isNull() ? Plain(kWiringSize) : QPixmap::fromImage(drawing);
 }
 
-void LayoutWindow::ShowEditor() {
-  if (isVisible()) {
-    raise();
-    activateWindow();
-    return;
-  }
-  show();
-}
+void LayoutWindow::ShowEditor() { ShowToFront(*this); }
 
 void LayoutWindow::Wie(int button) {
   tessaro::Wie(image_, view_, editor_, button);

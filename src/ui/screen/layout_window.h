@@ -39,7 +39,7 @@ class LayoutWindow : public QWidget {
   static QPixmap WiringPicture(const QString& file);
 
  private:
-  void BuildControls();
+  void BuildControls(QWidget* content);
   void Wie(int button);
   // Puts the editor's state into its controls without running their handlers again.
   void ShowState();

@@ -298,7 +298,7 @@ case "$case_name" in
     dialog=$(window_named '^Opslaan/Inlezen$')
     for window in grid faceplate dialog; do expect_owned "${!window}" $window; done
     # A click on the operator screen leaves them in front of it.
-    click_screen 660 600
+    click_screen 150 700
     for window in grid faceplate dialog; do
       expect_in_front "${!window}" "$main" "after a click on the operator screen"
     done

@@ -71,6 +71,15 @@ double ClosedLoopTime(const TuneSession& s) {
   return s.tc > 0 ? s.tc : std::max(s.model.dead_time, kShortestDeadTime);
 }
 
+TuneSession& PidTuner::Fresh(int n, TuneKind kind) {
+  TuneSession& s = sessions_[Index(n)];
+  const double tc = s.tc;
+  s = TuneSession{};
+  s.tc = tc;
+  s.kind = kind;
+  return s;
+}
+
 std::string PidTuner::StartStep(ProcessImage& image, int n, double size, double wait,
                                 double record) {
   if (!IsPidController(n)) return "Geen PID-regelaar";
@@ -79,11 +88,7 @@ std::string PidTuner::StartStep(ProcessImage& image, int n, double size, double 
   if (!(std::fabs(size) >= 0.5 && std::fabs(size) <= 100)) return "De stap is 0,5 tot 100 %";
   const double target = std::clamp(pid.Out + size, pid.OutMin, pid.OutMax);
   if (std::fabs(target - pid.Out) < 0.5) return "De stap valt buiten de uitgangsgrenzen";
-  TuneSession& s = sessions_[Index(n)];
-  const double tc = s.tc;
-  s = TuneSession{};
-  s.tc = tc;
-  s.kind = TuneKind::Step;
+  TuneSession& s = Fresh(n, TuneKind::Step);
   s.phase = TunePhase::Waiting;
   s.step_size = size;
   s.step_target = target;
@@ -103,11 +108,7 @@ std::string PidTuner::StartRelay(ProcessImage& image, int n, double amplitude,
   const double high = std::min(pid.Out + amplitude, pid.OutMax);
   const double low = std::max(pid.Out - amplitude, pid.OutMin);
   if (high - low < 1) return "De uitgangsgrenzen laten geen slingering toe";
-  TuneSession& s = sessions_[Index(n)];
-  const double tc = s.tc;
-  s = TuneSession{};
-  s.tc = tc;
-  s.kind = TuneKind::Relay;
+  TuneSession& s = Fresh(n, TuneKind::Relay);
   s.phase = TunePhase::Running;
   s.amplitude = amplitude;
   s.hysteresis = hysteresis;

@@ -85,6 +85,8 @@ class PidTuner {
 
  private:
   static size_t Index(int n) { return n >= 1 && n <= 3 ? static_cast<size_t>(n) : 0; }
+  // Controller n's session started afresh as a test of `kind`; the chosen closed-loop time stays.
+  TuneSession& Fresh(int n, TuneKind kind);
   void StepCycle(ProcessImage& image, int n, TuneSession& s);
   void RelayCycle(ProcessImage& image, int n, TuneSession& s);
   void Propose(TuneSession& s, int n);

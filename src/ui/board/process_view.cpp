@@ -66,6 +66,21 @@ void ValveSymbol(QPainter& painter, QPointF centre, double opening, bool vertica
   painter.drawPolygon(right);
 }
 
+// A vessel with its water up to `level` percent, the level written in its upper half.
+void Vessel(QPainter& painter, const QRectF& box, double level) {
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(Qt::white);
+  painter.drawRect(box);
+  const double height = Share(level, 0, 100) * box.height();
+  painter.setBrush(kWater);
+  painter.drawRect(QRectF(box.left(), box.bottom() - height, box.width(), height));
+  painter.setPen(QPen(kInk, 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(box);
+  Caption(painter, box.adjusted(0, 0, 0, -box.height() / 2),
+          QStringLiteral("%1 %").arg(Number(level, 1)), true, Qt::AlignCenter);
+}
+
 void Arrow(QPainter& painter, QPointF tip, bool up, bool lit) {
   QPolygonF head;
   const qreal d = up ? 1 : -1;
@@ -203,18 +218,7 @@ void ProcessView::DrawTank(QPainter& painter) const {
   Caption(painter, QRectF(205, 226, 90, 18),
           pump ? QStringLiteral("pomp aan") : QStringLiteral("pomp uit"), false, Qt::AlignCenter);
 
-  // The vessel and its water.
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(Qt::white);
-  painter.drawRect(vessel);
-  const double height = Share(level, 0, 100) * vessel.height();
-  painter.setBrush(kWater);
-  painter.drawRect(QRectF(vessel.left(), vessel.bottom() - height, vessel.width(), height));
-  painter.setPen(QPen(kInk, 2));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(vessel);
-  Caption(painter, vessel.adjusted(0, 0, 0, -vessel.height() / 2),
-          QStringLiteral("%1 %").arg(Number(level, 1)), true, Qt::AlignCenter);
+  Vessel(painter, vessel, level);
 
   // The level switches on the vessel's right wall, lit while made.
   auto level_switch = [&](double at, bool made, const QString& text) {
@@ -236,17 +240,7 @@ void ProcessView::DrawTwoTanks(QPainter& painter) const {
   const double opening = BytePercent(board.AnalogOutput(2)) / 100;
   const bool pump = board.DigitalOutput(2);
   auto vessel = [&](const QRectF& box, double level, const QString& text) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    painter.drawRect(box);
-    const double height = Share(level, 0, 100) * box.height();
-    painter.setBrush(kWater);
-    painter.drawRect(QRectF(box.left(), box.bottom() - height, box.width(), height));
-    painter.setPen(QPen(kInk, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box);
-    Caption(painter, box.adjusted(0, 0, 0, -box.height() / 2),
-            QStringLiteral("%1 %").arg(Number(level, 1)), true, Qt::AlignCenter);
+    Vessel(painter, box, level);
     Caption(painter, QRectF(box.right() + 6, box.top(), 60, 18), text);
   };
   Pipe(painter, QPolygonF({{10, 40}, {90, 40}, {90, 52}}));

@@ -366,11 +366,8 @@ TEST_F(ProjectExtrasTest, OpenAndSaveAsWorkWithAnyFolderAndRememberIt) {
 
   EXPECT_FALSE(reader.Open(root_.path() / "klas 3" / "weg.txt"));
   EXPECT_FALSE(reader.SaveAs(root_.path() / "geen map" / "x.txt"));
-  // Each system shows the folder with its own separator.
-  const auto shown = [](const char* name) { return fs::path(name).make_preferred().string(); };
-  EXPECT_EQ(messages_.errors,
-            (std::vector<std::string>{"File not found: " + shown("klas 3/weg.txt") + ".",
-                                      "Invalid filename: " + shown("geen map/x.txt") + "."}));
+  EXPECT_EQ(messages_.errors, (std::vector<std::string>{"File not found: klas 3/weg.txt.",
+                                                        "Invalid filename: geen map/x.txt."}));
   EXPECT_EQ(reader.name(), "mijn project.txt");
 }
 

@@ -6,13 +6,14 @@
 #include "engine/core/file_errors.h"
 #include "engine/core/process_image.h"
 #include "engine/core/system_file.h"
+#include "engine/core/utf8_path.h"
 
 namespace tessaro {
 
 std::unique_ptr<LogWriter> LogWriter::Open(const std::string& path, Mode mode, std::string& error) {
   SystemFile file;
   bool created = false;
-  if (file.OpenForAppending(path, created, error) != 0) return nullptr;
+  if (file.OpenForAppending(Utf8Path(path), created, error) != 0) return nullptr;
   const bool was_empty = file.Size() == 0;
   return std::unique_ptr<LogWriter>(
       new LogWriter(std::move(file), mode, was_empty, created ? path : std::string()));
@@ -35,7 +36,7 @@ LogWriter::~LogWriter() {
   // A log that made its file and never got a row into it leaves nothing behind.
   if (!made_.empty() && file_.Size() == 0) {
     file_.Close();
-    RemoveFileQuietly(made_);
+    RemoveFileQuietly(Utf8Path(made_));
   }
   file_.Close();
 }

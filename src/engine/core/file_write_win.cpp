@@ -10,6 +10,7 @@
 
 #include "engine/core/file_write.h"
 #include "engine/core/file_write_parts.h"
+#include "engine/core/utf8_path.h"
 #include "engine/core/windows_errors.h"
 
 namespace tessaro {
@@ -40,11 +41,6 @@ class Handle {
   HANDLE h_;
 };
 
-std::string Utf8(const fs::path& path) {
-  const std::u8string name = path.u8string();
-  return std::string(name.begin(), name.end());
-}
-
 int WriteAll(HANDLE h, std::string_view text) {
   LARGE_INTEGER start{};
   if (!SetFilePointerEx(h, start, nullptr, FILE_BEGIN)) return LastErrno();
@@ -71,7 +67,7 @@ int CutAt(HANDLE h, size_t size) {
 void RemoveStaleTemporaries(const fs::path& folder, std::string_view name) {
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (!IsTemporaryFor(Utf8(it->path().filename()), name)) continue;
+    if (!IsTemporaryFor(Utf8Name(it->path().filename()), name)) continue;
     if (!it->is_regular_file(ec) || it->is_symlink(ec)) continue;
     HANDLE h = CreateFileW(it->path().c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
                            FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
@@ -125,7 +121,7 @@ int WriteFileWhole(const fs::path& given, std::string_view text, const WriteOpti
     if (!file) return err;
     target = *file;
   }
-  const std::string name = Utf8(target.filename());
+  const std::string name = Utf8Name(target.filename());
   if (name.empty() || name == "." || name == "..") return EISDIR;
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
 
@@ -149,8 +145,7 @@ int WriteFileWhole(const fs::path& given, std::string_view text, const WriteOpti
   Handle file;
   int err = EEXIST;
   for (int attempt = 0; attempt < 100 && err == EEXIST; ++attempt) {
-    temporary = folder / fs::path(std::u8string(
-                             reinterpret_cast<const char8_t*>(TemporaryNameFor(name).c_str())));
+    temporary = folder / Utf8Path(TemporaryNameFor(name));
     file.Reset(CreateFileW(temporary.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr));
     err = file.valid() ? 0 : LastErrno();

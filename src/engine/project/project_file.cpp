@@ -15,6 +15,7 @@
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
 #include "engine/core/system_file.h"
+#include "engine/core/utf8_path.h"
 #include "engine/editor/edit_history.h"
 #include "engine/project/project_data.h"
 #include "engine/project/project_extras.h"
@@ -67,11 +68,14 @@ bool NoFolder(Messages& messages, const std::string& file) {
 }
 
 // The file as the user knows it: under the program's folder by its path from there
-// ("Velden/data1.txt"), elsewhere as it was chosen.
+// ("Velden/data1.txt", with forward slashes on every system), elsewhere as it was chosen.
 std::string Shown(const fs::path& file, const fs::path& root) {
   const fs::path relative = file.lexically_relative(root);
-  if (!root.empty() && !relative.empty() && *relative.begin() != "..") return relative.string();
-  return file.string();
+  if (!root.empty() && !relative.empty() && *relative.begin() != "..") {
+    const std::u8string shown = relative.generic_u8string();
+    return std::string(shown.begin(), shown.end());
+  }
+  return Utf8Name(file);
 }
 
 std::optional<fs::path> DataFolder(const fs::path& root) {

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "engine/core/paths.h"
+#include "ui/core/file_names.h"
 
 namespace tessaro {
 
@@ -72,7 +73,7 @@ QPixmap PictureLoader::Load(std::string_view relative) {
   const auto size = static_cast<std::uintmax_t>(status.st_size);
   const timespec modified = status.st_mtim;
 
-  const QString name = QFile::decodeName(resolved->c_str());
+  const QString name = FromPath(*resolved);
   auto cached = cache_.find(name);
   const bool same_stamp =
       cached != cache_.end() && cached->size == size && cached->modified == modified;

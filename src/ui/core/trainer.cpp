@@ -23,6 +23,7 @@
 #include "ui/control/pid_faceplate.h"
 #include "ui/control/recorder_window.h"
 #include "ui/control/step_faceplate.h"
+#include "ui/core/file_names.h"
 #include "ui/core/main_window.h"
 #include "ui/editor/logic_grid_window.h"
 #include "ui/project/project_dialog.h"
@@ -116,7 +117,7 @@ Trainer::~Trainer() = default;
 void Trainer::CreateProjectDialog() {
   session_ = std::make_unique<ProjectSession>(image_, board_, messages_, *this, root_);
   const auto path = [](const QString& file) {
-    return std::filesystem::path(QFile::encodeName(file).toStdString());
+    return ToPath(file);
   };
   ProjectDialog::Actions actions{
       .save = [this] { return Opslaan(); },
@@ -130,13 +131,13 @@ void Trainer::CreateProjectDialog() {
             std::vector<ProjectDialog::Example> examples;
             for (const auto& file : ExampleProjects(root_)) {
               examples.push_back(
-                  {QString::fromStdString(file.stem().string()), QFile::decodeName(file.c_str())});
+                  {QString::fromStdString(file.stem().string()), FromPath(file)});
             }
             return examples;
           },
       .start_folder =
           [this] {
-            const QString root = QFile::decodeName(root_.c_str());
+            const QString root = FromPath(root_);
             return QSettings().value(kFolderSetting, root).toString();
           },
   };
@@ -420,7 +421,7 @@ bool Trainer::ProjectChanged(bool completed) {
   if (!completed) return false;
   main_->setWindowTitle(QString::fromStdString(session_->WindowTitle()));
   if (!session_->last_folder().empty()) {
-    QSettings().setValue(kFolderSetting, QFile::decodeName(session_->last_folder().c_str()));
+    QSettings().setValue(kFolderSetting, FromPath(session_->last_folder()));
   }
   grid_->ShowPaletteEditors();
   for (int n = 1; n <= 9; ++n) faceplate(n).Cycled();

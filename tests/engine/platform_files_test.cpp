@@ -11,6 +11,7 @@
 #include "engine/control/instrument_log.h"
 #include "engine/core/file_write.h"
 #include "engine/core/system_file.h"
+#include "engine/core/user_folder.h"
 #include "engine/core/utf8_path.h"
 
 namespace tessaro {
@@ -121,6 +122,32 @@ TEST_F(PlatformFilesTest, ALogAppendsWholeRowsAndLeavesNoEmptyFileBehind) {
 
   EXPECT_EQ(LogWriter::Open(Utf8Name(folder_), LogWriter::Mode::Inline, error), nullptr);
   EXPECT_EQ(error, "het is een map");
+}
+
+// An installed program: the shipped pictures in a folder of their own, the user's own folder
+// made from them at the first start and taken as it is at the next; the user's own files
+// in it are the user's own (on Windows: by its access list).
+TEST_F(PlatformFilesTest, TheUsersOwnFolderIsMadeFromTheShippedOneAndTrustedAfterwards) {
+  const fs::path shared = folder_ / "share" / "tessaro";
+  const fs::path program = folder_ / "bin";
+  const fs::path user = folder_ / Utf8Path("gebruiker \xC3\xA9") / "Tessaro";
+  fs::create_directories(shared / "Velden");
+  fs::create_directories(shared / "examples");
+  fs::create_directories(program);
+  std::ofstream(shared / "Velden" / "papier.bmp") << "BM";
+  std::ofstream(shared / "examples" / "les.txt") << "les";
+
+  const WorkFolder first = ChooseWorkFolder(program, program, shared, user);
+  EXPECT_EQ(first.problem, "");
+  EXPECT_EQ(first.root, user);
+  EXPECT_EQ(ReadAll(user / "Velden" / "papier.bmp"), "BM");
+  EXPECT_EQ(ReadAll(user / "examples" / "les.txt"), "les");
+
+  ASSERT_EQ(WriteFileWhole(user / "Velden" / "data1.txt", "project"), 0);
+  const WorkFolder again = ChooseWorkFolder(program, program, shared, user);
+  EXPECT_EQ(again.problem, "");
+  EXPECT_EQ(again.root, user);
+  EXPECT_EQ(ReadAll(user / "Velden" / "data1.txt"), "project");
 }
 
 }  // namespace

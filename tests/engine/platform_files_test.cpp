@@ -1,5 +1,10 @@
 // The file layer on whichever system the tests run: names beyond ASCII, the whole-or-nothing
 // save, and the refusals, through the system's own calls on each side.
+#ifdef _WIN32
+#include <windows.h>
+#include <aclapi.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -10,6 +15,7 @@
 
 #include "engine/control/instrument_log.h"
 #include "engine/core/file_write.h"
+#include "engine/core/ownership.h"
 #include "engine/core/system_file.h"
 #include "engine/core/user_folder.h"
 #include "engine/core/utf8_path.h"
@@ -149,6 +155,35 @@ TEST_F(PlatformFilesTest, TheUsersOwnFolderIsMadeFromTheShippedOneAndTrustedAfte
   EXPECT_EQ(again.root, user);
   EXPECT_EQ(ReadAll(user / "Velden" / "data1.txt"), "project");
 }
+
+#ifdef _WIN32
+// A library in a folder that everyone may change is not loaded: on Windows "everyone may
+// change" is an entry in the access list.
+TEST_F(PlatformFilesTest, AFileEveryoneMayChangeIsNotTheUsersOwn) {
+  file_ = folder_ / "K8055d.dll";
+  std::ofstream(file_) << "MZ";
+  EXPECT_EQ(NotOwnCause(file_), "");
+
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
+                                       &everyone));
+  EXPLICIT_ACCESSW grant{};
+  grant.grfAccessPermissions = GENERIC_ALL;
+  grant.grfAccessMode = GRANT_ACCESS;
+  grant.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+  grant.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
+  PACL acl = nullptr;
+  ASSERT_EQ(SetEntriesInAclW(1, &grant, nullptr, &acl), static_cast<DWORD>(ERROR_SUCCESS));
+  std::wstring name = file_.native();
+  ASSERT_EQ(SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                                  nullptr, nullptr, acl, nullptr),
+            static_cast<DWORD>(ERROR_SUCCESS));
+  LocalFree(acl);
+  FreeSid(everyone);
+  EXPECT_EQ(NotOwnCause(file_), file_.string() + " mag ook door anderen worden gewijzigd");
+}
+#endif
 
 }  // namespace
 }  // namespace tessaro

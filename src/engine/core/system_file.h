@@ -45,6 +45,15 @@ class SystemFile {
 #endif
 };
 
+// What the system tells of a file without opening it (a link is followed).
+struct FileStamp {
+  bool exists = false;
+  bool regular = false;     // a regular file: no folder, FIFO or device
+  uint64_t size = 0;
+  int64_t modified_ns = 0;  // last change, in nanoseconds since 1970 (UTC)
+};
+FileStamp StampOf(const std::filesystem::path& path);
+
 // Removes a file; quietly does nothing when it cannot.
 void RemoveFileQuietly(const std::filesystem::path& path);
 

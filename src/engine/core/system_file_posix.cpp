@@ -110,6 +110,13 @@ void SystemFile::Close() {
   fd_ = -1;
 }
 
+FileStamp StampOf(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return {};
+  return {true, S_ISREG(info.st_mode), static_cast<uint64_t>(info.st_size),
+          static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
 void RemoveFileQuietly(const std::filesystem::path& path) { ::unlink(path.c_str()); }
 
 }  // namespace tessaro

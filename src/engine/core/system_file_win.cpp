@@ -127,6 +127,20 @@ void SystemFile::Close() {
   handle_ = nullptr;
 }
 
+FileStamp StampOf(const std::filesystem::path& path) {
+  WIN32_FILE_ATTRIBUTE_DATA info{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &info)) return {};
+  // FILETIME counts 100 ns from 1601.
+  constexpr int64_t kFrom1601To1970 = 116'444'736'000'000'000;
+  const int64_t ticks = (static_cast<int64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+                        info.ftLastWriteTime.dwLowDateTime;
+  const bool regular =
+      (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+  return {true, regular,
+          (static_cast<uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
+          (ticks - kFrom1601To1970) * 100};
+}
+
 void RemoveFileQuietly(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }
 
 }  // namespace tessaro

@@ -1,7 +1,5 @@
 #include "ui/core/picture_loader.h"
 
-#include <sys/stat.h>
-
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +8,7 @@
 #include <utility>
 
 #include "engine/core/paths.h"
+#include "engine/core/system_file.h"
 #include "ui/core/file_names.h"
 
 namespace tessaro {
@@ -49,8 +48,7 @@ std::optional<std::filesystem::path> PictureLoader::Resolve(std::string_view rel
   if (auto known = resolved_.find(name); known != resolved_.end()) {
     // A name found in another letter case holds while no file of the very spelling appeared,
     // which a fresh look would prefer.
-    struct stat status {};
-    if (known->second == spelled || ::stat(spelled.c_str(), &status) != 0) return known->second;
+    if (known->second == spelled || !StampOf(spelled).exists) return known->second;
     resolved_.erase(known);
   }
   auto resolved = ResolvePath(root_, relative);
@@ -61,17 +59,18 @@ std::optional<std::filesystem::path> PictureLoader::Resolve(std::string_view rel
 QPixmap PictureLoader::Load(std::string_view relative) {
   auto resolved = Resolve(relative);
   if (!resolved) return {};
-  struct stat status {};
-  if (::stat(resolved->c_str(), &status) != 0) {
+  FileStamp stamp = StampOf(*resolved);
+  if (!stamp.exists) {
     // Gone or renamed: looked for afresh.
     resolved_.erase(std::string(relative));
     resolved = Resolve(relative);
-    if (!resolved || ::stat(resolved->c_str(), &status) != 0) return {};
+    if (!resolved || !(stamp = StampOf(*resolved)).exists) return {};
   }
   // A pipe or device would hold the program up on reading; it is no picture.
-  if (!S_ISREG(status.st_mode)) return {};
-  const auto size = static_cast<std::uintmax_t>(status.st_size);
-  const timespec modified = status.st_mtim;
+  if (!stamp.regular) return {};
+  const auto size = static_cast<std::uintmax_t>(stamp.size);
+  const timespec modified{static_cast<time_t>(stamp.modified_ns / 1'000'000'000),
+                          static_cast<long>(stamp.modified_ns % 1'000'000'000)};
 
   const QString name = FromPath(*resolved);
   auto cached = cache_.find(name);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/control/instrument_log.h"
+#include "engine/core/file_errors.h"
 #include "engine/core/file_write.h"
 #include "engine/core/ownership.h"
 #include "engine/core/system_file.h"
@@ -182,6 +183,25 @@ TEST_F(PlatformFilesTest, AFileEveryoneMayChangeIsNotTheUsersOwn) {
   LocalFree(acl);
   FreeSid(everyone);
   EXPECT_EQ(NotOwnCause(file_), file_.string() + " mag ook door anderen worden gewijzigd");
+}
+
+// A project another program holds open without sharing (an editor, a virus scanner) cannot
+// be replaced: the save fails in words the user reads, the old file stays whole, and no
+// temporary is left beside it.
+TEST_F(PlatformFilesTest, AFileHeldOpenElsewhereIsLeftWholeAndTheSaveSaysSo) {
+  file_ = folder_ / "project.txt";
+  ASSERT_EQ(WriteFileWhole(file_, "oud"), 0);
+  HANDLE held = CreateFileW(file_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const int err = WriteFileWhole(file_, "nieuw");
+  CloseHandle(held);
+  EXPECT_TRUE(err == EBUSY || err == EACCES) << err;
+  EXPECT_EQ(FileErrorText("opslaan", "project.txt", err),
+            err == EBUSY ? "Kan project.txt niet opslaan: het bestand is in gebruik."
+                         : "Kan project.txt niet opslaan: geen toegang.");
+  EXPECT_EQ(ReadAll(file_), "oud");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"project.txt"}));
 }
 #endif
 

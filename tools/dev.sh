@@ -2,6 +2,8 @@
 # Set up, build, and then start Tessaro or run every test.
 #   tools/dev.sh run    install missing Debian packages, build, start the program
 #   tools/dev.sh test   install missing Debian packages, build, run every test
+#   tools/dev.sh windows   as test's set-up, then build the Windows program and its installer
+#                          (tools/windows/build.sh says how)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,6 +33,8 @@ case "${1:-run}" in
     cd "$build" && exec ./tessaro ;;
   test)
     cd "$build" && exec ctest --output-on-failure -j"$(nproc)" ;;
+  windows)
+    exec tools/windows/build.sh "$build" ;;
   *)
-    echo "usage: tools/dev.sh run|test" >&2; exit 2 ;;
+    echo "usage: tools/dev.sh run|test|windows" >&2; exit 2 ;;
 esac

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QScreen>
+#include <QStandardPaths>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -11,10 +12,25 @@
 #include "engine/board/board_selection.h"
 #include "engine/core/process_image.h"
 #include "engine/core/user_folder.h"
+#include "ui/core/file_names.h"
 #include "ui/core/main_window.h"
 #include "ui/core/qt_messages.h"
 #include "ui/core/startup_probe.h"
 #include "ui/core/trainer.h"
+
+namespace {
+
+// The user's own folder for projects and pictures: %APPDATA%\Tessaro on Windows, the XDG
+// data folder elsewhere.
+std::filesystem::path UserDataFolder() {
+#ifdef Q_OS_WIN
+  return tessaro::ToPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+#else
+  return tessaro::UserFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+#endif
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -29,11 +45,11 @@ int main(int argc, char** argv) {
   // installed program, the user's own folder beside the shipped pictures.
   std::error_code error;
   const std::filesystem::path program_dir =
-      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+      tessaro::ToPath(QCoreApplication::applicationDirPath());
   const std::filesystem::path shared = (program_dir / TESSARO_SHARED_FROM_BIN).lexically_normal();
   const tessaro::WorkFolder work = tessaro::ChooseWorkFolder(
       std::filesystem::current_path(error), program_dir, shared,
-      tessaro::UserFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+      UserDataFolder());
   const std::filesystem::path& root = work.root;
   std::filesystem::current_path(root, error);
 

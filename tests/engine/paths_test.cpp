@@ -31,10 +31,16 @@ class PathsTest : public ::testing::Test {
 TEST_F(PathsTest, MatchesEveryComponentWithoutRegardToCase) {
   auto a = ResolvePath(root_, "velden/Papier40.bmp");
   ASSERT_TRUE(a);
-  EXPECT_EQ(*a, root_ / "Velden" / "papier40.bmp");
   auto b = ResolvePath(root_, "Teks/ProcesPlaat.bmp");
   ASSERT_TRUE(b);
+#ifdef _WIN32
+  // The system itself ignores case: any spelling names the file.
+  EXPECT_TRUE(fs::equivalent(*a, root_ / "Velden" / "papier40.bmp"));
+  EXPECT_TRUE(fs::equivalent(*b, root_ / "Teks" / "Procesplaat.bmp"));
+#else
+  EXPECT_EQ(*a, root_ / "Velden" / "papier40.bmp");
   EXPECT_EQ(b->filename(), "Procesplaat.bmp");
+#endif
   EXPECT_TRUE(ResolvePath(root_, "TEKS/PROCESPLAAT.BMP"));
   EXPECT_FALSE(ResolvePath(root_, "Teks/Missing.bmp"));
   EXPECT_FALSE(ResolvePath(root_, "Nowhere/papier40.bmp"));

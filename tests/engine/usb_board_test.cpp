@@ -321,8 +321,8 @@ TEST_F(UsbBoardTest, ABoardThatStopsSendingIsLostWhenOnlyTheMultiplexerReadsIt) 
 
 // The real transport on a machine without the board (or without USB access at all, as in
 // a container) finds nothing and does not crash.
-TEST(UsbBoardOnLibusb, NoBoardIsNoBoard) {
-  UsbBoard board(MakeLibusbTransport());
+TEST(UsbBoardOnSystemTransport, NoBoardIsNoBoard) {
+  UsbBoard board(MakeSystemUsbTransport());
   board.SetDigitalChannel(1);
   EXPECT_EQ(board.ReadAnalogChannel(1), 0);
   const int32_t answer = board.OpenDevice(3);

@@ -7,6 +7,7 @@
 #   expected.err     standard error, for a run that stops at an error (exit status 2)
 #   expected.status  the exit status, when it is neither 0 nor that of expected.err
 #   expected/        files the run must leave in WORK_DIR, compared by name
+# SIM_EMULATOR, when set, runs SIM (wine for the Windows build).
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 if(EXISTS "${CASE_DIR}/workdir")
@@ -24,7 +25,7 @@ if(EXISTS "${CASE_DIR}/args")
 else()
   set(args "${CASE_DIR}/script.sim")
 endif()
-execute_process(COMMAND "${SIM}" ${args}
+execute_process(COMMAND ${SIM_EMULATOR} "${SIM}" ${args}
                 WORKING_DIRECTORY "${WORK_DIR}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 file(READ "${CASE_DIR}/expected.out" expected_out)

@@ -72,9 +72,12 @@ std::string Now() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   char text[32] = "";
-  if (localtime_r(&now, &local) != nullptr) {
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
-  }
+#ifdef _WIN32
+  const bool known = localtime_s(&local, &now) == 0;
+#else
+  const bool known = localtime_r(&now, &local) != nullptr;
+#endif
+  if (known) std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
   return text;
 }
 

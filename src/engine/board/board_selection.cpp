@@ -105,7 +105,7 @@ std::unique_ptr<BoardSelector> MakeBoardSelector(
   };
   auto selector =
       std::make_unique<BoardSelector>(std::make_unique<SimulatedBoard>(), std::move(load_library),
-                                      std::make_unique<UsbBoard>(MakeLibusbTransport()));
+                                      std::make_unique<UsbBoard>(MakeSystemUsbTransport()));
   selector->SetLibraryNotice([pending] { return std::exchange(*pending, {}); });
   return selector;
 }

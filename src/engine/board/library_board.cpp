@@ -1,10 +1,9 @@
 #include "engine/board/library_board.h"
 
-#include <dlfcn.h>
-
 #include "engine/board/simulated_board.h"
 #include "engine/core/ownership.h"
 #include "engine/core/paths.h"
+#include "engine/core/shared_library.h"
 
 namespace tessaro {
 
@@ -14,14 +13,14 @@ namespace {
 
 template <typename Fn>
 bool Bind(void* handle, const char* name, Fn& fn) {
-  fn = reinterpret_cast<Fn>(dlsym(handle, name));
+  fn = reinterpret_cast<Fn>(SharedLibrarySymbol(handle, name));
   return fn != nullptr;
 }
 
 }  // namespace
 
 std::unique_ptr<LibraryBoard> LibraryBoard::Load(const std::filesystem::path& file) {
-  void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  void* handle = OpenSharedLibrary(file);
   if (handle == nullptr) return nullptr;
   std::unique_ptr<LibraryBoard> board(new LibraryBoard());
   board->handle_ = handle;
@@ -37,7 +36,7 @@ std::unique_ptr<LibraryBoard> LibraryBoard::Load(const std::filesystem::path& fi
 }
 
 LibraryBoard::~LibraryBoard() {
-  if (handle_ != nullptr) dlclose(handle_);
+  if (handle_ != nullptr) CloseSharedLibrary(handle_);
 }
 
 int32_t LibraryBoard::OpenDevice(int32_t address) { return open_device_(address); }

@@ -143,4 +143,6 @@ class LibusbTransport : public UsbTransport {
 
 std::unique_ptr<UsbTransport> MakeLibusbTransport() { return std::make_unique<LibusbTransport>(); }
 
+std::unique_ptr<UsbTransport> MakeSystemUsbTransport() { return MakeLibusbTransport(); }
+
 }  // namespace tessaro

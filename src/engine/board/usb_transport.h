@@ -52,4 +52,7 @@ class UsbTransport {
 // program costs nothing on USB until "Kaart" is pressed.
 std::unique_ptr<UsbTransport> MakeLibusbTransport();
 
+// The board's transport on this system: libusb, or on Windows its own HID layer.
+std::unique_ptr<UsbTransport> MakeSystemUsbTransport();
+
 }  // namespace tessaro

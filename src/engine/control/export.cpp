@@ -72,7 +72,12 @@ std::string ClockText(int64_t ms, SampleClock clock) {
   if (clock == SampleClock::Script) return Number(static_cast<double>(ms) / 1000.0);
   const std::time_t seconds = static_cast<std::time_t>(ms >= 0 ? ms / 1000 : (ms - 999) / 1000);
   std::tm local{};
-  if (localtime_r(&seconds, &local) == nullptr) return Number(static_cast<double>(ms) / 1000.0);
+#ifdef _WIN32
+  const bool known = localtime_s(&local, &seconds) == 0;
+#else
+  const bool known = localtime_r(&seconds, &local) != nullptr;
+#endif
+  if (!known) return Number(static_cast<double>(ms) / 1000.0);
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
   return text;

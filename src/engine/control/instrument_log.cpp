@@ -1,48 +1,26 @@
 #include "engine/control/instrument_log.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 
 #include "engine/core/file_errors.h"
 #include "engine/core/process_image.h"
+#include "engine/core/system_file.h"
+#include "engine/core/utf8_path.h"
 
 namespace tessaro {
 
 std::unique_ptr<LogWriter> LogWriter::Open(const std::string& path, Mode mode, std::string& error) {
-  // A FIFO, a device or a folder is refused before it is opened: opening one may wait for
-  // a reader, or do what that device does.
-  struct stat status {};
-  if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-    error = NotRegularFileCause(status.st_mode);
-    return nullptr;
-  }
-  constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-  bool created = true;
-  int fd = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
-  if (fd < 0 && errno == EEXIST) {
-    created = false;
-    fd = ::open(path.c_str(), kFlags);
-  }
-  if (fd < 0) {
-    error = FileErrorCause(errno);
-    return nullptr;
-  }
-  // It may have been swapped for something else since it was looked at.
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-    error = S_ISREG(status.st_mode) ? FileErrorCause(errno) : NotRegularFileCause(status.st_mode);
-    ::close(fd);
-    return nullptr;
-  }
+  SystemFile file;
+  bool created = false;
+  if (file.OpenForAppending(Utf8Path(path), created, error) != 0) return nullptr;
+  const bool was_empty = file.Size() == 0;
   return std::unique_ptr<LogWriter>(
-      new LogWriter(fd, mode, status.st_size == 0, created ? path : std::string()));
+      new LogWriter(std::move(file), mode, was_empty, created ? path : std::string()));
 }
 
-LogWriter::LogWriter(int fd, Mode mode, bool was_empty, std::string made)
-    : fd_(fd), mode_(mode), was_empty_(was_empty), made_(std::move(made)) {
+LogWriter::LogWriter(SystemFile file, Mode mode, bool was_empty, std::string made)
+    : file_(std::move(file)), mode_(mode), was_empty_(was_empty), made_(std::move(made)) {
   if (mode_ == Mode::Background) thread_ = std::thread([this] { Run(); });
 }
 
@@ -56,11 +34,11 @@ LogWriter::~LogWriter() {
     thread_.join();
   }
   // A log that made its file and never got a row into it leaves nothing behind.
-  struct stat status {};
-  if (!made_.empty() && ::fstat(fd_, &status) == 0 && status.st_size == 0) {
-    ::unlink(made_.c_str());
+  if (!made_.empty() && file_.Size() == 0) {
+    file_.Close();
+    RemoveFileQuietly(Utf8Path(made_));
   }
-  ::close(fd_);
+  file_.Close();
 }
 
 void LogWriter::Append(std::string line) {
@@ -104,24 +82,16 @@ void LogWriter::Run() {
 }
 
 bool LogWriter::Write(const std::string& line) {
-  // O_APPEND puts the line at the end in one piece; a short write (a disk that is nearly
-  // full) goes on where it stopped. A line that does not fit whole is taken out again, so
-  // the log ends on a whole row.
-  const off_t end = ::lseek(fd_, 0, SEEK_END);
-  const char* data = line.data();
-  size_t left = line.size();
-  while (left > 0) {
-    const ssize_t written = ::write(fd_, data, left);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      const std::string why = FileErrorCause(written < 0 ? errno : ENOSPC);
-      if (end >= 0) ::ftruncate(fd_, end);
-      std::lock_guard lock(mutex_);
-      failure_ = why;
-      return false;
-    }
-    data += written;
-    left -= static_cast<size_t>(written);
+  // Each line goes at the end in one piece; a short write (a disk that is nearly full) goes
+  // on where it stopped. A line that does not fit whole is taken out again, so the log ends
+  // on a whole row.
+  const int64_t end = file_.Size();
+  if (const int err = file_.Append(line.data(), line.size()); err != 0) {
+    const std::string why = FileErrorCause(err);
+    if (end >= 0) file_.Truncate(end);
+    std::lock_guard lock(mutex_);
+    failure_ = why;
+    return false;
   }
   return true;
 }

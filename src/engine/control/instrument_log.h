@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/control/export.h"
+#include "engine/core/system_file.h"
 
 namespace tessaro {
 
@@ -48,12 +49,12 @@ class LogWriter {
   void Drain();
 
  private:
-  LogWriter(int fd, Mode mode, bool was_empty, std::string made);
+  LogWriter(SystemFile file, Mode mode, bool was_empty, std::string made);
   void Run();
   // Writes one line whole; false (and the failure set) when the file does not take it.
   bool Write(const std::string& line);
 
-  const int fd_;
+  SystemFile file_;
   const Mode mode_;
   const bool was_empty_;
   const std::string made_;  // the file's path when this log made it

@@ -9,7 +9,9 @@ namespace tessaro {
 std::string FileErrorCause(int err) {
   switch (err) {
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
       return "de schijf is vol";
     case EFBIG:
       return "het bestand wordt te groot";
@@ -31,7 +33,9 @@ std::string FileErrorCause(int err) {
     case EIO:
       return "de schijf geeft een lees- of schrijffout";
     case EBUSY:
+#ifdef ETXTBSY
     case ETXTBSY:
+#endif
       return "het bestand is in gebruik";
     case EMFILE:
     case ENFILE:
@@ -50,8 +54,10 @@ std::string NotRegularFileCause(mode_t mode) {
   if (S_ISDIR(mode)) return "het is een map";
   if (S_ISFIFO(mode)) return "het is een FIFO";
   if (S_ISCHR(mode) || S_ISBLK(mode)) return "het is een apparaat";
+#ifndef _WIN32
   if (S_ISSOCK(mode)) return "het is een socket";
   if (S_ISLNK(mode)) return "het is een koppeling";
+#endif
   return "het is geen gewoon bestand";
 }
 

@@ -1,7 +1,5 @@
 #include "engine/core/user_folder.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -11,6 +9,7 @@
 #include "engine/core/file_errors.h"
 #include "engine/core/ownership.h"
 #include "engine/core/paths.h"
+#include "engine/core/private_folder.h"
 
 namespace tessaro {
 
@@ -167,14 +166,6 @@ std::string UserFolderDistrust(const fs::path& shared, const fs::path& user) {
   return {};
 }
 
-// A new folder of the user's alone (mode 0700) beside `user`, with a name no one could have
-// prepared; empty when none can be made.
-fs::path MakePrivateFolder(const fs::path& user) {
-  std::string pattern = user.string() + "-XXXXXX";
-  if (::mkdtemp(pattern.data()) == nullptr) return {};
-  return pattern;
-}
-
 }  // namespace
 
 fs::path UserFolder(const char* xdg_data_home, const char* home) {
@@ -208,14 +199,14 @@ WorkFolder ChooseWorkFolder(const fs::path& cwd, const fs::path& program_dir,
   if (const std::string cause = UserFolderDistrust(shared, user); !cause.empty()) {
     // Another user may have prepared it, with a link to one of this user's files where the
     // project is saved: it is left alone.
-    folder = MakePrivateFolder(user);
+    folder = MakeFreshPrivateFolder(user);
     notice = "De map " + user.string() + " wordt niet gebruikt: " + cause + ".";
     if (folder.empty()) return {shared, notice + " Er kon geen nieuwe map worden gemaakt."};
     notice += " Tessaro werkt nu in een nieuwe map: " + folder.string() + ".";
   } else if (!fs::exists(fs::symlink_status(user, ec))) {
     // Made for this user alone from the start.
     fs::create_directories(user.parent_path(), ec);
-    ::mkdir(user.c_str(), 0700);
+    MakePrivateFolder(user);
   }
   std::string problem = PrepareUserFolder(shared, folder);
   if (!problem.empty()) return {shared, std::move(problem)};

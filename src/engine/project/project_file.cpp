@@ -1,9 +1,5 @@
 #include "engine/project/project_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -18,6 +14,8 @@
 #include "engine/core/messages.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
+#include "engine/core/system_file.h"
+#include "engine/core/utf8_path.h"
 #include "engine/editor/edit_history.h"
 #include "engine/project/project_data.h"
 #include "engine/project/project_extras.h"
@@ -70,11 +68,14 @@ bool NoFolder(Messages& messages, const std::string& file) {
 }
 
 // The file as the user knows it: under the program's folder by its path from there
-// ("Velden/data1.txt"), elsewhere as it was chosen.
+// ("Velden/data1.txt", with forward slashes on every system), elsewhere as it was chosen.
 std::string Shown(const fs::path& file, const fs::path& root) {
   const fs::path relative = file.lexically_relative(root);
-  if (!root.empty() && !relative.empty() && *relative.begin() != "..") return relative.string();
-  return file.string();
+  if (!root.empty() && !relative.empty() && *relative.begin() != "..") {
+    const std::u8string shown = relative.generic_u8string();
+    return std::string(shown.begin(), shown.end());
+  }
+  return Utf8Name(file);
 }
 
 std::optional<fs::path> DataFolder(const fs::path& root) {
@@ -95,21 +96,6 @@ struct ReadFailure {
   int err = 0;
   std::string text;  // set instead of err
 };
-
-// Opens the project file for reading without waiting: a FIFO or a device must not hold
-// up the program, so only a regular file is read.
-int OpenRegularFile(const fs::path& path, int& fd) {
-  fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return errno;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    const int err = S_ISREG(info.st_mode) ? errno : EACCES;
-    ::close(fd);
-    fd = -1;
-    return err;
-  }
-  return 0;
-}
 
 std::optional<ReadFailure> TooLong(const std::string& text) {
   size_t start = 0;
@@ -133,30 +119,24 @@ std::optional<ReadFailure> TooLong(const std::string& text) {
 // Reads the whole project file, at most kMaxProjectBytes, without a leading UTF-8
 // byte-order mark.
 std::optional<ReadFailure> ReadProjectText(const fs::path& path, std::string& text) {
-  int fd = -1;
-  if (const int err = OpenRegularFile(path, fd); err != 0) return ReadFailure{err, {}};
+  // Only a regular file is read, opened without waiting: a FIFO or a device must not hold
+  // up the program.
+  SystemFile file;
+  if (const int err = file.OpenForReading(path); err != 0) return ReadFailure{err, {}};
   const std::string too_big =
       "Geen projectbestand: groter dan " + std::to_string(kMaxProjectBytes >> 20) + " MiB";
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && static_cast<uint64_t>(info.st_size) > kMaxProjectBytes) {
-    ::close(fd);
-    return ReadFailure{0, too_big};
-  }
+  if (file.Size() > static_cast<int64_t>(kMaxProjectBytes)) return ReadFailure{0, too_big};
   text.clear();
   char chunk[1 << 16];
   int err = 0;
   // One byte past the limit tells a file that grew while it was read.
   while (text.size() <= kMaxProjectBytes) {
-    const ssize_t got = ::read(fd, chunk, sizeof chunk);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      err = errno;
-      break;
-    }
-    if (got == 0) break;
-    text.append(chunk, static_cast<size_t>(got));
+    size_t got = 0;
+    err = file.Read(chunk, sizeof chunk, got);
+    if (err != 0 || got == 0) break;
+    text.append(chunk, got);
   }
-  ::close(fd);
+  file.Close();
   if (err != 0) return ReadFailure{err, {}};
   if (text.size() > kMaxProjectBytes) return ReadFailure{0, too_big};
   if (text.starts_with(kByteOrderMark)) text.erase(0, kByteOrderMark.size());

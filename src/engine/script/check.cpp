@@ -1,13 +1,12 @@
 #include "engine/script/check.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
 #include "engine/core/messages.h"
+#include "engine/core/private_folder.h"
 #include "engine/project/project_file.h"
 #include "engine/script/student_file.h"
 
@@ -35,11 +34,11 @@ class RunFolder {
  public:
   RunFolder() {
     std::error_code ec;
-    std::string pattern = (fs::temp_directory_path(ec) / "tessaro-check-XXXXXX").string();
-    if (ec || ::mkdtemp(pattern.data()) == nullptr) {
-      throw std::runtime_error("cannot make a folder for the run in " + pattern);
+    const fs::path base = fs::temp_directory_path(ec) / "tessaro-check";
+    if (!ec) path_ = MakeFreshPrivateFolder(base);
+    if (path_.empty()) {
+      throw std::runtime_error("cannot make a folder for the run in " + base.string() + "-XXXXXX");
     }
-    path_ = pattern;
     fs::create_directory(path_ / "Velden", ec);
   }
   ~RunFolder() {

@@ -194,7 +194,7 @@ void BoardsCommand(Simulator& s, const Line& l) {
   ExpectWords(l, 1);
   // The bus itself, not the script's simulated board: the same look "Kaart" takes when it
   // finds nothing.
-  UsbBoard usb(MakeLibusbTransport());
+  UsbBoard usb(MakeSystemUsbTransport());
   const std::vector<FoundBoard> found = usb.Survey();
   if (found.empty()) s.Print("boards none");
   for (const FoundBoard& board : found) {

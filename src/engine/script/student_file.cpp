@@ -1,7 +1,5 @@
 #include "engine/script/student_file.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -12,12 +10,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Kind(mode_t mode) {
-  if (S_ISDIR(mode)) return "a folder";
-  if (S_ISFIFO(mode)) return "a FIFO";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-  if (S_ISSOCK(mode)) return "a socket";
-  return "not a regular file";
+std::string Kind(fs::file_type type) {
+  switch (type) {
+    case fs::file_type::directory:
+      return "a folder";
+    case fs::file_type::fifo:
+      return "a FIFO";
+    case fs::file_type::character:
+    case fs::file_type::block:
+      return "a device";
+    case fs::file_type::socket:
+      return "a socket";
+    default:
+      return "not a regular file";
+  }
 }
 
 bool Inside(const fs::path& file, const fs::path& folder) {
@@ -28,10 +34,10 @@ bool Inside(const fs::path& file, const fs::path& folder) {
 }  // namespace
 
 std::string NotAProjectFile(const std::string& file) {
-  struct stat info {};
-  if (::lstat(file.c_str(), &info) != 0) return {};
-  if (S_ISLNK(info.st_mode)) {
-    std::error_code ec;
+  std::error_code ec;
+  fs::file_status info = fs::symlink_status(file, ec);
+  if (ec || !fs::exists(info)) return {};
+  if (fs::is_symlink(info)) {
     const fs::path target = fs::canonical(file, ec);
     if (ec == std::errc::too_many_symbolic_link_levels) return "a link loop";
     if (ec) return {};  // a dangling link: the load says the file is not there
@@ -41,9 +47,10 @@ std::string NotAProjectFile(const std::string& file) {
       return "a link to " + target.string() + ", outside " +
              (given.empty() ? std::string(".") : given.string());
     }
-    if (::stat(target.c_str(), &info) != 0) return {};
+    info = fs::status(target, ec);
+    if (ec) return {};
   }
-  return S_ISREG(info.st_mode) ? std::string() : Kind(info.st_mode);
+  return fs::is_regular_file(info) ? std::string() : Kind(info.type());
 }
 
 }  // namespace tessaro::sim

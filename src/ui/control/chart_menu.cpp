@@ -21,6 +21,7 @@
 #include "engine/core/process_image.h"
 #include "ui/control/chart_view.h"
 #include "ui/core/file_folders.h"
+#include "ui/core/file_names.h"
 #include "ui/core/fonts.h"
 
 namespace tessaro {
@@ -116,8 +117,7 @@ void ChartMenu::ExportCsv(QWidget* parent, int slot) {
       files_->SaveFile(parent, QStringLiteral("Exporteer als CSV"), Suggested(slot, ".csv"),
                        QStringLiteral("CSV (*.csv)"), false);
   if (file.isEmpty()) return;
-  const std::string path = QFile::encodeName(file).toStdString();
-  const int err = WriteFileWhole(path, InstrumentCsv(image_, slot, SampleClock::Wall));
+  const int err = WriteFileWhole(ToPath(file), InstrumentCsv(image_, slot, SampleClock::Wall));
   if (err != 0) messages_.Error(ExportFailedText(file.toStdString(), err));
 }
 
@@ -134,7 +134,7 @@ void ChartMenu::SavePng(ChartView& chart, int slot) {
         FileErrorText("schrijven", file.toStdString(), "de afbeelding kon niet worden gemaakt"));
     return;
   }
-  const int err = WriteFileWhole(QFile::encodeName(file).toStdString(),
+  const int err = WriteFileWhole(ToPath(file),
                                  std::string_view(bytes.constData(), bytes.size()));
   if (err != 0) messages_.Error(ExportFailedText(file.toStdString(), err));
 }

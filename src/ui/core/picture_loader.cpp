@@ -1,7 +1,5 @@
 #include "ui/core/picture_loader.h"
 
-#include <sys/stat.h>
-
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +9,8 @@
 #include <utility>
 
 #include "engine/core/paths.h"
+#include "engine/core/system_file.h"
+#include "ui/core/file_names.h"
 
 namespace tessaro {
 
@@ -49,8 +49,7 @@ std::optional<std::filesystem::path> PictureLoader::Resolve(std::string_view rel
   if (auto known = resolved_.find(name); known != resolved_.end()) {
     // A name found in another letter case holds while no file of the very spelling appeared,
     // which a fresh look would prefer.
-    struct stat status {};
-    if (known->second == spelled || ::stat(spelled.c_str(), &status) != 0) return known->second;
+    if (known->second == spelled || !StampOf(spelled).exists) return known->second;
     resolved_.erase(known);
   }
   auto resolved = ResolvePath(root_, relative);
@@ -59,14 +58,15 @@ std::optional<std::filesystem::path> PictureLoader::Resolve(std::string_view rel
 }
 
 std::optional<std::filesystem::path> PictureLoader::Find(std::string_view relative,
-                                                         struct stat& status) {
+                                                         FileStamp& stamp) {
   auto resolved = Resolve(relative);
   if (!resolved) return {};
-  if (::stat(resolved->c_str(), &status) != 0) {
+  stamp = StampOf(*resolved);
+  if (!stamp.exists) {
     // Gone or renamed: looked for afresh.
     resolved_.erase(std::string(relative));
     resolved = Resolve(relative);
-    if (!resolved || ::stat(resolved->c_str(), &status) != 0) return {};
+    if (!resolved || !(stamp = StampOf(*resolved)).exists) return {};
   }
   return resolved;
 }
@@ -81,35 +81,34 @@ QPixmap PictureLoader::Load(std::string_view relative) {
   dense.insert(
       dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : dense.size(),
       "@2x");
-  struct stat single_status {};
-  struct stat dense_status {};
-  const auto single = Find(relative, single_status);
-  const auto twice = Find(dense, dense_status);
-  if (twice && (!single || dense_status.st_mtim.tv_sec > single_status.st_mtim.tv_sec ||
-                (dense_status.st_mtim.tv_sec == single_status.st_mtim.tv_sec &&
-                 dense_status.st_mtim.tv_nsec >= single_status.st_mtim.tv_nsec))) {
-    const QPixmap picture = Read(*twice, dense_status, 2);
+  FileStamp single_stamp;
+  FileStamp dense_stamp;
+  const auto single = Find(relative, single_stamp);
+  const auto twice = Find(dense, dense_stamp);
+  if (twice && (!single || dense_stamp.modified_ns >= single_stamp.modified_ns)) {
+    const QPixmap picture = Read(*twice, dense_stamp, 2);
     if (!picture.isNull()) return picture;
   }
   if (!single) return {};
-  return Read(*single, single_status, 1);
+  return Read(*single, single_stamp, 1);
 }
 
 QPixmap PictureLoader::LoadSingle(std::string_view relative) {
-  struct stat status {};
-  const auto resolved = Find(relative, status);
+  FileStamp stamp;
+  const auto resolved = Find(relative, stamp);
   if (!resolved) return {};
-  return Read(*resolved, status, 1);
+  return Read(*resolved, stamp, 1);
 }
 
-QPixmap PictureLoader::Read(const std::filesystem::path& file, const struct stat& status,
+QPixmap PictureLoader::Read(const std::filesystem::path& file, const FileStamp& stamp,
                             double ratio) {
   // A pipe or device would hold the program up on reading; it is no picture.
-  if (!S_ISREG(status.st_mode)) return {};
-  const auto size = static_cast<std::uintmax_t>(status.st_size);
-  const timespec modified = status.st_mtim;
+  if (!stamp.regular) return {};
+  const auto size = static_cast<std::uintmax_t>(stamp.size);
+  const timespec modified{static_cast<time_t>(stamp.modified_ns / 1'000'000'000),
+                          static_cast<long>(stamp.modified_ns % 1'000'000'000)};
 
-  const QString name = QFile::decodeName(file.c_str());
+  const QString name = FromPath(file);
   auto cached = cache_.find(name);
   const bool same_stamp =
       cached != cache_.end() && cached->size == size && cached->modified == modified;

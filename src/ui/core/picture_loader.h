@@ -3,8 +3,6 @@
 // and charts the scan redraws every cycle cost neither reading nor decoding.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <QHash>
 #include <QPixmap>
 #include <QString>
@@ -15,6 +13,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+
+#include "engine/core/system_file.h"
 
 namespace tessaro {
 
@@ -46,8 +46,8 @@ class PictureLoader {
   // costs a look at the file's size and time rather than a search of its folders.
   std::optional<std::filesystem::path> Resolve(std::string_view relative);
   // The file `relative` names now and its status, looked for afresh when it went away.
-  std::optional<std::filesystem::path> Find(std::string_view relative, struct stat& status);
-  QPixmap Read(const std::filesystem::path& file, const struct stat& status, double ratio);
+  std::optional<std::filesystem::path> Find(std::string_view relative, FileStamp& stamp);
+  QPixmap Read(const std::filesystem::path& file, const FileStamp& stamp, double ratio);
 
   struct Entry {
     std::uintmax_t size = 0;

@@ -29,6 +29,7 @@
 #include "ui/control/step_faceplate.h"
 #include "ui/core/file_folders.h"
 #include "ui/control/tune_window.h"
+#include "ui/core/file_names.h"
 #include "ui/core/main_window.h"
 #include "ui/core/owned_window.h"
 #include "ui/editor/block_palette.h"
@@ -127,7 +128,7 @@ void Trainer::CreateProjectDialog() {
   }
   session_->SetRecent(std::move(recent));
   const auto path = [](const QString& file) {
-    return std::filesystem::path(QFile::encodeName(file).toStdString());
+    return ToPath(file);
   };
   ProjectDialog::Actions actions{
       .save = [this] { return Opslaan(); },
@@ -141,7 +142,7 @@ void Trainer::CreateProjectDialog() {
             std::vector<ProjectDialog::Example> examples;
             for (const auto& file : ExampleProjects(root_)) {
               examples.push_back(
-                  {QString::fromStdString(file.stem().string()), QFile::decodeName(file.c_str())});
+                  {QString::fromStdString(file.stem().string()), FromPath(file)});
             }
             return examples;
           },
@@ -149,7 +150,7 @@ void Trainer::CreateProjectDialog() {
           [this] {
             std::vector<ProjectDialog::Example> recent;
             for (const std::string& file : session_->recent()) {
-              const QString path = QFile::decodeName(file.c_str());
+              const QString path = FromPath(file);
               // The name first, then the folder it is in.
               recent.push_back({QFileInfo(path).fileName() + QStringLiteral("  (") +
                                     QFileInfo(path).absolutePath() + QStringLiteral(")"),
@@ -508,7 +509,7 @@ void Trainer::ShowLesson() {
     lesson_ = std::make_unique<LessonWindow>();
     OwnWindow(*lesson_, *main_);
   }
-  lesson_->ShowLesson(QFile::decodeName(document->c_str()),
+  lesson_->ShowLesson(FromPath(*document),
                       QString::fromStdString(session_ ? session_->lesson() : std::string()));
 }
 
@@ -523,7 +524,7 @@ bool Trainer::SaveChangesFirst() {
 std::optional<std::filesystem::path> Trainer::ChooseSaveFile() {
   const QString file = project_->ChooseFile(true);
   if (file.isEmpty()) return std::nullopt;
-  return std::filesystem::path(QFile::encodeName(file).toStdString());
+  return ToPath(file);
 }
 
 bool Trainer::Controleer() {
@@ -537,7 +538,7 @@ bool Trainer::ProjectChanged(bool completed) {
   if (!completed) return false;
   main_->setWindowTitle(QString::fromStdString(session_->WindowTitle()));
   if (!session_->last_folder().empty()) {
-    RememberFolder(QFile::decodeName(session_->last_folder().c_str()));
+    RememberFolder(FromPath(session_->last_folder()));
   }
   QStringList recent;
   for (const std::string& file : session_->recent()) recent << QFile::decodeName(file.c_str());

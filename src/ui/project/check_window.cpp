@@ -1,7 +1,6 @@
 #include "ui/project/check_window.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressDialog>
@@ -16,6 +15,7 @@
 #include "engine/core/messages.h"
 #include "engine/project/project_file.h"
 #include "engine/script/check.h"
+#include "ui/core/file_names.h"
 
 namespace tessaro {
 
@@ -94,8 +94,7 @@ void CheckWindow::Start(const ProcessImage& image, const std::filesystem::path& 
   // The copy is the project as it is now on the screen, saved or not; the running trainer
   // is only read, here on its own thread, before the check starts.
   auto folder = std::make_shared<QTemporaryDir>();
-  const std::filesystem::path copy =
-      std::filesystem::path(QFile::encodeName(folder->path()).toStdString()) / "project.txt";
+  const std::filesystem::path copy = ToPath(folder->path()) / "project.txt";
   if (!folder->isValid() || !SaveProjectAs(image, copy, messages_)) return emit Finished();
 
   project_name_ = project_name;

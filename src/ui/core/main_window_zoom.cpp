@@ -150,7 +150,7 @@ void MainWindow::ApplyZoom() {
       static_cast<QLabel*>(items_[static_cast<size_t>(item)])->setPixmap(ItemPicture(info, file));
     }
   }
-  run_state_->adjustSize();
+  if (!run_state_->text().isEmpty()) run_state_->adjustSize();
   if (project_line_->isVisible()) {
     project_line_->resize(project_line_->sizeHint().width(), Zoomed(QRect(0, 0, 1, 25)).height());
   }

@@ -1,7 +1,9 @@
 // The operator screen drawn larger or smaller as one picture: every item keeps its place on
 // the process picture, clicks still reach it, pictures are drawn at the size shown, and the
 // size the user chose comes back at the next start.
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QStandardPaths>
 #include <QtTest>
 #include <cmath>
@@ -61,6 +63,7 @@ class OperatorZoomTest : public QObject {
   void AnItemMovedWhileScaledKeepsItsPlaceOnThePicture();
   void LargerPicturesComeFromTheirCopiesAtTwiceTheSize();
   void TheKeysChooseTheSizeAndItIsKeptForTheNextStart();
+  void TheMenuOnThePictureOffersTheSameChoices();
 };
 
 void OperatorZoomTest::EveryItemKeepsItsPlaceOnThePicture_data() {
@@ -185,6 +188,32 @@ void OperatorZoomTest::TheKeysChooseTheSizeAndItIsKeptForTheNextStart() {
   QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
   QTest::keyClick(s.window.get(), Qt::Key_0, Qt::ControlModifier);
   QCOMPARE(s.window->zoom_percent(), 100);
+  QCOMPARE(MainWindow::StoredZoomChoice(), ZoomChoice{});
+}
+
+void OperatorZoomTest::TheMenuOnThePictureOffersTheSameChoices() {
+  Screen s;
+  s.window->resize(1920, 1080);
+  // Picks the entry whose text starts with `entry` from the menu the right button opens.
+  const auto choose = [&s](const QString& entry) {
+    QTimer::singleShot(0, [entry] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu != nullptr);
+      for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(entry)) action->trigger();
+      }
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(900, 900), s.window->mapToGlobal(QPoint(900, 900)));
+    QApplication::sendEvent(s.window.get(), &event);
+  };
+  choose(QStringLiteral("100 %"));
+  QCOMPARE(s.window->zoom_choice(), (ZoomChoice{false, 100}));
+  QCOMPARE(s.Plate()->size(), QSize(1286, 632));
+  choose(QStringLiteral("Groter"));
+  QCOMPARE(s.window->zoom_percent(), 110);
+  choose(QStringLiteral("Passend"));
+  QCOMPARE(s.window->zoom_percent(), 149);
   QCOMPARE(MainWindow::StoredZoomChoice(), ZoomChoice{});
 }
 

@@ -51,20 +51,20 @@ void MainWindow::BuildZoomKeys() {
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  QAction* fit = menu.addAction(QStringLiteral("Passend op het scherm\tCtrl+0"));
-  fit->setCheckable(true);
-  fit->setChecked(zoom_choice_.fit);
-  QAction* own = menu.addAction(QStringLiteral("100 %"));
-  own->setCheckable(true);
-  own->setChecked(!zoom_choice_.fit && zoom_choice_.percent == 100);
-  QAction* larger = menu.addAction(QStringLiteral("Groter\tCtrl++"));
-  QAction* smaller = menu.addAction(QStringLiteral("Kleiner\tCtrl+-"));
   menu.setObjectName(QStringLiteral("ZoomMenu"));
-  QAction* chosen = menu.exec(event->globalPos());
-  if (chosen == fit) ChooseZoom({});
-  if (chosen == own) ChooseZoom({false, 100});
-  if (chosen == larger) ChooseZoom(ZoomIn(zoom_percent_));
-  if (chosen == smaller) ChooseZoom(ZoomOut(zoom_percent_));
+  const auto entry = [this, &menu](const QString& text, bool checked, auto choice) {
+    QAction* action = menu.addAction(text);
+    action->setCheckable(checked);
+    action->setChecked(checked);
+    connect(action, &QAction::triggered, this, [this, choice] { ChooseZoom(choice(zoom_percent_)); });
+  };
+  entry(QStringLiteral("Passend op het scherm\tCtrl+0"), zoom_choice_.fit,
+        [](int) { return ZoomChoice{}; });
+  entry(QStringLiteral("100 %"), zoom_choice_ == ZoomChoice{false, 100},
+        [](int) { return ZoomChoice{false, 100}; });
+  entry(QStringLiteral("Groter\tCtrl++"), false, ZoomIn);
+  entry(QStringLiteral("Kleiner\tCtrl+-"), false, ZoomOut);
+  menu.exec(event->globalPos());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

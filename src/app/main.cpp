@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
   QObject::connect(&window, &tessaro::MainWindow::Closed, &app, &QApplication::quit);
 
   // The whole screen also where no window manager maximises.
+  window.SetZoomChoice(tessaro::MainWindow::StoredZoomChoice());
   window.setGeometry(window.screen()->availableGeometry());
   window.showMaximized();
   if (!work.problem.empty()) {

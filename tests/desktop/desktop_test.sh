@@ -6,7 +6,7 @@
 #
 # PROGRAM is the built tessaro, DATA_DIR the build folder holding Velden and Teks, CASE one
 # of: exit_question, unsaved_question, window_manager_close, close_while_asking, owned_windows,
-# random_file, fifo, small_grid, small_layout, hidpi. Exits 77 (skipped) when no X server with a
+# random_file, fifo, small_grid, small_layout, hidpi, fit_large, fit_small. Exits 77 (skipped) when no X server with a
 # window manager can be started here. With TESSARO_SCREENSHOTS set to a folder, the case leaves
 # a screenshot of the moment it checks there.
 set -u
@@ -20,11 +20,18 @@ case "$case_name" in
   small_layout) kScreenWidth=1024 kScreenHeight=768 ;;
   # A 1366 x 768 laptop of twice the density, and the program told so.
   hidpi) kScreenWidth=2732 kScreenHeight=1536 ;;
+  # The operator screen drawn larger on a large screen, and smaller on a netbook's.
+  fit_large) kScreenWidth=1920 kScreenHeight=1080 ;;
+  fit_small) kScreenWidth=1024 kScreenHeight=600 ;;
   *) kScreenWidth=1366 kScreenHeight=768 ;;
 esac
 readonly kScreenWidth kScreenHeight
 scale=1
 [ "$case_name" = hidpi ] && scale=2
+# The size the operator screen is drawn at, in percent: its 1286 x 632 fitted to the screen.
+zoom=100
+[ "$case_name" = fit_large ] && zoom=149
+[ "$case_name" = fit_small ] && zoom=79
 
 skip() {
   echo "skipped: $*"
@@ -74,7 +81,8 @@ wait_for 10 wm_ready || skip "the window manager did not start"
 mkdir "$scratch/run"
 cp -r "$data_dir/Velden" "$data_dir/Teks" "$scratch/run/"
 rm -f "$scratch/run/Velden/data1.txt"
-(cd "$scratch/run" && QT_SCALE_FACTOR=$scale exec "$program") > "$scratch/program.log" 2>&1 &
+# Settings of its own: no size chosen for the operator screen, no recent projects.
+(cd "$scratch/run" && XDG_CONFIG_HOME="$scratch/config" QT_SCALE_FACTOR=$scale exec "$program") > "$scratch/program.log" 2>&1 &
 app=$!
 pids+=($app)
 
@@ -96,9 +104,11 @@ click_in() {
   xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
   sleep 0.2
 }
-# A click at (x, y) on the operator screen, which covers the whole screen from (0, 0).
+# A click at (x, y) on the operator screen, which covers the whole screen from (0, 0); (x, y)
+# on its process picture, which is drawn at $zoom percent.
+on_screen() { echo $((($1 * zoom * scale + 50) / 100)); }
 click_screen() {
-  xdotool mousemove $(($1 * scale)) $(($2 * scale)) click 1
+  xdotool mousemove "$(on_screen "$1")" "$(on_screen "$2")" click 1
   sleep 0.2
 }
 shot() {
@@ -366,6 +376,30 @@ case "$case_name" in
     wait_for 5 new_window $shown > /dev/null || fail "the PID faceplate did not open"
     sleep 0.5
     shot hidpi-faceplate
+    ;;
+  fit_large | fit_small)
+    # The faceplate project with push button 1 shown (its visibility is on line 407; its
+    # place, 216,200, on lines 189 and 190).
+    tr -d '\r' < "$(dirname "$0")/faceplate_project.txt" | sed '407s/.*/1/' | sed 's/$/\r/' \
+      > "$scratch/run/Velden/data1.txt"
+    press_inlezen
+    sleep 0.5
+    shot "operator-fit-${kScreenWidth}x$kScreenHeight"
+    # Pressed where it stands on the picture drawn at $zoom %, the button shows "aan": what
+    # changes on the screen is inside the button's place, scaled, and fills most of it.
+    left=$(on_screen 216) top=$(on_screen 200) right=$(on_screen 306) bottom=$(on_screen 240)
+    import -window root "$scratch/before.png"
+    xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+    sleep 0.5
+    import -window root "$scratch/after.png"
+    changed=$(convert "$scratch/before.png" "$scratch/after.png" -compose difference -composite \
+      -threshold 0 -trim -format '%w %h %X %Y' info: | tr -d '+')
+    read -r w h x y <<< "$changed"
+    echo "button at ${left},${top} to ${right},${bottom}; changed ${w}x$h at $x,$y"
+    ((w > 1 && x >= left && y >= top && x + w <= right && y + h <= bottom)) ||
+      fail "the press changed ${w}x$h at $x,$y, not inside the button at $left,$top-$right,$bottom"
+    ((w * 2 > right - left && h * 2 > bottom - top)) ||
+      fail "the press changed only ${w}x$h of the ${left},${top}-${right},${bottom} button"
     ;;
   random_file)
     # 112 block keys of random text (none names a picture), then a valid rest. Random bytes

@@ -9,7 +9,9 @@
 #include "engine/core/process_image.h"
 #include "support/recording_messages.h"
 #include "support/test_pictures.h"
+#include "ui/control/chart_view.h"
 #include "ui/control/faceplate_window.h"
+#include "ui/control/recorder_window.h"
 #include "ui/core/main_window.h"
 #include "ui/core/trainer.h"
 #include "ui/editor/block_palette.h"
@@ -61,6 +63,13 @@ class DenseScreenTest : public QObject {
     QVERIFY(dense(scale->pixmap(), {145, 249}));
     auto* wiring = trainer.layout_window().findChild<QLabel*>(QStringLiteral("Image2"));
     QVERIFY(dense(wiring->pixmap(), {404, 406}));
+    // The charts: twice the pixels of their controls, shown at the controls' own size.
+    for (const tessaro::ChartView* chart :
+         {&trainer.faceplate(1).chart(), &trainer.recorder_window(1).chart()}) {
+      const QImage drawn = chart->chart();
+      QCOMPARE(drawn.devicePixelRatio(), 2.0);
+      QCOMPARE(drawn.size(), chart->size() * 2);
+    }
   }
 };
 

@@ -94,18 +94,34 @@ struct Pixels {
 
 }  // namespace
 
-ChartPainter::ChartPainter(PictureLoader& pictures, std::string paper, QSize paper_size)
+ChartPainter::ChartPainter(PictureLoader& pictures, std::string paper, QSize paper_size,
+                           int ratio)
     : pictures_(pictures),
+      ratio_(std::max(1, ratio)),
       paper_(std::move(paper)),
       paper_size_(paper_size),
       font_(TahomaFont(kScaleFontPixels)) {}
 
 QPixmap ChartPainter::Paper() {
-  QPixmap paper = pictures_.LoadSingle(paper_);
-  if (!paper.isNull()) return paper;
+  if (ratio_ == 1) {
+    QPixmap paper = pictures_.LoadSingle(paper_);
+    if (!paper.isNull()) return paper;
+  } else {
+    QPixmap paper = pictures_.Load(paper_);
+    if (!paper.isNull()) {
+      if (paper.devicePixelRatio() != ratio_) {
+        // No copy at this size: the paper's pixels enlarged, each a square of `ratio_`.
+        const QSize size = paper.deviceIndependentSize().toSize() * ratio_;
+        paper = paper.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        paper.setDevicePixelRatio(ratio_);
+      }
+      return paper;
+    }
+  }
   // Without its paper a chart starts on clean white, never on the lines of its last drawing.
   if (blank_.isNull()) {
-    blank_ = QPixmap(paper_size_);
+    blank_ = QPixmap(paper_size_ * ratio_);
+    blank_.setDevicePixelRatio(ratio_);
     blank_.fill(Qt::white);
   }
   return blank_;
@@ -123,6 +139,7 @@ void ChartPainter::StartChart(const QPixmap& paper, const std::array<ChartText, 
   paper_key_ = paper.cacheKey();
   scale_ = scale;
   chart_ = paper_pixels_.copy();
+  chart_.setDevicePixelRatio(ratio_);
   drawn_.clear();
   texts_.clear();
   text_bounds_ = QRect();
@@ -138,7 +155,9 @@ void ChartPainter::StartChart(const QPixmap& paper, const std::array<ChartText, 
   for (const ChartText& text : scale) {
     const QString shown = QString::fromStdString(text.text);
     painter.drawText(text.x, text.y + metrics.ascent(), shown);
-    areas.push_back(QRect(text.x, text.y, metrics.horizontalAdvance(shown) + 1, metrics.height()) &
+    areas.push_back(QRect(text.x * ratio_, text.y * ratio_,
+                          (metrics.horizontalAdvance(shown) + 1) * ratio_,
+                          metrics.height() * ratio_) &
                     chart_.rect());
   }
   painter.end();
@@ -242,6 +261,40 @@ const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
   // they or the paper changed.
   const bool fresh = chart_.isNull() || paper.cacheKey() != paper_key_ || scale != scale_;
   if (fresh) StartChart(paper, scale);
+  if (ratio_ == 1) {
+    PaintPixels({traces.begin(), traces.size()}, shown_left, shown_right);
+    if (fresh) changed_ = chart_.rect();
+    return chart_;
+  }
+  // Each point in the middle of the square of pixels it stands for, each pen as much wider.
+  scaled_.resize(traces.size());
+  std::vector<ChartTrace> scaled;
+  scaled.reserve(traces.size());
+  size_t i = 0;
+  for (const ChartTrace& trace : traces) {
+    std::vector<ChartPoint>& points = scaled_[i++];
+    points.resize(trace.points.size());
+    for (size_t p = 0; p < points.size(); ++p) {
+      points[p] = {trace.points[p].x * ratio_ + ratio_ / 2, trace.points[p].y * ratio_ + ratio_ / 2};
+    }
+    ChartPen pen = trace.pen;
+    pen.width *= ratio_;
+    scaled.push_back({points, pen});
+  }
+  const int last = std::numeric_limits<int>::max() / ratio_ - 1;
+  PaintPixels(scaled, shown_left * ratio_, std::min(shown_right, last) * ratio_ + ratio_ - 1);
+  if (fresh) changed_pixels_ = chart_.rect();
+  // In the paper's pixels: every band widened outwards to whole pixels of the paper.
+  changed_ = QRegion();
+  for (const QRect& band : changed_pixels_) {
+    changed_ += QRect(QPoint(band.left() / ratio_, band.top() / ratio_),
+                      QPoint(band.right() / ratio_, band.bottom() / ratio_));
+  }
+  return chart_;
+}
+
+void ChartPainter::PaintPixels(std::span<const ChartTrace> traces, int shown_left,
+                               int shown_right) {
   // The lines are kept, so that columns left out now can be drawn when they come into sight.
   points_.resize(traces.size());
   pens_.clear();
@@ -276,29 +329,34 @@ const QImage& ChartPainter::Paint(const std::array<ChartText, 11>& scale,
   RestoreChangedColumns();
   FillChangedColumns(next_);
   drawn_.swap(next_);
-  if (fresh) {
-    changed_ = chart_.rect();
-    return chart_;
-  }
   // Neighbouring bands that reach alike are one rectangle: a region grows by a copy of itself
   // for every rectangle added.
-  changed_ = QRegion();
+  QRegion& changed = ratio_ == 1 ? changed_ : changed_pixels_;
+  changed = QRegion();
   for (size_t band = 0; band < reach_.size();) {
     const auto [top, bottom] = reach_[band];
     size_t end = band + 1;
     while (end < reach_.size() && reach_[end] == reach_[band]) ++end;
     if (top <= bottom) {
-      changed_ += QRect(static_cast<int>(band) * kBandColumns, top,
-                        static_cast<int>(end - band) * kBandColumns, bottom - top + 1) &
-                  chart_.rect();
+      changed += QRect(static_cast<int>(band) * kBandColumns, top,
+                       static_cast<int>(end - band) * kBandColumns, bottom - top + 1) &
+                 chart_.rect();
     }
     band = end;
   }
-  return chart_;
 }
 
 void ChartPainter::Complete(int left, int right) {
   if (chart_.isNull()) return;
+  if (ratio_ == 1) {
+    CompletePixels(left, right);
+    return;
+  }
+  const int last = std::numeric_limits<int>::max() / ratio_ - 1;
+  CompletePixels(std::max(left, -1) * ratio_, std::min(right, last) * ratio_ + ratio_ - 1);
+}
+
+void ChartPainter::CompletePixels(int left, int right) {
   bool any = false;
   for (int x = 0; x < chart_.width(); ++x) {
     const bool wanted = x >= left && x <= right && stale_columns_[x] != 0;

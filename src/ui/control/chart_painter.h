@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,7 +46,14 @@ class ChartPainter {
  public:
   // `paper` is read through `pictures` at every drawing, so a changed file shows at the next
   // one; while it cannot be read the chart is drawn on white paper of `paper_size`.
-  ChartPainter(PictureLoader& pictures, std::string paper, QSize paper_size);
+  // With a `ratio` above 1 the chart has that many pixels for each of the paper's, for a
+  // dense screen: the paper's copy at twice the size where it has one and `ratio` is 2 (else
+  // the paper enlarged), the texts and lines drawn at that resolution. Places and sizes the
+  // engine gives, and the shown columns and changed region, stay in the paper's pixels; the
+  // chart's device pixel ratio is `ratio`.
+  ChartPainter(PictureLoader& pictures, std::string paper, QSize paper_size, int ratio = 1);
+
+  int ratio() const { return ratio_; }
 
   // The chart is cleared back to the paper alone, as a chart window shows it before its
   // first drawing; that paper is returned, shared with the picture loader's copy.
@@ -75,6 +83,9 @@ class ChartPainter {
 
  private:
   QPixmap Paper();
+  // Paint() and Complete() in the chart's own pixels.
+  void PaintPixels(std::span<const ChartTrace> traces, int shown_left, int shown_right);
+  void CompletePixels(int left, int right);
   // The chart afresh: `paper` with the scale texts written on it.
   void StartChart(const QPixmap& paper, const std::array<ChartText, 11>& scale);
   // Which columns the runs of this drawing (next_) change against the last one (drawn_).
@@ -97,6 +108,8 @@ class ChartPainter {
   static constexpr int kBandColumns = 32;
 
   PictureLoader& pictures_;
+  const int ratio_;
+  std::vector<std::vector<ChartPoint>> scaled_;  // the lines in the chart's pixels, ratio > 1
   std::string paper_;
   QSize paper_size_;
   QFont font_;
@@ -127,6 +140,7 @@ class ChartPainter {
   std::vector<uint8_t> stale_columns_;      // left out of drawings while out of sight
   std::vector<std::pair<int, int>> reach_;  // top and bottom changed of each band of columns
   QRegion changed_;
+  QRegion changed_pixels_;  // the same in the chart's own pixels
 };
 
 }  // namespace tessaro

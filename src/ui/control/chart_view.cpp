@@ -1,16 +1,29 @@
 #include "ui/control/chart_view.h"
 
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace tessaro {
 
+namespace {
+
+// Whole pixels of the chart for every pixel of the window: a dense screen's ratio, rounded up.
+int ChartRatio() {
+  return std::max(1, static_cast<int>(std::ceil(qApp->devicePixelRatio() - 0.01)));
+}
+
+}  // namespace
+
 ChartView::ChartView(PictureLoader& pictures, std::string paper, QSize paper_size,
                      bool fits_paper, QWidget* parent)
-    : QWidget(parent), painter_(pictures, std::move(paper), paper_size), fits_paper_(fits_paper) {
+    : QWidget(parent),
+      painter_(pictures, std::move(paper), paper_size, ChartRatio()),
+      fits_paper_(fits_paper) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   ShowPaper();
 }
@@ -42,7 +55,8 @@ QImage ChartView::chart() const {
 }
 
 QSize ChartView::ShownSize() const {
-  return painter_.chart().isNull() ? paper_.size() : painter_.chart().size();
+  const QSize pixels = painter_.chart().isNull() ? paper_.size() : painter_.chart().size();
+  return pixels / painter_.ratio();
 }
 
 void ChartView::Shown() {
@@ -63,7 +77,16 @@ void ChartView::paintEvent(QPaintEvent* event) {
     for (int top = area.top(); top <= area.bottom(); top += kSliceRows) {
       const QRect slice(area.left(), top, area.width(),
                         std::min(kSliceRows, area.bottom() - top + 1));
-      if (painter_.chart().isNull()) {
+      const int ratio = painter_.ratio();
+      if (ratio != 1) {
+        // The chart's own pixels under the slice, at the screen's density.
+        const QRect pixels(slice.topLeft() * ratio, slice.size() * ratio);
+        if (painter_.chart().isNull()) {
+          painter.drawPixmap(slice, paper_, pixels);
+        } else {
+          painter.drawImage(slice, painter_.chart(), pixels);
+        }
+      } else if (painter_.chart().isNull()) {
         painter.drawPixmap(slice.topLeft(), paper_, slice);
       } else {
         painter.drawImage(slice.topLeft(), painter_.chart(), slice);

@@ -15,8 +15,8 @@ const QColor kYellow(255, 255, 0);
 const QColor kMagenta(255, 0, 255);
 const QColor kDark(32, 32, 32);
 
-QPixmap Field(int width, int height, const QColor& colour) {
-  QPixmap picture = ScreenPicture(QSize(width, height));
+QPixmap Field(int width, int height, const QColor& colour, qreal ratio) {
+  QPixmap picture = ScreenPicture(QSize(width, height), ratio);
   picture.fill(colour);
   return picture;
 }
@@ -34,23 +34,23 @@ void Text(QPainter& painter, const QRect& box, const QString& text, const QColor
 
 }  // namespace
 
-QPixmap ScreenPicture(QSize size) {
-  const qreal ratio = qApp->devicePixelRatio();
+QPixmap ScreenPicture(QSize size, qreal ratio) {
+  if (ratio <= 0) ratio = qApp->devicePixelRatio();
   if (ratio <= 1) return QPixmap(size);
   QPixmap picture(size * ratio);
   picture.setDevicePixelRatio(ratio);
   return picture;
 }
 
-QPixmap InputLampOffPicture() {
-  QPixmap picture = Field(90, 40, kTeal);
+QPixmap InputLampOffPicture(qreal ratio) {
+  QPixmap picture = Field(90, 40, kTeal, ratio);
   QPainter painter(&picture);
   Text(painter, Whole(picture), QStringLiteral("Laag"), Qt::black, 18);
   return picture;
 }
 
-QPixmap PushButtonOffPicture(int n) {
-  QPixmap picture = Field(90, 40, kGreen);
+QPixmap PushButtonOffPicture(int n, qreal ratio) {
+  QPixmap picture = Field(90, 40, kGreen, ratio);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
   const QRect disc(4, 4, 32, 32);
@@ -63,8 +63,8 @@ QPixmap PushButtonOffPicture(int n) {
   return picture;
 }
 
-QPixmap OutputLampOffPicture(int n) {
-  QPixmap picture = Field(108, 29, Qt::white);
+QPixmap OutputLampOffPicture(int n, qreal ratio) {
+  QPixmap picture = Field(108, 29, Qt::white, ratio);
   QPainter painter(&picture);
   painter.drawRect(Whole(picture).adjusted(0, 0, -1, -1));
   Text(painter, Whole(picture), QStringLiteral("Digitaal %1 laag").arg(n), kDark, 12);

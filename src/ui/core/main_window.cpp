@@ -84,14 +84,14 @@ bool IsLabel(ItemKind kind) {
          kind == ItemKind::ControllerLabel;
 }
 
-QPixmap BuiltinPicture(const ScreenItemInfo& item) {
+QPixmap BuiltinPicture(const ScreenItemInfo& item, qreal ratio = 0) {
   switch (item.kind) {
     case ItemKind::InputLamp:
-      return InputLampOffPicture();
+      return InputLampOffPicture(ratio);
     case ItemKind::PushButton:
-      return PushButtonOffPicture(item.number);
+      return PushButtonOffPicture(item.number, ratio);
     case ItemKind::OutputLamp:
-      return OutputLampOffPicture(item.number);
+      return OutputLampOffPicture(item.number, ratio);
     default:
       return {};
   }
@@ -106,7 +106,9 @@ MainWindow::MainWindow(ProcessImage& image, Board& board, Messages& messages,
       image_(image),
       board_(board),
       messages_(messages),
-      pictures_(data_root) {
+      pictures_(data_root),
+      sharp_pictures_(data_root) {
+  sharp_pictures_.SetDeviceRatio(2);
   setObjectName(QStringLiteral("TForm1"));
   setWindowTitle(QStringLiteral("Tessaro"));
   setFont(TahomaFont(kWindowFontPixels));
@@ -205,6 +207,7 @@ void MainWindow::BuildControls() {
 
   connect(address_box_, &QSpinBox::valueChanged, this,
           [this](int value) { image_.AddressBox = value; });
+  BuildZoomKeys();
 }
 
 // Right of the command buttons: pause, step and speed, each with a key that works from every
@@ -266,7 +269,7 @@ void MainWindow::BuildRunControls() {
 void MainWindow::ShowProjectLine(const QString& line) {
   if (line == project_line_->text() && project_line_->isVisible()) return;
   project_line_->setText(line);
-  project_line_->resize(project_line_->sizeHint().width(), 25);
+  project_line_->resize(project_line_->sizeHint().width(), Zoomed(QRect(0, 0, 1, 25)).height());
   project_line_->show();
 }
 
@@ -302,12 +305,13 @@ QWidget* MainWindow::ItemControl(int item) const {
 }
 
 void MainWindow::LoadProcessPlate(const char* file, bool report_failure) {
-  const QPixmap plate = pictures_.Load(file);
+  const QPixmap plate = zoom_percent_ > 100 ? sharp_pictures_.Load(file) : pictures_.Load(file);
   if (plate.isNull()) {
     if (report_failure) messages_.Information("Geen Procesplaat.bmp gevonden");
     return;
   }
-  MakePicture(plate_, plate);
+  plate_file_ = file;
+  ShowPlate(plate);
 }
 
 void MainWindow::ShowItemState() {
@@ -347,13 +351,31 @@ void MainWindow::ItemPictureChanged(int item, const std::string& file) {
   const ScreenItemInfo& info = ScreenItems()[static_cast<size_t>(item)];
   if (IsLabel(info.kind) || info.kind == ItemKind::Knob) return;
   auto* picture = static_cast<QLabel*>(control);
-  const QPixmap shown = file.empty() ? BuiltinPicture(info) : pictures_.Load(file);
+  const QPixmap shown = ItemPicture(info, file);
   if (shown.isNull()) {
     ReportPictureFailure(item, file);  // the control keeps what it showed
     return;
   }
+  item_files_[static_cast<size_t>(item)] = file;
   // The scan sets the same lamp picture every cycle; an unchanged picture is not redrawn.
   if (picture->pixmap().cacheKey() != shown.cacheKey()) picture->setPixmap(shown);
+}
+
+QPixmap MainWindow::ItemPicture(const ScreenItemInfo& info, const std::string& file) {
+  if (zoom_percent_ == 100) return file.empty() ? BuiltinPicture(info) : pictures_.Load(file);
+  if (!file.empty()) return Zoomed(zoom_percent_ > 100 ? sharp_pictures_.Load(file) : pictures_.Load(file));
+  // A start picture is drawn at the size it is shown at.
+  return Zoomed(BuiltinPicture(info, devicePixelRatioF() * zoom_percent_ / 100.0));
+}
+
+void MainWindow::ShowPlate(const QPixmap& plate) {
+  if (design_.isEmpty()) {
+    MakePicture(plate_, plate);
+    return;
+  }
+  design_[plate_].rect = QRect(QPoint(0, 0), plate.deviceIndependentSize().toSize());
+  plate_->setGeometry(Zoomed(design_[plate_].rect));
+  plate_->setPixmap(Zoomed(plate));
 }
 
 void MainWindow::ReportPictureFailure(int item, const std::string& file) {
@@ -373,11 +395,11 @@ void MainWindow::ItemVisibilityChanged(int item, bool visible) {
 }
 
 void MainWindow::ItemLeftChanged(int item, int left) {
-  if (QWidget* control = ItemControl(item)) control->move(left, control->y());
+  if (QWidget* control = ItemControl(item)) MoveItem(control, left, std::nullopt);
 }
 
 void MainWindow::ItemTopChanged(int item, int top) {
-  if (QWidget* control = ItemControl(item)) control->move(control->x(), top);
+  if (QWidget* control = ItemControl(item)) MoveItem(control, std::nullopt, top);
 }
 
 void MainWindow::AddressBoxHidden() { address_box_->hide(); }

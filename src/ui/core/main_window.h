@@ -10,15 +10,19 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "engine/core/process_image.h"
 #include "engine/core/run_control.h"
 #include "engine/core/screen_view.h"
+#include "engine/screen/screen_items.h"
+#include "engine/screen/screen_zoom.h"
 #include "ui/core/picture_loader.h"
 
 class QComboBox;
+class QFont;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -77,6 +81,19 @@ class MainWindow : public QWidget, public ScreenView {
   // chosen, and the state text on the operator screen ("PAUZE", "10x", or nothing).
   void ShowRunState(const RunControl& run);
 
+  // How large the process plate and its items are drawn: fitted to the window (the default)
+  // or at the user's own size. Ctrl+0, Ctrl++ and Ctrl+- and the menu under the right mouse
+  // button choose it as well; a choice made there is kept in the settings for the next start.
+  void SetZoomChoice(const ZoomChoice& choice);
+  const ZoomChoice& zoom_choice() const { return zoom_choice_; }
+  // The size they are drawn at now, in percent of their own.
+  int zoom_percent() const { return zoom_percent_; }
+  // Where screen item i (0..46) stands on the plate, in the plate's own pixels; its control
+  // stands there scaled by the size drawn at.
+  QRect ItemPlace(int item) const;
+  // The choice kept in the settings.
+  static ZoomChoice StoredZoomChoice();
+
  signals:
   // The window has closed: the program ends.
   void Closed();
@@ -99,14 +116,32 @@ class MainWindow : public QWidget, public ScreenView {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  // A control's place and font on the plate at its own size.
+  struct Design {
+    QRect rect;
+    int font_pixels = 0;
+  };
   void BuildControls();
   void BuildRunControls();
   void MapItems();
   void LoadProcessPlate(const char* file, bool report_failure);
   void ReportPictureFailure(int item, const std::string& file);
   void Button1Click();  // "Exit"
+  // The picture item `info` shows for `file` (its start picture when empty), at the size
+  // drawn at; null when the file holds none.
+  QPixmap ItemPicture(const ScreenItemInfo& info, const std::string& file);
+  QPixmap Zoomed(const QPixmap& picture);
+  QRect Zoomed(const QRect& rect) const;
+  QFont Zoomed(int font_pixels, const QFont& font) const;
+  void MoveItem(QWidget* control, std::optional<int> left, std::optional<int> top);
+  void ShowPlate(const QPixmap& plate);
+  void ApplyZoom();
+  void ChooseZoom(const ZoomChoice& choice);  // the user's: applied and kept
+  void BuildZoomKeys();
 
   ProcessImage& image_;
   Board& board_;
@@ -130,6 +165,16 @@ class MainWindow : public QWidget, public ScreenView {
   // The size an instrument value label takes for each text it showed. Fitting a label lays
   // its text out, and the scan shows the same few values over and over.
   QHash<QString, QSize> fitted_sizes_;
+
+  ZoomChoice zoom_choice_;
+  int zoom_percent_ = 100;
+  // Every control's place at the plate's own size; filled when first drawn at another size.
+  QHash<QWidget*, Design> design_;
+  // Above 100 % the pictures come from their copies at twice the size.
+  PictureLoader sharp_pictures_;
+  std::string plate_file_;                             // the plate shown
+  std::array<std::string, kScreenItems> item_files_;   // the picture each item shows
+  QHash<qint64, QPixmap> zoomed_;  // scaled pictures, by the picture they were scaled from
 };
 
 }  // namespace tessaro

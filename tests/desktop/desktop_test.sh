@@ -33,45 +33,11 @@ zoom=100
 [ "$case_name" = fit_large ] && zoom=149
 [ "$case_name" = fit_small ] && zoom=79
 
-skip() {
-  echo "skipped: $*"
-  exit 77
-}
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-
-for tool in Xvfb openbox xdotool wmctrl xprop xlogo; do
-  command -v "$tool" > /dev/null || skip "$tool is not installed"
-done
-
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null; done
-  wait 2> /dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-  local deadline=$((SECONDS * 10 + $1 * 10)) tenths=$((SECONDS * 10))
-  shift
-  until "$@"; do
-    sleep 0.1
-    tenths=$((tenths + 1))
-    ((tenths < deadline)) || return 1
-  done
-}
+source "$(dirname "$0")/../support/x_server.sh"
+require_tools Xvfb openbox xdotool wmctrl xprop xlogo
 
 # --- the desktop: an X server on a free display, then the window manager ---
-Xvfb -displayfd 1 -screen 0 "${kScreenWidth}x${kScreenHeight}x24" -nolisten tcp \
-  > "$scratch/display" 2> "$scratch/xvfb.log" &
-pids+=($!)
-wait_for 10 test -s "$scratch/display" || skip "no X server could be started"
-export DISPLAY=":$(head -n1 "$scratch/display")"
+start_x_server "$kScreenWidth" "$kScreenHeight"
 openbox --sm-disable > "$scratch/openbox.log" 2>&1 &
 pids+=($!)
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id"; }

@@ -15,44 +15,11 @@ data_dir=$2
 compositor=$3
 readonly kWidth=1366 kHeight=768
 
-skip() {
-  echo "skipped: $*"
-  exit 77
-}
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-
-for tool in Xvfb xdotool import compare dbus-run-session "$compositor"; do
-  command -v "$tool" > /dev/null || skip "$tool is not installed"
-done
-
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null; done
-  wait 2> /dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-wait_for() {
-  local deadline=$((SECONDS * 10 + $1 * 10)) tenths=$((SECONDS * 10))
-  shift
-  until "$@"; do
-    sleep 0.1
-    tenths=$((tenths + 1))
-    ((tenths < deadline)) || return 1
-  done
-}
+source "$(dirname "$0")/../support/x_server.sh"
+require_tools Xvfb xdotool import compare dbus-run-session "$compositor"
 
 # --- an X server for the compositor's window, then the compositor on a socket of its own ---
-Xvfb -displayfd 1 -screen 0 "${kWidth}x${kHeight}x24" -nolisten tcp \
-  > "$scratch/display" 2> "$scratch/xvfb.log" &
-pids+=($!)
-wait_for 10 test -s "$scratch/display" || skip "no X server could be started"
-export DISPLAY=":$(head -n1 "$scratch/display")"
+start_x_server "$kWidth" "$kHeight"
 export XDG_RUNTIME_DIR="$scratch/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 socket="tessaro-test-$$"

@@ -54,31 +54,7 @@ const char* ResultClass(const ProjectResult& r) {
 // HTML text or attribute value. File names and printed texts come from students: every
 // markup character is escaped, and control characters, which a page cannot show, become
 // U+FFFD.
-std::string Html(const std::string& text) {
-  std::string out;
-  for (char c : XmlChars(text)) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
+std::string Html(const std::string& text) { return Markup(text, true); }
 
 constexpr char kStyle[] =
     "body{font-family:sans-serif;margin:1.5em;color:#222}"

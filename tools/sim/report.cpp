@@ -10,39 +10,6 @@ namespace {
 
 using Outcome = ProjectResult::Outcome;
 
-// XML text or attribute value, of the characters XML allows.
-std::string Xml(const std::string& text, bool attribute) {
-  std::string out;
-  for (char c : XmlChars(text)) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += attribute ? "&quot;" : "\"";
-        break;
-      case '\n':
-        out += attribute ? "&#10;" : "\n";
-        break;
-      case '\r':
-        out += "&#13;";
-        break;
-      case '\t':
-        out += attribute ? "&#9;" : "\t";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 // TAP is read line by line: control characters become blanks.
 std::string OneLine(const std::string& text) {
   std::string out = ValidUtf8(text);
@@ -87,7 +54,7 @@ std::string JUnit(const std::string& suite, const std::vector<ProjectResult>& re
   std::string cases;
   for (const ProjectResult& r : results) {
     cases +=
-        "    <testcase classname=\"" + Xml(suite, true) + "\" name=\"" + Xml(r.file, true) + "\"";
+        "    <testcase classname=\"" + Markup(suite, true) + "\" name=\"" + Markup(r.file, true) + "\"";
     if (r.outcome == Outcome::Passed && r.output.empty()) {
       cases += "/>\n";
       continue;
@@ -102,25 +69,25 @@ std::string JUnit(const std::string& suite, const std::vector<ProjectResult>& re
         ++failures;
         cases += "      <failure message=\"" + std::to_string(r.failed()) + " of " +
                  std::to_string(r.expectations.size()) +
-                 " expectations failed\">" + Xml(detail, false) + "</failure>\n";
+                 " expectations failed\">" + Markup(detail, false) + "</failure>\n";
         break;
       case Outcome::NotLoaded:
         ++failures;
-        cases += "      <failure message=\"" + Xml(r.reason, true) + "\"/>\n";
+        cases += "      <failure message=\"" + Markup(r.reason, true) + "\"/>\n";
         break;
       case Outcome::ScriptError:
         ++errors;
-        cases += "      <error message=\"" + Xml(r.reason, true) + "\"/>\n";
+        cases += "      <error message=\"" + Markup(r.reason, true) + "\"/>\n";
         break;
     }
-    if (!r.output.empty()) cases += "      <system-out>" + Xml(r.output, false) + "</system-out>\n";
+    if (!r.output.empty()) cases += "      <system-out>" + Markup(r.output, false) + "</system-out>\n";
     cases += "    </testcase>\n";
   }
   const std::string counts = " tests=\"" + std::to_string(results.size()) + "\" failures=\"" +
                              std::to_string(failures) + "\" errors=\"" + std::to_string(errors) +
                              "\"";
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites name=\"tessaro-sim\"" + counts +
-         ">\n  <testsuite name=\"" + Xml(suite, true) + "\"" + counts + ">\n" + cases +
+         ">\n  <testsuite name=\"" + Markup(suite, true) + "\"" + counts + ">\n" + cases +
          "  </testsuite>\n</testsuites>\n";
 }
 

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "engine/core/file_write_parts.h"
+#include "engine/core/utf8_path.h"
 
 namespace tessaro {
 
@@ -60,6 +61,20 @@ bool IsTemporaryFor(std::string_view entry, std::string_view name) {
       entry.substr(prefix.size(), entry.size() - prefix.size() - kTemporaryEnd.size());
   return std::all_of(word.begin(), word.end(),
                      [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+int FindWriteTarget(const fs::path& given, bool follow_link, WriteTarget& target) {
+  target.file = given;
+  if (follow_link) {
+    int err = 0;
+    auto file = FollowLinks(given, err);
+    if (!file) return err;
+    target.file = *file;
+  }
+  target.name = Utf8Name(target.file.filename());
+  if (target.name.empty() || target.name == "." || target.name == "..") return EISDIR;
+  target.folder = target.file.has_parent_path() ? target.file.parent_path() : fs::path(".");
+  return 0;
 }
 
 }  // namespace tessaro

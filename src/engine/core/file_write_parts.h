@@ -16,4 +16,14 @@ std::string TemporaryNameFor(std::string_view name);
 // links cannot be read or go round in a circle.
 std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path, int& err);
 
+// Where a write of `given` goes: the file (through its links when `follow_link`), its name
+// and its folder.
+struct WriteTarget {
+  std::filesystem::path file;
+  std::string name;
+  std::filesystem::path folder;
+};
+// 0, or the errno that ends the write before it begins.
+int FindWriteTarget(const std::filesystem::path& given, bool follow_link, WriteTarget& target);
+
 }  // namespace tessaro

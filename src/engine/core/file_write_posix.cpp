@@ -147,16 +147,11 @@ bool IsReadOnly(mode_t mode) { return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 
 }  // namespace
 
 int WriteFileWhole(const fs::path& given, std::string_view text, const WriteOptions& options) {
-  fs::path target = given;
-  if (options.follow_link) {
-    int err = 0;
-    auto file = FollowLinks(given, err);
-    if (!file) return err;
-    target = *file;
-  }
-  const std::string name = target.filename().string();
-  if (name.empty() || name == "." || name == "..") return EISDIR;
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  WriteTarget where;
+  if (const int err = FindWriteTarget(given, options.follow_link, where); err != 0) return err;
+  const fs::path& target = where.file;
+  const std::string& name = where.name;
+  const fs::path& folder = where.folder;
 
   // The old file, if any: not replaced when it is no regular file or is read-only.
   struct stat old {};

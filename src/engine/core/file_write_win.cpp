@@ -114,16 +114,11 @@ int WriteInPlace(const fs::path& path, std::string_view text) {
 }  // namespace
 
 int WriteFileWhole(const fs::path& given, std::string_view text, const WriteOptions& options) {
-  fs::path target = given;
-  if (options.follow_link) {
-    int err = 0;
-    auto file = FollowLinks(given, err);
-    if (!file) return err;
-    target = *file;
-  }
-  const std::string name = Utf8Name(target.filename());
-  if (name.empty() || name == "." || name == "..") return EISDIR;
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  WriteTarget where;
+  if (const int err = FindWriteTarget(given, options.follow_link, where); err != 0) return err;
+  const fs::path& target = where.file;
+  const std::string& name = where.name;
+  const fs::path& folder = where.folder;
 
   // The old file, if any: not replaced when it is no regular file or is read-only.
   const DWORD attributes = GetFileAttributesW(target.c_str());

@@ -16,6 +16,10 @@ std::string ValidUtf8(std::string_view text);
 // feed and carriage return, U+FFFE and U+FFFF become U+FFFD as well.
 std::string XmlChars(std::string_view text);
 
+// XML (or HTML) text, or with `attribute` a value between double quotes: of the characters
+// XML allows, with every markup character escaped.
+std::string Markup(std::string_view text, bool attribute);
+
 // Control characters written as "\x07", as the runner's error lines show them.
 void AppendEscaped(std::string& out, char c);
 std::string EscapeControls(std::string_view text);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QScreen>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdlib>
 #include <filesystem>
@@ -24,7 +25,10 @@ namespace {
 // data folder elsewhere.
 std::filesystem::path UserDataFolder() {
 #ifdef Q_OS_WIN
-  return tessaro::ToPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  // Qt's folder is %APPDATA%\ORGANISATION\APPLICATION, and both names are "Tessaro": the
+  // user's folder is the organisation's, %APPDATA%\Tessaro.
+  return tessaro::ToPath(
+      QFileInfo(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).path());
 #else
   return tessaro::UserFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 #endif

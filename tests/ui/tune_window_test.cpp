@@ -36,17 +36,27 @@ int ModelPixels(const QImage& picture) {
 
 }  // namespace
 
+// A trainer on a plain process picture, ready to open the heater lesson.
+struct HeaterLesson {
+  HeaterLesson() {
+    root.WritePicture("Teks/Procesplaat.bmp", Qt::gray, {1286, 632});
+    trainer = std::make_unique<tessaro::Trainer>(image, board, messages, root.path());
+  }
+  TestDataRoot root;
+  tessaro::ProcessImage image;
+  tessaro::SimulatedBoard board;
+  RecordingMessages messages;
+  std::unique_ptr<tessaro::Trainer> trainer;
+};
+
 class TuneWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
   void StepTestAtTenTimesDrawsTheModelAndApplies() {
-    TestDataRoot root;
-    root.WritePicture("Teks/Procesplaat.bmp", Qt::gray, {1286, 632});
-    tessaro::ProcessImage image;
-    tessaro::SimulatedBoard board;
-    RecordingMessages messages;
-    tessaro::Trainer trainer(image, board, messages, root.path());
+    HeaterLesson lesson;
+    tessaro::Trainer& trainer = *lesson.trainer;
+    tessaro::ProcessImage& image = lesson.image;
     QVERIFY(trainer.OpenExample(std::filesystem::path(TESSARO_EXAMPLES) / "heater_pid.txt"));
     QVERIFY(trainer.lab()->SetPlant("heater"));
     trainer.SpeedChoice(10);
@@ -98,12 +108,8 @@ class TuneWindowTest : public QObject {
   }
 
   void ARefusalIsSaidInTheWindow() {
-    TestDataRoot root;
-    root.WritePicture("Teks/Procesplaat.bmp", Qt::gray, {1286, 632});
-    tessaro::ProcessImage image;
-    tessaro::SimulatedBoard board;
-    RecordingMessages messages;
-    tessaro::Trainer trainer(image, board, messages, root.path());
+    HeaterLesson lesson;
+    tessaro::Trainer& trainer = *lesson.trainer;
     QVERIFY(trainer.OpenExample(std::filesystem::path(TESSARO_EXAMPLES) / "heater_pid.txt"));
     trainer.OpenTuneWindow(1);
     tessaro::TuneWindow& window = trainer.tune_window(1);

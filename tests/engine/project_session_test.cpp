@@ -6,6 +6,7 @@
 #include "engine/editor/grid.h"
 #include "engine/editor/placement.h"
 #include "engine/project/project_file.h"
+#include "engine/core/utf8_path.h"
 #include "engine/project/project_session.h"
 #include "fakes.h"
 #include "project_test_support.h"
@@ -28,14 +29,15 @@ class ProjectSessionTest : public ::testing::Test {
 TEST_F(ProjectSessionTest, RecentProjectsAreTheLastFiveByNameNewestFirst) {
   std::vector<std::string> saved;
   for (int i = 1; i <= 6; ++i) {
-    const fs::path file = root_.path() / ("les" + std::to_string(i) + ".txt");
+    // Names as UTF-8 text, also where the system's own 8-bit text could not hold them.
+    const fs::path file = root_.path() / Utf8Path("les" + std::to_string(i) + " Кирилл.txt");
     ASSERT_TRUE(session_.SaveAs(file));
-    saved.push_back(file.string());
+    saved.push_back(Utf8Name(file));
   }
   EXPECT_EQ(session_.recent(),
             (std::vector<std::string>{saved[5], saved[4], saved[3], saved[2], saved[1]}));
   // Opened again it moves to the front, once; "Opslaan" of data1.txt is no named project.
-  ASSERT_TRUE(session_.Open(root_.path() / "." / "les3.txt"));
+  ASSERT_TRUE(session_.Open(root_.path() / "." / Utf8Path("les3 Кирилл.txt")));
   ASSERT_TRUE(session_.Save());
   EXPECT_EQ(session_.recent(),
             (std::vector<std::string>{saved[2], saved[5], saved[4], saved[3], saved[1]}));

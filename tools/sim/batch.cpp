@@ -6,6 +6,7 @@
 
 #include "engine/core/file_errors.h"
 #include "engine/core/file_write.h"
+#include "engine/core/utf8_path.h"
 #include "engine/script/safe_text.h"
 
 namespace tessaro::sim {
@@ -48,7 +49,7 @@ std::vector<ProjectResult> CheckProjects(const Check& check, const std::vector<s
   std::vector<ProjectResult> results;
   int passed = 0;
   for (const std::string& file : files) {
-    results.push_back(CheckProject(check, file));
+    results.push_back(CheckProject(check, Utf8Path(file)));
     const ProjectResult& r = results.back();
     if (r.outcome == ProjectResult::Outcome::ScriptError) {
       err << EscapeControls(file) << ": " << EscapeControls(r.reason) << '\n';
@@ -81,7 +82,7 @@ int BatchStatus(const std::vector<ProjectResult>& results) {
 
 std::string WriteReport(const fs::path& path, const std::string& text) {
   const int err = WriteFileWhole(path, text);
-  return err == 0 ? std::string() : FileErrorText("schrijven", EscapeControls(path.string()), err);
+  return err == 0 ? std::string() : FileErrorText("schrijven", EscapeControls(Utf8Name(path)), err);
 }
 
 }  // namespace tessaro::sim

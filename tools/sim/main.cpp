@@ -13,8 +13,14 @@
 #include <vector>
 
 #include "batch.h"
+#include "engine/core/utf8_path.h"
 #include "engine/script/check.h"
 #include "engine/script/simulator.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
 
 namespace {
 
@@ -81,11 +87,31 @@ std::string Now() {
   return text;
 }
 
+// The words after the program's name as UTF-8 text, as the rest of the program takes names.
+// Windows hands a program its words in the local code page, which cannot write every name
+// (Cyrillic on a Dutch machine): there they are taken from the wide command line instead, and
+// the console is told to show UTF-8.
+std::vector<std::string> Arguments(int argc, char** argv) {
+#ifdef _WIN32
+  SetConsoleOutputCP(CP_UTF8);
+  int count = 0;
+  if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    std::vector<std::string> words;
+    for (int i = 1; i < count; ++i) {
+      words.push_back(tessaro::Utf8Name(std::filesystem::path(wide[i])));
+    }
+    LocalFree(wide);
+    return words;
+  }
+#endif
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace tessaro::sim;
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = Arguments(argc, argv);
   for (const std::string& arg : args) {
     if (arg == "--help") return std::cout << kUsage << kHelp, 0;
     if (arg == "--version") return std::cout << "tessaro-sim " << TESSARO_VERSION << '\n', 0;
@@ -93,7 +119,7 @@ int main(int argc, char** argv) {
   if (args.empty()) return RunOne(std::cin);
   const bool option = args[0].size() > 1 && args[0][0] == '-';
   if (args.size() == 1 && !option) {
-    std::ifstream script(args[0]);
+    std::ifstream script(tessaro::Utf8Path(args[0]));
     if (!script) return Usage("cannot open " + args[0]);
     return RunOne(script);
   }
@@ -131,7 +157,7 @@ int main(int argc, char** argv) {
   if (files.empty()) return Usage("--project needs at least one project file");
 
   const std::string& script_name = args.back();
-  std::ifstream script_file(script_name);
+  std::ifstream script_file(tessaro::Utf8Path(script_name));
   if (!script_file) return Usage("cannot open " + script_name);
   std::ostringstream script;
   script << script_file.rdbuf();
@@ -149,10 +175,12 @@ int main(int argc, char** argv) {
     std::cerr << "tessaro-sim: " << e.what() << '\n';
     return 2;
   }
-  const BatchRun run{std::filesystem::path(script_name).filename().string(), Now(), check, results};
+  const BatchRun run{tessaro::Utf8Name(tessaro::Utf8Path(script_name).filename()), Now(), check,
+                     results};
   int status = BatchStatus(results);
   for (const Report& report : reports) {
-    const std::string why = WriteReport(report.file, FormatReport(report.format, run));
+    const std::string why =
+        WriteReport(tessaro::Utf8Path(report.file), FormatReport(report.format, run));
     if (!why.empty()) {
       std::cerr << "tessaro-sim: " << why << '\n';
       status = 2;

@@ -44,6 +44,9 @@ if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sou
 fi
 
 export WINEDEBUG=${WINEDEBUG:--all}
+# Wine turns Unix file names and command lines into Windows' with the Unix locale's character
+# set: names beyond ASCII (the tests use accents and Cyrillic) need a UTF-8 one.
+export LC_ALL=C.UTF-8
 export TESSARO_WIN_CACHE=${TESSARO_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaro-win}
 export WINEPREFIX=${WINEPREFIX:-$TESSARO_WIN_CACHE/wine}
 # The Wine prefix is made (or brought up to date) before any test, whose output its

@@ -9,6 +9,7 @@
 
 #include "engine/board/board.h"
 #include "engine/core/messages.h"
+#include "engine/core/utf8_path.h"
 #include "engine/core/operator_screen.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
@@ -226,7 +227,7 @@ void ProjectSession::SetRecent(std::vector<std::string> files) {
 void ProjectSession::AddRecent(const fs::path& file) {
   std::error_code ec;
   const fs::path absolute = fs::absolute(file, ec);
-  std::vector<std::string> files{(ec ? file : absolute).lexically_normal().string()};
+  std::vector<std::string> files{Utf8Name((ec ? file : absolute).lexically_normal())};
   files.insert(files.end(), recent_.begin(), recent_.end());
   SetRecent(std::move(files));
 }

@@ -93,7 +93,8 @@ class ProjectSession {
   // unsaved changes.
   std::string ScreenLine() const;
   // The projects saved or opened by name, newest first, at most five; examples and
-  // Velden/data1.txt are not among them. The program keeps the list between runs.
+  // Velden/data1.txt are not among them. The program keeps the list between runs. Names are
+  // UTF-8 text on every system (Utf8Path makes them paths again).
   static constexpr size_t kRecentProjects = 5;
   const std::vector<std::string>& recent() const { return recent_; }
   void SetRecent(std::vector<std::string> files);

@@ -7,6 +7,7 @@
 
 #include "engine/core/messages.h"
 #include "engine/core/private_folder.h"
+#include "engine/core/utf8_path.h"
 #include "engine/project/project_file.h"
 #include "engine/script/student_file.h"
 
@@ -37,7 +38,7 @@ class RunFolder {
     const fs::path base = fs::temp_directory_path(ec) / "tessaro-check";
     if (!ec) path_ = MakeFreshPrivateFolder(base);
     if (path_.empty()) {
-      throw std::runtime_error("cannot make a folder for the run in " + base.string() + "-XXXXXX");
+      throw std::runtime_error("cannot make a folder for the run in " + Utf8Name(base) + "-XXXXXX");
     }
     fs::create_directory(path_ / "Velden", ec);
   }
@@ -140,9 +141,9 @@ ProjectResult CheckProject(const Check& check, const fs::path& file,
                            const std::function<void(double done)>& progress) {
   using Outcome = ProjectResult::Outcome;
   ProjectResult result;
-  result.file = file.string();
+  result.file = Utf8Name(file);
   result.verdicts.assign(check.names.size(), Verdict::NotRun);
-  if (const std::string why = NotAProjectFile(file.string()); !why.empty()) {
+  if (const std::string why = NotAProjectFile(file); !why.empty()) {
     result.outcome = Outcome::NotLoaded;
     result.reason = "not a project file: " + why;
     return result;
@@ -203,7 +204,8 @@ ProjectResult CheckProject(const Check& check, const fs::path& file,
 
 std::optional<fs::path> CheckFileFor(const fs::path& project) {
   if (project.empty()) return std::nullopt;
-  const fs::path name = project.stem().string() + ".sim";
+  fs::path name = project.stem();
+  name += ".sim";
   for (const fs::path& candidate :
        {project.parent_path() / "checks" / name, project.parent_path() / name}) {
     // Looked up whenever the dialog opens: a FIFO or a device there must not make it wait.

@@ -6,6 +6,7 @@
 #include "engine/core/block_keys.h"
 #include "engine/core/board_connection.h"
 #include "engine/core/operator_screen.h"
+#include "engine/core/utf8_path.h"
 #include "engine/editor/edit_history.h"
 #include "engine/editor/grid.h"
 #include "engine/editor/placement.h"
@@ -182,7 +183,7 @@ void ProjectCommand(Simulator& s, const Line& l) {
   }
   ExpectWords(l, 2);
   // A relative path is taken from the working folder, as the program's file dialog does.
-  const std::filesystem::path file = s.root() / l[1];
+  const std::filesystem::path file = s.root() / Utf8Path(l[1]);
   l[0] == "save" ? project.SaveAs(file) : project.Open(file);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/core/file_write.h"
+#include "engine/core/utf8_path.h"
 #include "simulator.h"
 
 namespace tessaro::sim {
@@ -44,14 +45,14 @@ void ExportCommand(Simulator& s, const Line& l) {
   const int slot = InstrumentSlotAt(l, i);
   ExpectWords(l, i + 1);
   const std::string& file = l[i];
-  const std::string path = (s.root() / file).string();
+  const std::filesystem::path path = s.root() / Utf8Path(file);
   if (l[0] == "export") {
     const int err = WriteFileWhole(path, InstrumentCsv(s.image(), slot, SampleClock::Script));
     if (err != 0) s.Error(ExportFailedText(file, err));
     return;
   }
   const std::string message =
-      s.logs().Start(s.image(), slot, path, s.elapsed_ms(), SampleClock::Script);
+      s.logs().Start(s.image(), slot, Utf8Name(path), s.elapsed_ms(), SampleClock::Script);
   if (!message.empty()) s.Error(message);
 }
 

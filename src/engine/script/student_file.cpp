@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/core/utf8_path.h"
+
 namespace tessaro::sim {
 
 namespace fs = std::filesystem;
@@ -33,7 +35,7 @@ bool Inside(const fs::path& file, const fs::path& folder) {
 
 }  // namespace
 
-std::string NotAProjectFile(const std::string& file) {
+std::string NotAProjectFile(const fs::path& file) {
   std::error_code ec;
   fs::file_status info = fs::symlink_status(file, ec);
   if (ec || !fs::exists(info)) return {};
@@ -41,11 +43,11 @@ std::string NotAProjectFile(const std::string& file) {
     const fs::path target = fs::canonical(file, ec);
     if (ec == std::errc::too_many_symbolic_link_levels) return "a link loop";
     if (ec) return {};  // a dangling link: the load says the file is not there
-    const fs::path given = fs::path(file).parent_path();
+    const fs::path given = file.parent_path();
     const fs::path folder = fs::canonical(given.empty() ? fs::path(".") : given, ec);
     if (ec || !Inside(target, folder)) {
-      return "a link to " + target.string() + ", outside " +
-             (given.empty() ? std::string(".") : given.string());
+      return "a link to " + Utf8Name(target) + ", outside " +
+             (given.empty() ? std::string(".") : Utf8Name(given));
     }
     info = fs::status(target, ec);
     if (ec) return {};

@@ -1,7 +1,6 @@
 #include "ui/core/trainer.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPixmap>
@@ -124,7 +123,7 @@ void Trainer::CreateProjectDialog() {
   session_ = std::make_unique<ProjectSession>(image_, board_, messages_, *this, root_);
   std::vector<std::string> recent;
   for (const QString& file : QSettings().value(kRecentSetting).toStringList()) {
-    recent.push_back(QFile::encodeName(file).toStdString());
+    recent.push_back(file.toStdString());
   }
   session_->SetRecent(std::move(recent));
   const auto path = [](const QString& file) {
@@ -150,7 +149,7 @@ void Trainer::CreateProjectDialog() {
           [this] {
             std::vector<ProjectDialog::Example> recent;
             for (const std::string& file : session_->recent()) {
-              const QString path = FromPath(file);
+              const QString path = QString::fromStdString(file);
               // The name first, then the folder it is in.
               recent.push_back({QFileInfo(path).fileName() + QStringLiteral("  (") +
                                     QFileInfo(path).absolutePath() + QStringLiteral(")"),
@@ -541,7 +540,7 @@ bool Trainer::ProjectChanged(bool completed) {
     RememberFolder(FromPath(session_->last_folder()));
   }
   QStringList recent;
-  for (const std::string& file : session_->recent()) recent << QFile::decodeName(file.c_str());
+  for (const std::string& file : session_->recent()) recent << QString::fromStdString(file);
   QSettings().setValue(kRecentSetting, recent);
   ShowProjectLine();
   grid_->ShowPaletteEditors();

@@ -2,8 +2,8 @@
 # The Windows program as a school gets it, under Wine on a desktop of its own (Xvfb, openbox):
 # the installer run silently into a new Wine prefix, the installed tessaro.exe started, its
 # operator screen compared with the Linux program's, a project loaded and saved (in place and
-# through "Opslaan als…"), a faceplate opened, "Exit" answered with Yes, and the uninstaller
-# run.
+# through Windows' own "Opslaan als" dialog), a faceplate opened, "Exit" answered with Yes,
+# and the uninstaller run.
 #
 #   wine_desktop_test.sh SETUP_EXE LINUX_TESSARO LINUX_DATA_DIR
 #
@@ -25,6 +25,10 @@ require_tools Xvfb openbox xdotool wmctrl xprop xwininfo import convert compare 
 export WINEDEBUG=-all
 # A Windows of its own, without the prompts for Wine's .NET and browser add-ons.
 export WINEPREFIX=$scratch/wine
+# Wine links the Windows user's Documents to the Unix home's: a home of its own keeps the
+# test out of the user's files.
+export HOME=$scratch/home
+mkdir -p "$HOME"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 end_wine() {
   wineserver -k 2> /dev/null
@@ -53,10 +57,31 @@ click_screen() {
   xdotool mousemove "$1" "$2" click 1
   sleep 0.3
 }
+# A click at (x, y) on the screen, repeated while the command after it does not succeed within
+# five seconds: a busy Wine may miss a click.
+click_until() {
+  local x=$1 y=$2 try
+  shift 2
+  for try in 1 2 3; do
+    click_screen "$x" "$y"
+    wait_for 5 "$@" && return 0
+  done
+  return 1
+}
+windows_shown() {
+  xdotool search --onlyvisible --name '.' 2> /dev/null |
+    while read -r id; do printf '"%s" ' "$(xdotool getwindowname "$id")"; done
+}
 shot() {
   import -window root "$scratch/$1.png"
   [ -n "${TESSARO_SCREENSHOTS:-}" ] && cp "$scratch/$1.png" "$TESSARO_SCREENSHOTS/win-$1.png"
   return 0
+}
+# A failure leaves a picture of the screen as it was.
+fail() {
+  echo "FAIL: $*"
+  shot failure
+  exit 1
 }
 
 # --- Windows, and the program installed into it as a school installs it ---
@@ -117,20 +142,19 @@ velden=$appdata/Tessaro/Velden
 wait_for 10 test -d "$velden" || fail "the user's own folder %APPDATA%\\Tessaro\\Velden was not made"
 cp "$project" "$velden/data1.txt"
 dialog() {
-  click_screen 388 12
-  wait_for 10 window_named '^Opslaan/Inlezen$' > /dev/null || fail "the save/load dialog did not open"
+  click_until 388 12 window_named '^Opslaan/Inlezen$' > /dev/null ||
+    fail "the save/load dialog did not open; shown: $(windows_shown)"
   window_named '^Opslaan/Inlezen$'
 }
 click_in "$(dialog)" 220 32
 # The project's own controller opens its faceplate from the logic grid: the project is in.
-click_screen 196 12
-wait_for 10 window_named '^Logics' > /dev/null || fail "the logic grid did not open"
+click_until 196 12 window_named '^Logics' > /dev/null || fail "the logic grid did not open"
 shown=$(xdotool search --onlyvisible --name '.' 2> /dev/null | sort)
 reg1_left=$(sed -n 177p "$project" | tr -d '\r')
 reg1_top=$(sed -n 178p "$project" | tr -d '\r')
-click_screen $((reg1_left + 8)) $((reg1_top + 8))
 new_window() { comm -13 <(echo "$shown") <(xdotool search --onlyvisible --name '.' 2> /dev/null | sort) | head -n1 | grep .; }
-wait_for 10 new_window > /dev/null || fail "the loaded project's PID faceplate did not open"
+click_until $((reg1_left + 8)) $((reg1_top + 8)) new_window > /dev/null ||
+  fail "the loaded project's PID faceplate did not open"
 sleep 1
 shot faceplate
 echo "faceplate: \"$(xdotool getwindowname "$(new_window)")\""
@@ -153,14 +177,19 @@ saved=$documents/Tessaro/klas\ 3b.txt
 wait_for 10 test -s "$saved" || fail "\"Opslaan als\" wrote no $saved: $(ls -R "$documents")"
 sleep 0.5
 cmp "$scratch/loaded.txt" "$saved" || fail "the project saved as differs from the loaded one"
+wait_for 10 gone '^Opslaan als$' || fail "the file dialog stayed open"
+wait_for 10 gone '^Opslaan/Inlezen$' || fail "the save/load dialog stayed open after Opslaan als"
 
 # --- "Exit", "Afsluiten?" answered with Yes: the program ends ---
-click_screen 36 12
-wait_for 10 window_named '^Exit$' > /dev/null || fail "no \"Afsluiten?\" question after Exit"
+click_until 36 12 window_named '^Exit$' > /dev/null ||
+  fail "no \"Afsluiten?\" question after Exit; shown: $(windows_shown)"
 sleep 0.5
 shot exit-question
-xdotool key Return
-wait_for 10 sh -c "! kill -0 $app 2> /dev/null" || fail "Yes did not end the program"
+for try in 1 2 3; do
+  xdotool key Return
+  wait_for 5 sh -c "! kill -0 $app 2> /dev/null" && break
+done
+running && fail "Yes did not end the program; shown: $(windows_shown)"
 
 # --- the uninstaller takes the program away and leaves the user's projects ---
 wine "C:\\Program Files\\Tessaro\\Uninstall.exe" /S > /dev/null 2>&1

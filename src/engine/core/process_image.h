@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/control/controller_state.h"
 #include "engine/core/block_code.h"
@@ -28,10 +29,13 @@ constexpr int kRecorders = 8;
 template <typename T>
 using RowColumnTable = std::array<std::array<T, kColumns + 1>, kRows + 2>;  // [0..17][0..7]
 
-// The setting editors of the processing palette, at their start values. SpinEdit[1..9];
-// Edit1 is the range unit, Edit2 the instrument name.
+// The start values of the processing palette's spin boxes, indexed 1..SpinEditCount().
+std::vector<int32_t> SpinEditStartValues();
+
+// The setting editors of the processing palette, at their start values (see the block
+// table's editor boxes). SpinEdit[1..]; Edit1 is the range unit, Edit2 the instrument name.
 struct PaletteEditors {
-  std::array<int32_t, 10> SpinEdit{0, 0, 100, 200, 50, 10, 100, 0, 10, 10};
+  std::vector<int32_t> SpinEdit = SpinEditStartValues();
   std::string Edit1 = "eenheid";
   std::string Edit2 = "Naam";
   bool operator==(const PaletteEditors&) const = default;
@@ -51,7 +55,7 @@ struct ProcessImage {
   RowColumnTable<uint8_t> OutUp{};
   RowColumnTable<uint8_t> OutRight{};
   RowColumnTable<uint8_t> OutDown{};
-  std::array<uint8_t, kAnalogInputs + 1> AnalogIn{};      // 1..8
+  std::array<uint8_t, kAnalogInputs + 1> AnalogIn{};       // 1..8
   std::array<uint8_t, kScreenButtons + 1> ScreenButton{};  // 1..6, 0 or 255
 
   // Block parameters of the processing columns, [row 1..16][column 2..6].

@@ -9,7 +9,7 @@
 // value x 2.55 rounded (ties to even), so that a range of 0..100 on the trainer shows the
 // value itself.
 //
-// The plants and their channels (see plant_models.h and docs/plants.md):
+// The plants and their channels (see PlantTypes(), plant_models.h and docs/plants.md):
 //   "none"   writes nothing: the inputs are what a panel or a script sets.
 //   "heater" analog out 1 power, digital out 1 fan      -> analog in 1 temperature
 //   "tank"   analog out 2 inlet valve, digital out 2 pump -> analog in 2 level,
@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <memory>
 #include <random>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,11 +93,34 @@ class Plant {
   std::array<double, 2> noise_{};  // one sample per measured value, at most two
 };
 
-// "none", "heater", "tank", "valve", "labheater" or "twotanks" (lower case); any other
-// name gives null.
+// A simulated process as the lab offers it: its name, the words that choose it, the board
+// channels it reads and drives, and how to make one. Every process has one entry in
+// PlantTypes(); the lab, the board panel and tessaro-sim know the processes only from there.
+struct PlantType {
+  std::string_view name;  // lower case, as scripts and MakePlant take it
+  // The name a window shows. The Dutch words stay here untranslated; the windows translate
+  // them where they show them, through the context "Process".
+  const char* display;
+  unsigned reads_analog;    // bit n: analog output n
+  unsigned reads_digital;   // bit n: digital output n
+  unsigned drives_analog;   // bit n: multiplexer input n
+  unsigned drives_digital;  // bit n: digital input n
+  std::unique_ptr<Plant> (*make)();
+};
+
+// Every process, in the order they are offered; "none" first.
+std::span<const PlantType> PlantTypes();
+
+// The entry named `name` (exact, lower case); null for any other name.
+const PlantType* FindPlantType(std::string_view name);
+
+// The channels of a process as a panel names them: "A1uit, D1uit → A1in"; "" for none.
+std::string PlantChannels(const PlantType& type);
+
+// A fresh plant named `name`; null for a name PlantTypes() does not list.
 std::unique_ptr<Plant> MakePlant(std::string_view name);
 
 // The names MakePlant accepts, in the order they are offered.
-const std::array<std::string_view, 6>& PlantNames();
+const std::vector<std::string_view>& PlantNames();
 
 }  // namespace tessaro

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "engine/core/numbers.h"
 
@@ -143,5 +144,29 @@ std::vector<PlantReading> TwoTankPlant::Readings() const {
           {"valve", valve_, "%"},
           {"pump", OnOff(pump_), ""}};
 }
+
+namespace {
+
+constexpr unsigned Bit(int n) { return 1u << n; }
+
+template <typename Model>
+std::unique_ptr<Plant> Make() {
+  return std::make_unique<Model>();
+}
+
+// The processes the lab offers, with the channels each reads and drives (see the models).
+constexpr PlantType kPlantTypes[] = {
+    {"none", "Geen proces", 0, 0, 0, 0, Make<NonePlant>},
+    {"heater", "Verwarming", Bit(1), Bit(1), Bit(1), 0, Make<HeaterPlant>},
+    {"tank", "Tank", Bit(2), Bit(2), Bit(2), Bit(1) | Bit(2), Make<TankPlant>},
+    {"valve", "Motorklep", 0, Bit(3) | Bit(4), Bit(3), 0, Make<MotorValvePlant>},
+    {"labheater", "Labverwarming", Bit(1), Bit(1), Bit(1), 0, Make<LabHeaterPlant>},
+    {"twotanks", "Twee tanks", Bit(2), Bit(2), Bit(2) | Bit(4), Bit(1) | Bit(2),
+     Make<TwoTankPlant>},
+};
+
+}  // namespace
+
+std::span<const PlantType> PlantTypes() { return kPlantTypes; }
 
 }  // namespace tessaro

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/core/block_table.h"
-#include "engine/core/process_image.h"
+#include "engine/core/grid_tables.h"
 
 namespace tessaro {
 
@@ -64,7 +64,7 @@ BlockCode DecodeKey(std::string_view key) {
   return {BlockKind::Unknown, 0};
 }
 
-void RefreshDecodedGrid(ProcessImage& image) {
+void RefreshDecodedGrid(GridTables& image) {
   for (int r = 1; r <= kRows; ++r) {
     for (int c = 1; c <= kColumns; ++c) {
       const std::string& key = image.FieldGrid[r][c];

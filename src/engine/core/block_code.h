@@ -8,7 +8,7 @@
 
 namespace tessaro {
 
-struct ProcessImage;
+struct GridTables;
 
 enum class BlockKind : uint8_t {
   Empty,    // "" or "Leeg"
@@ -63,6 +63,6 @@ constexpr int GateInputsOf(uint8_t number) { return number % 3 + 1; }
 BlockCode DecodeKey(std::string_view key);
 
 // Brings the decoded copy of every field up to date with FieldGrid.
-void RefreshDecodedGrid(ProcessImage& image);
+void RefreshDecodedGrid(GridTables& image);
 
 }  // namespace tessaro

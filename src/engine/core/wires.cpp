@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/core/block_table.h"
-#include "engine/core/process_image.h"
+#include "engine/core/grid_tables.h"
 
 namespace tessaro {
 
@@ -36,7 +36,7 @@ const std::vector<WireShape> kShapes = BuildShapes();
 const int kShapeCount = static_cast<int>(kShapes.size()) - 1;
 
 // Kept inline so the passes, which run it 240 times a cycle, carry no call per field.
-inline void CarryThrough(ProcessImage& image, int r, int c, int shape) {
+inline void CarryThrough(GridTables& image, int r, int c, int shape) {
   if (shape < 1 || shape > kShapeCount) return;
   const WireShape& s = kShapes[shape];
   uint8_t v = 0;
@@ -58,9 +58,9 @@ inline void CarryThrough(ProcessImage& image, int r, int c, int shape) {
 
 }  // namespace
 
-void WireStep(ProcessImage& image, int r, int c, int shape) { CarryThrough(image, r, c, shape); }
+void WireStep(GridTables& image, int r, int c, int shape) { CarryThrough(image, r, c, shape); }
 
-void WirePass(ProcessImage& image, bool downward) {
+void WirePass(GridTables& image, bool downward) {
   for (int c = kFirstProcessingColumn; c <= kLastProcessingColumn; ++c) {
     for (int i = 1; i <= kRows; ++i) {
       const int r = downward ? i : kRows + 1 - i;

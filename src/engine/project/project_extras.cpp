@@ -10,6 +10,7 @@
 #include "engine/control/setpoint_faceplate.h"
 #include "engine/control/step_controller.h"
 #include "engine/core/block_table.h"
+#include "engine/core/process_image.h"
 #include "engine/editor/placement.h"
 
 namespace tessaro {

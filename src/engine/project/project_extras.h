@@ -21,9 +21,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/process_image.h"
+#include "engine/control/pid_state.h"
+#include "engine/core/editing_tables.h"
+#include "engine/core/image_sizes.h"
 
 namespace tessaro {
+
+struct ProcessImage;
 
 inline constexpr char kExtrasMarker[] = "[Tessaro]";
 // Lines read after the 470 at most: room for every key many times over.

@@ -41,6 +41,7 @@ enum class BlockKind : uint8_t {
   Taf,
   Soff,
   Blinker,
+  Limiter,
   Count  // the number of kinds
 };
 

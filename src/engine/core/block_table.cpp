@@ -277,6 +277,10 @@ constexpr BlockType kTypes[] = {
                      "Knipperaar: knippert met een periode van B + 1 s zolang links 255 is.", L,
                      false, S::Time, F::SquareWave, "", E::Blinker),
                {"teller", 0, true}, {"knippertijd in s", 8}, false),
+    WithParams(Block("Begrenzer", BlockKind::Limiter, {58, 904, 304}, "Begrenzer",
+                     "Begrenzer: de waarde van links, begrensd tussen A en B.", L, true,
+                     S::Function, F::Text, "A\u2264x\u2264B", E::Box, "A..B"),
+               {"ondergrens", 10}, {"bovengrens", 11}, true),
 
     // The output palette.
     Output("A#uit", 1, 1, BlockKind::AnalogOut, {6, 24, 16}, "Analoge uitgang-#",
@@ -305,6 +309,8 @@ constexpr EditorBox kEditorBoxes[] = {
     {"SpinEdit8", 8, 1, 999, 10, "Tijdsinstelling voor blinker", 816, 240, 65},
     {"SpinEdit9", 9, 1, 9999, 10, "Tijdsinstelling Set Off (automatische uitschakelaar) in seconde",
      816, 72, 65},
+    {"SpinEdit10", 10, 0, 255, 0, "Ondergrens Begrenzer", 904, 336, 65},
+    {"SpinEdit11", 11, 0, 255, 255, "Bovengrens Begrenzer", 904, 368, 65},
 };
 
 std::vector<BlockEntry> ExpandEntries() {

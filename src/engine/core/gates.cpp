@@ -111,6 +111,13 @@ void RunFunctionBlock(GridTables& image, int r, int c, BlockCode code) {
     case BlockKind::RR1:
       out = Calculate(l, image.FieldParamA[r][c], image.FieldParamB[r][c]);
       break;
+    case BlockKind::Limiter: {
+      // The bounds in either order; beyond the byte they stand for its ends.
+      const int64_t a = std::clamp<int64_t>(image.FieldParamA[r][c], 0, 255);
+      const int64_t b = std::clamp<int64_t>(image.FieldParamB[r][c], 0, 255);
+      out = static_cast<uint8_t>(std::clamp<int64_t>(l, std::min(a, b), std::max(a, b)));
+      break;
+    }
     default:
       break;
   }

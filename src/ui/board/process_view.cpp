@@ -92,6 +92,31 @@ void Arrow(QPainter& painter, QPointF tip, bool up, bool lit) {
   painter.drawPolygon(head);
 }
 
+// A thermometer at the right of the picture over `low`..`high` °C, with a mark every `step`
+// degrees from `first`, and the temperature written under it.
+void Thermometer(QPainter& painter, double temperature, double low, double high, int first,
+                 int step) {
+  const QRectF tube(250, 30, 16, 140);
+  painter.setPen(QPen(kInk, 1.5));
+  painter.setBrush(Qt::white);
+  painter.drawRoundedRect(tube, 8, 8);
+  const double fill = Share(temperature, low, high) * (tube.height() - 8);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(220, 40, 40));
+  painter.drawRoundedRect(QRectF(tube.left() + 4, tube.bottom() - 4 - fill, 8, fill), 4, 4);
+  painter.drawEllipse(QPointF(tube.center().x(), tube.bottom() + 6), 11, 11);
+  painter.setPen(kInk);
+  painter.setFont(TahomaFont(9));
+  for (int t = first; t <= high; t += step) {
+    const qreal y = tube.bottom() - 4 - Share(t, low, high) * (tube.height() - 8);
+    painter.drawLine(QPointF(tube.right(), y), QPointF(tube.right() + 5, y));
+    painter.drawText(QRectF(tube.right() + 7, y - 6, 30, 12), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::number(t));
+  }
+  Caption(painter, QRectF(210, 196, 108, 20), QStringLiteral("%1 °C").arg(Number(temperature, 1)),
+          true, Qt::AlignCenter);
+}
+
 // A value the process wired now reports, by the name it reports it under.
 double Reading(const Lab& lab, std::string_view name) {
   for (const PlantReading& r : lab.plant().Readings()) {
@@ -151,25 +176,7 @@ void DrawHeater(QPainter& painter, const Lab& lab, const QRectF&) {
           Qt::AlignCenter);
 
   // The thermometer: 0..100 °C.
-  const QRectF tube(250, 30, 16, 140);
-  painter.setPen(QPen(kInk, 1.5));
-  painter.setBrush(Qt::white);
-  painter.drawRoundedRect(tube, 8, 8);
-  const double fill = Share(temperature, 0, 100) * (tube.height() - 8);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(220, 40, 40));
-  painter.drawRoundedRect(QRectF(tube.left() + 4, tube.bottom() - 4 - fill, 8, fill), 4, 4);
-  painter.drawEllipse(QPointF(tube.center().x(), tube.bottom() + 6), 11, 11);
-  painter.setPen(kInk);
-  painter.setFont(TahomaFont(9));
-  for (int t = 0; t <= 100; t += 20) {
-    const qreal y = tube.bottom() - 4 - t / 100.0 * (tube.height() - 8);
-    painter.drawLine(QPointF(tube.right(), y), QPointF(tube.right() + 5, y));
-    painter.drawText(QRectF(tube.right() + 7, y - 6, 30, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::number(t));
-  }
-  Caption(painter, QRectF(210, 196, 108, 20), QStringLiteral("%1 °C").arg(Number(temperature, 1)),
-          true, Qt::AlignCenter);
+  Thermometer(painter, temperature, 0, 100, 0, 20);
   Caption(painter, QRectF(6, 6, 300, 18),
           QStringLiteral("A1uit verwarming, D1uit ventilator → A1in"));
 }
@@ -282,6 +289,36 @@ void DrawValve(QPainter& painter, const Lab& lab, const QRectF&) {
   Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("D3uit open, D4uit dicht → A3in debiet"));
 }
 
+void DrawOven(QPainter& painter, const Lab& lab, const QRectF&) {
+  const double temperature = Reading(lab, "temp");
+  const double power = Reading(lab, "power");
+  const double heat = Share(temperature, OvenPlant::kAmbient, OvenPlant::kHottest);
+
+  // The oven: its chamber glows from cool grey to red hot, the element along its floor.
+  const QRectF body(30, 40, 180, 140);
+  painter.setPen(QPen(kInk, 2));
+  painter.setBrush(QColor(200, 204, 210));
+  painter.drawRoundedRect(body, 8, 8);
+  const QRectF chamber = body.adjusted(16, 16, -16, -36);
+  painter.setBrush(Mix(QColor(150, 165, 185), QColor(230, 60, 30), heat));
+  painter.drawRect(chamber);
+  Caption(painter, chamber, QStringLiteral("oven"), true, Qt::AlignCenter);
+  QPainterPath element;
+  element.moveTo(chamber.left() + 6, body.bottom() - 22);
+  for (int i = 0; i < 10; ++i) {
+    element.lineTo(chamber.left() + 13 + 14 * i, body.bottom() - (i % 2 == 0 ? 28 : 16));
+  }
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Mix(kIdle, kActive, Share(power, 0, 100)), 3));
+  painter.drawPath(element);
+  Caption(painter, QRectF(30, 186, 180, 18),
+          QStringLiteral("verwarming %1 %").arg(Number(power, 0)), false, Qt::AlignCenter);
+
+  // The thermometer: 20..250 °C.
+  Thermometer(painter, temperature, OvenPlant::kAmbient, OvenPlant::kHottest, 50, 50);
+  Caption(painter, QRectF(6, 6, 300, 18), QStringLiteral("A2uit verwarming → A4in"));
+}
+
 // The drawing of each process, by the name the lab's process table gives it; a process
 // without one shows the words of "none".
 struct ProcessDrawing {
@@ -291,7 +328,7 @@ struct ProcessDrawing {
 
 constexpr ProcessDrawing kDrawings[] = {
     {"heater", DrawHeater}, {"labheater", DrawHeater},  {"tank", DrawTank},
-    {"valve", DrawValve},   {"twotanks", DrawTwoTanks},
+    {"valve", DrawValve},   {"twotanks", DrawTwoTanks}, {"oven", DrawOven},
 };
 
 }  // namespace

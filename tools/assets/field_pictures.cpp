@@ -19,36 +19,6 @@ Side SourceOf(unsigned reads) {
   return reads == kFromUpper ? Side::Top : reads == kFromLower ? Side::Bottom : Side::Left;
 }
 
-// The symbols inside block boxes, by the block table's name for them.
-Icon BoxIcon(FieldIcon icon) {
-  switch (icon) {
-    case FieldIcon::Hysteresis:
-      return Icon::Hysteresis;
-    case FieldIcon::OnDelay:
-      return Icon::OnDelay;
-    case FieldIcon::OffDelay:
-      return Icon::OffDelay;
-    case FieldIcon::Contact:
-      return Icon::Contact;
-    case FieldIcon::SquareWave:
-      return Icon::SquareWave;
-    case FieldIcon::Root:
-      return Icon::Root;
-    case FieldIcon::RangeUp:
-      return Icon::RangeUp;
-    case FieldIcon::RangeDown:
-      return Icon::RangeDown;
-    case FieldIcon::Trend:
-      return Icon::Trend;
-    case FieldIcon::Faceplate:
-      return Icon::Faceplate;
-    case FieldIcon::ValveBar:
-      return Icon::ValveBar;
-    default:
-      return Icon::Text;
-  }
-}
-
 void DrawKeyText(QPainter& painter, const QRectF& box, const QString& key) {
   DrawFittedText(painter, box, key, 12, true, colour::kInk);
 }
@@ -64,7 +34,7 @@ void DrawBlock(QPainter& painter, const QString& key, const BlockType& type) {
 
   const QRectF icon(box.left() + 3, box.top() + 2, box.width() - 6, 13);
   const QRectF name(box.left() + 2, box.top() + 16, box.width() - 4, 14);
-  DrawIcon(painter, BoxIcon(type.icon), icon, QString::fromUtf8(type.symbol));
+  DrawIcon(painter, type.icon, icon, QString::fromUtf8(type.symbol));
   DrawKeyText(painter, name, key);
 
   // Pin names where a block's inputs or outputs differ in meaning: left, upper, lower, right.

@@ -7,17 +7,10 @@
 // steps of 250 ms, one of 1 s and a hundred of 10 ms all give the same result. Each plant
 // maps its measured value, in engineering units from 0 to 100, onto the input byte as
 // value x 2.55 rounded (ties to even), so that a range of 0..100 on the trainer shows the
-// value itself.
+// value itself; the oven maps its span of 20..250 °C the same way.
 //
-// The plants and their channels (see PlantTypes(), plant_models.h and docs/plants.md):
-//   "none"   writes nothing: the inputs are what a panel or a script sets.
-//   "heater" analog out 1 power, digital out 1 fan      -> analog in 1 temperature
-//   "tank"   analog out 2 inlet valve, digital out 2 pump -> analog in 2 level,
-//                                                          digital in 1 high, 2 low switch
-//   "valve"  digital out 3 open, 4 close (motor)        -> analog in 3 flow
-//   "labheater" as "heater", with the behaviour of a laboratory heater
-//   "twotanks" analog out 2 inlet valve, digital out 2 pump -> analog in 2 level of the
-//            lower tank, analog in 4 level of the upper tank, digital in 1 high, 2 low
+// The plants, the channels each reads and drives, and the words that choose them are listed
+// once, in PlantTypes(); their models are in plant_models.h, described in docs/plants.md.
 //
 // Any plant can add measurement noise to what it reads (see SetNoise).
 #pragma once

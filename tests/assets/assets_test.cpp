@@ -225,17 +225,17 @@ TEST_F(GeneratedPictures, BlockSignalsMeetTheFieldEdgesWhereTheBlockReadsAndWrit
   // Every other block as the block table says it reads and writes.
   for (const tessaro::BlockEntry& entry : tessaro::BlockEntries()) {
     const tessaro::BlockType& type = *entry.type;
-    const bool edge[4] = {(type.reads & tessaro::kFromLeft) != 0,
-                          (type.reads & tessaro::kFromUpper) != 0 ||
-                              (type.writes & tessaro::kToUp) != 0,
-                          (type.writes & tessaro::kToRight) != 0,
-                          (type.reads & tessaro::kFromLower) != 0 ||
-                              (type.writes & tessaro::kToDown) != 0};
+    const bool edge[4] = {
+        (type.reads & tessaro::kFromLeft) != 0,
+        (type.reads & tessaro::kFromUpper) != 0 || (type.writes & tessaro::kToUp) != 0,
+        (type.writes & tessaro::kToRight) != 0,
+        (type.reads & tessaro::kFromLower) != 0 || (type.writes & tessaro::kToDown) != 0};
     const QImage image = Load("Velden/" + entry.key + ".bmp");
     ASSERT_FALSE(image.isNull()) << entry.key;
     for (int side = 0; side < 4; ++side) {
       EXPECT_EQ(IsSignal(image.pixel(probe[side][0], probe[side][1])), edge[side])
-          << entry.key << " side " << "LTRB"[side];
+          << entry.key << " side "
+          << "LTRB"[side];
     }
   }
 }

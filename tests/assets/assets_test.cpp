@@ -17,6 +17,7 @@
 #include <string>
 
 #include "engine/core/block_keys.h"
+#include "engine/core/block_table.h"
 #include "engine/screen/screen_items.h"
 
 namespace {
@@ -219,6 +220,22 @@ TEST_F(GeneratedPictures, BlockSignalsMeetTheFieldEdgesWhereTheBlockReadsAndWrit
       const bool signal = IsSignal(image.pixel(probe[side][0], probe[side][1]));
       EXPECT_EQ(signal, expected[side] != '.') << key << " side "
                                                << "LTRB"[side];
+    }
+  }
+  // Every other block as the block table says it reads and writes.
+  for (const tessaro::BlockEntry& entry : tessaro::BlockEntries()) {
+    const tessaro::BlockType& type = *entry.type;
+    const bool edge[4] = {
+        (type.reads & tessaro::kFromLeft) != 0,
+        (type.reads & tessaro::kFromUpper) != 0 || (type.writes & tessaro::kToUp) != 0,
+        (type.writes & tessaro::kToRight) != 0,
+        (type.reads & tessaro::kFromLower) != 0 || (type.writes & tessaro::kToDown) != 0};
+    const QImage image = Load("Velden/" + entry.key + ".bmp");
+    ASSERT_FALSE(image.isNull()) << entry.key;
+    for (int side = 0; side < 4; ++side) {
+      EXPECT_EQ(IsSignal(image.pixel(probe[side][0], probe[side][1])), edge[side])
+          << entry.key << " side "
+          << "LTRB"[side];
     }
   }
 }

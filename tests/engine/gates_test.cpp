@@ -118,5 +118,16 @@ TEST(Arithmetic, CalculationBlockLimitsAndRounds) {
   EXPECT_EQ(Calculate(255, -5000, -9999), 0);
 }
 
+TEST(Arithmetic, LimiterClampsTheLeftInputBetweenItsBounds) {
+  EXPECT_EQ(Eval("Begrenzer", 30, 0, 0, 50, 200), 50);
+  EXPECT_EQ(Eval("Begrenzer", 120, 255, 255, 50, 200), 120);  // upper and lower take no part
+  EXPECT_EQ(Eval("Begrenzer", 250, 0, 0, 50, 200), 200);
+  EXPECT_EQ(Eval("Begrenzer", 250, 0, 0, 200, 50), 200);  // bounds given the wrong way round
+  EXPECT_EQ(Eval("Begrenzer", 0, 0, 0, 77, 77), 77);
+  // Bounds beyond a byte, set by hand in a project, stand for the byte's ends.
+  EXPECT_EQ(Eval("Begrenzer", 9, 0, 0, -40, 999), 9);
+  EXPECT_EQ(Eval("Begrenzer", 9, 0, 0, 300, 999), 255);
+}
+
 }  // namespace
 }  // namespace tessaro

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaro {
 namespace {
@@ -42,6 +43,41 @@ TEST(Lab, EachPlantDrivesExactlyTheInputsItClaims) {
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(wired.DrivesAnalogInput(n), analog_written[n]) << n;
     for (int n = 1; n <= 5; ++n) EXPECT_EQ(wired.DrivesDigitalInput(n), digital_written[n]) << n;
   }
+}
+
+TEST(Lab, EachProcessReadsExactlyTheOutputsItsEntryNames) {
+  // The panel names a process by the outputs it reads: an output that changes what the
+  // process does must be named, and a named one must change it. Each output is moved on its
+  // own from a start that keeps every process busy (heat on, valve opening, tanks filling).
+  const auto run = [](std::string_view name, int analog, int digital) {
+    SimulatedBoard board;
+    Lab lab(board);
+    board.OutputAnalogChannel(1, analog == 1 ? 0 : 200);
+    board.OutputAnalogChannel(2, analog == 2 ? 0 : 200);
+    for (int n = 1; n <= 8; ++n) {
+      if ((n == 3) != (n == digital)) board.SetDigitalChannel(n);
+    }
+    EXPECT_TRUE(lab.SetPlant(name));
+    lab.Advance(120);
+    std::vector<int> seen;
+    for (int n = 1; n <= 8; ++n) seen.push_back(board.MuxInput(n));
+    for (int n = 1; n <= 5; ++n) seen.push_back(board.DigitalInput(n));
+    return seen;
+  };
+  for (const PlantType& type : PlantTypes()) {
+    SCOPED_TRACE(std::string(type.name));
+    const auto start = run(type.name, 0, 0);
+    for (int n = 1; n <= 2; ++n) {
+      EXPECT_EQ(run(type.name, n, 0) != start, (type.reads_analog & (1u << n)) != 0) << n;
+    }
+    for (int n = 1; n <= 8; ++n) {
+      EXPECT_EQ(run(type.name, 0, n) != start, (type.reads_digital & (1u << n)) != 0) << n;
+    }
+  }
+  EXPECT_EQ(FindPlantType("Heater"), nullptr);
+  EXPECT_EQ(PlantChannels(*FindPlantType("twotanks")),
+            "A2uit, D2uit \u2192 A2in, A4in, D1in, D2in");
+  EXPECT_EQ(PlantChannels(*FindPlantType("none")), "");
 }
 
 TEST(Lab, HandInputsOnlyReachInputsThePlantLeavesFree) {

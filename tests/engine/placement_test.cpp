@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/block_table.h"
 #include "engine/core/process_image.h"
 
 namespace tessaro {
@@ -124,9 +125,11 @@ TEST_F(PlacementTest, EditorTextsAndValuesStayWithinTheirRanges) {
     SetSpinEdit(image, time_box, 0);
     EXPECT_EQ(image.Editors.SpinEdit[static_cast<size_t>(time_box)], 1) << time_box;
   }
-  SetSpinEdit(image, 10, 5);  // no such editor
-  const std::array<int32_t, 10> expected = {0, 0, 100, 255, 0, 1, -5000, -9999, 1, 1};
-  EXPECT_EQ(image.Editors.SpinEdit, expected);
+  SetSpinEdit(image, SpinEditCount() + 1, 5);  // no such editor
+  const std::vector<int32_t> expected = {0, 0, 100, 255, 0, 1, -5000, -9999, 1, 1};
+  const auto& boxes = image.Editors.SpinEdit;
+  EXPECT_EQ(std::vector<int32_t>(boxes.begin(), boxes.begin() + 10), expected);
+  EXPECT_EQ(boxes.size(), static_cast<size_t>(SpinEditCount()) + 1);
 }
 
 TEST_F(PlacementTest, AKeyGoesIntoAnyColumnButShowsItsPictureOnlyInItsOwn) {

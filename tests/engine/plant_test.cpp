@@ -49,6 +49,26 @@ TEST(HeaterPlant, FullPowerWaitsOutTheDeadTimeThenFollowsTheLag) {
   EXPECT_NEAR(heater.Temperature(), 20 + (hot - 20) * std::exp(-1.0), 0.005);
 }
 
+TEST(OvenPlant, FollowsItsPowerThroughOneLagOverItsSpan) {
+  SimulatedBoard board;
+  OvenPlant oven;
+  oven.Step(board, 0);
+  EXPECT_EQ(board.MuxInput(4), 0);  // cold: the bottom of the span
+  board.OutputAnalogChannel(2, 255);
+  // One time constant: 63.2 % of the way from 20 to 250 °C, at once (no dead time).
+  Advance(oven, board, 300);
+  EXPECT_NEAR(oven.Temperature(), 20 + 230 * (1 - std::exp(-1.0)), 0.01);
+  EXPECT_EQ(board.MuxInput(4), 161);  // 63.2 % of 255
+  Advance(oven, board, 3000);
+  EXPECT_NEAR(oven.Temperature(), 250, 0.01);
+  EXPECT_EQ(board.MuxInput(4), 255);
+  // Half power settles half way, 135 °C; the oven cools towards it.
+  board.OutputAnalogChannel(2, 128);
+  Advance(oven, board, 3600);
+  EXPECT_NEAR(oven.Temperature(), 20 + 230 * 128 / 255.0, 0.01);
+  EXPECT_EQ(oven.StateText(), "plant oven temp=135.45 power=50.2");
+}
+
 TEST(HeaterPlant, FanLowersTheEndTemperatureAtOnce) {
   SimulatedBoard board;
   HeaterPlant heater;

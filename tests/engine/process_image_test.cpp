@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string_view>
+#include <utility>
+
 #include "engine/core/block_keys.h"
 #include "engine/screen/screen_items.h"
 
@@ -102,13 +106,12 @@ TEST(StartupDefaults, ItemPositionsFollowTheirGroups) {
     const char* key;
     int left, top;
   };
-  for (const Expect& e : {Expect{"Rec1", 900, 50}, Expect{"Rec8", 900, 400},
-                          Expect{"A1in", 25, 200}, Expect{"A8in", 25, 550},
-                          Expect{"D5in", 100, 400}, Expect{"Spin1", 200, 130},
-                          Expect{"Spin5", 600, 130}, Expect{"D6uit", 700, 450},
-                          Expect{"Reg1", 1060, 50}, Expect{"Reg6", 1060, 300},
-                          Expect{"Knop6", 216, 450}, Expect{"Reg7", 440, 210},
-                          Expect{"Reg9", 440, 290}}) {
+  for (const Expect& e :
+       {Expect{"Rec1", 900, 50}, Expect{"Rec8", 900, 400}, Expect{"A1in", 25, 200},
+        Expect{"A8in", 25, 550}, Expect{"D5in", 100, 400}, Expect{"Spin1", 200, 130},
+        Expect{"Spin5", 600, 130}, Expect{"D6uit", 700, 450}, Expect{"Reg1", 1060, 50},
+        Expect{"Reg6", 1060, 300}, Expect{"Knop6", 216, 450}, Expect{"Reg7", 440, 210},
+        Expect{"Reg9", 440, 290}}) {
     const int i = ItemIndex(e.key);
     ASSERT_GE(i, 0) << e.key;
     EXPECT_EQ(image.ItemLeft[i], e.left) << e.key;
@@ -140,15 +143,23 @@ TEST(BlockKeys, EachPaletteOffersItsOwnKeys) {
   for (Palette p : {Palette::Input, Palette::Processing, Palette::Output}) {
     EXPECT_TRUE(PaletteOffers(p, "Leeg"));
   }
-  int input = 0, processing = 0, output = 0;
-  for (const auto& info : BlockKeys()) {
-    (info.palette == Palette::Input ? input
-     : info.palette == Palette::Output ? output
-                                       : processing)++;
-  }
-  EXPECT_EQ(input, 26);
-  EXPECT_EQ(processing, 57);
-  EXPECT_EQ(output, 9);
+  // One entry per knob, board input, screen button, recorder and controller, and every key
+  // offered once by its palette ("Leeg" once by each).
+  const auto offered = [](Palette p, std::string_view prefix) {
+    int n = 0;
+    for (const auto& info : BlockKeys()) n += info.palette == p && info.key.starts_with(prefix);
+    return n;
+  };
+  EXPECT_EQ(offered(Palette::Input, "Spin"), kValueKnobs);
+  EXPECT_EQ(offered(Palette::Input, "Knop"), kScreenButtons);
+  EXPECT_EQ(offered(Palette::Input, "A"), kAnalogInputs);
+  EXPECT_EQ(offered(Palette::Processing, "Rec"), kRecorders);
+  EXPECT_EQ(offered(Palette::Processing, "Reg"), kRangeSlots - kRecorders);
+  EXPECT_EQ(offered(Palette::Processing, "Draad"), 13);
+  EXPECT_EQ(offered(Palette::Output, "A"), 2);
+  EXPECT_EQ(offered(Palette::Output, "D"), 6);
+  std::set<std::pair<Palette, std::string_view>> distinct;
+  for (const auto& info : BlockKeys()) EXPECT_TRUE(distinct.emplace(info.palette, info.key).second);
   EXPECT_EQ(PaletteForColumn(1), Palette::Input);
   EXPECT_EQ(PaletteForColumn(4), Palette::Processing);
   EXPECT_EQ(PaletteForColumn(7), Palette::Output);

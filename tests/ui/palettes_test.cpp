@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QtTest>
+#include <algorithm>
 #include <set>
 
 #include "engine/core/block_keys.h"
@@ -65,13 +66,12 @@ void PalettesTest::WindowsAsDesigned_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("title");
   QTest::addColumn<QRect>("place");
-  QTest::addColumn<int>("entries");
   QTest::newRow("inputs") << Palette::Input << "TForm5"
-                          << "Plaats de inputblokken" << QRect(320, 213, 513, 351) << 26;
+                          << "Plaats de inputblokken" << QRect(320, 213, 513, 351);
   QTest::newRow("processing") << Palette::Processing << "TForm4"
-                              << "Plaats de verwerkingsblokken" << QRect(207, 344, 998, 461) << 57;
+                              << "Plaats de verwerkingsblokken" << QRect(207, 344, 998, 461);
   QTest::newRow("outputs") << Palette::Output << "TForm6"
-                           << "Outputblokken" << QRect(281, 233, 213, 236) << 9;
+                           << "Outputblokken" << QRect(281, 233, 213, 236);
 }
 
 void PalettesTest::WindowsAsDesigned() {
@@ -79,7 +79,10 @@ void PalettesTest::WindowsAsDesigned() {
   QFETCH(QString, name);
   QFETCH(QString, title);
   QFETCH(QRect, place);
-  QFETCH(int, entries);
+  // An entry for every key the block table lets this palette offer.
+  const auto keys = tessaro::BlockKeys();
+  const int entries = static_cast<int>(std::count_if(
+      keys.begin(), keys.end(), [&](const auto& info) { return info.palette == palette; }));
   LogicEditor e;
   e.Start();
   const tessaro::BlockPalette& window = e.palette(palette);

@@ -91,6 +91,7 @@ void DrawWithKind(QPainter& painter, const QRectF& area, const QString& kind, bo
 void DrawIcon(QPainter& painter, Icon icon, const QRectF& area, const QString& text) {
   const QRectF wave = Middle(area, 30).adjusted(0, 1, 0, -1);
   switch (icon) {
+    case Icon::None:
     case Icon::Text:
       DrawFittedText(painter, area, text, 12, true, colour::kSignal);
       break;
@@ -164,6 +165,8 @@ void DrawIcon(QPainter& painter, Icon icon, const QRectF& area, const QString& t
       break;
     case Icon::ValveBar:
       DrawWithKind(painter, area, text, true);
+      break;
+    default:
       break;
   }
 }

@@ -7,25 +7,16 @@
 #include <QRectF>
 #include <QString>
 
+#include "engine/core/block_table.h"
+
 namespace tessaro::assets {
 
-enum class Icon {
-  Text,        // the symbol text itself ("&", "=1", "max")
-  Hysteresis,  // switch with two switch points
-  OnDelay,     // output rises late
-  OffDelay,    // output falls late
-  Contact,     // switch contact with a return spring
-  SquareWave,  // blinking output
-  Root,        // square root sign
-  RangeUp,     // range widened: the lower line steps away
-  RangeDown,   // range narrowed: the lower line steps closer
-  Trend,       // recorder paper with a trend line
-  Faceplate,   // controller faceplate beside the controller's kind word
-  ValveBar,    // pulse valve beside the controller's kind word
-};
+// The symbols are the block table's: Text draws the symbol text itself ("&", "=1", "max");
+// Faceplate and ValveBar draw the controller's kind word beside their picture.
+using Icon = FieldIcon;
 
 // Draws `icon` inside `area`; `text` is the symbol for Icon::Text and the kind word for the
-// controller icons.
+// controller icons. The column-1 and column-7 symbols have drawings of their own below.
 void DrawIcon(QPainter& painter, Icon icon, const QRectF& area, const QString& text);
 
 // Symbols of the column-1 sources and the column-7 terminals.

@@ -6,36 +6,17 @@ namespace {
 
 constexpr unsigned Bit(int n) { return 1u << n; }
 
-// The inputs each plant writes (see plant_models.h), as bit n for input n.
-struct Wiring {
-  std::string_view plant;
-  unsigned analog;
-  unsigned digital;
-};
-
-constexpr Wiring kWirings[] = {
-    {"heater", Bit(1), 0},
-    {"tank", Bit(2), Bit(1) | Bit(2)},
-    {"valve", Bit(3), 0},
-    {"labheater", Bit(1), 0},
-    {"twotanks", Bit(2) | Bit(4), Bit(1) | Bit(2)},
-};
-
 }  // namespace
 
-Lab::Lab(SimulatedBoard& board) : board_(board), plant_(MakePlant("none")) {}
+// The first process of the table is none at all.
+Lab::Lab(SimulatedBoard& board) : board_(board), plant_(PlantTypes().front().make()) {}
 
 bool Lab::SetPlant(std::string_view name) {
-  std::unique_ptr<Plant> plant = MakePlant(name);
-  if (!plant) return false;
-  plant_ = std::move(plant);
-  driven_analog_ = 0;
-  driven_digital_ = 0;
-  for (const Wiring& wiring : kWirings) {
-    if (wiring.plant != name) continue;
-    driven_analog_ = wiring.analog;
-    driven_digital_ = wiring.digital;
-  }
+  const PlantType* type = FindPlantType(name);
+  if (type == nullptr) return false;
+  plant_ = type->make();
+  driven_analog_ = type->drives_analog;
+  driven_digital_ = type->drives_digital;
   plant_->SetNoise(noise_, seed_);
   plant_->Step(board_, 0);
   return true;

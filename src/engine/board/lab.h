@@ -25,6 +25,8 @@ class Lab {
   // The inputs the old plant drove keep their last values, now free for the hand.
   bool SetPlant(std::string_view name);
   const Plant& plant() const { return *plant_; }
+  // Whether a process drives any input (false for "none").
+  bool ProcessWired() const { return driven_analog_ != 0 || driven_digital_ != 0; }
 
   // Measurement noise on the process's readings, from a generator started at `seed`; a
   // process wired later starts with the same choice and seed.

@@ -70,20 +70,42 @@ uint8_t Plant::InputByte(double value) {
   return RoundToByte(PercentToSignal(std::min(value, 100.0)));
 }
 
-const std::array<std::string_view, 6>& PlantNames() {
-  static constexpr std::array<std::string_view, 6> kNames = {"none",  "heater",    "tank",
-                                                             "valve", "labheater", "twotanks"};
-  return kNames;
+const PlantType* FindPlantType(std::string_view name) {
+  for (const PlantType& type : PlantTypes()) {
+    if (type.name == name) return &type;
+  }
+  return nullptr;
+}
+
+std::string PlantChannels(const PlantType& type) {
+  const auto list = [](std::string& text, unsigned bits, const char* prefix, const char* suffix) {
+    for (int n = 1; n < 32; ++n) {
+      if ((bits & (1u << n)) == 0) continue;
+      if (!text.empty()) text += ", ";
+      text += prefix + std::to_string(n) + suffix;
+    }
+  };
+  std::string reads, drives;
+  list(reads, type.reads_analog, "A", "uit");
+  list(reads, type.reads_digital, "D", "uit");
+  list(drives, type.drives_analog, "A", "in");
+  list(drives, type.drives_digital, "D", "in");
+  if (reads.empty() && drives.empty()) return "";
+  return reads + " \u2192 " + drives;
+}
+
+const std::vector<std::string_view>& PlantNames() {
+  static const std::vector<std::string_view> names = [] {
+    std::vector<std::string_view> list;
+    for (const PlantType& type : PlantTypes()) list.push_back(type.name);
+    return list;
+  }();
+  return names;
 }
 
 std::unique_ptr<Plant> MakePlant(std::string_view name) {
-  if (name == "none") return std::make_unique<NonePlant>();
-  if (name == "heater") return std::make_unique<HeaterPlant>();
-  if (name == "tank") return std::make_unique<TankPlant>();
-  if (name == "valve") return std::make_unique<MotorValvePlant>();
-  if (name == "labheater") return std::make_unique<LabHeaterPlant>();
-  if (name == "twotanks") return std::make_unique<TwoTankPlant>();
-  return nullptr;
+  const PlantType* type = FindPlantType(name);
+  return type == nullptr ? nullptr : type->make();
 }
 
 }  // namespace tessaro

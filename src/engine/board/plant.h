@@ -7,17 +7,10 @@
 // steps of 250 ms, one of 1 s and a hundred of 10 ms all give the same result. Each plant
 // maps its measured value, in engineering units from 0 to 100, onto the input byte as
 // value x 2.55 rounded (ties to even), so that a range of 0..100 on the trainer shows the
-// value itself.
+// value itself; the oven maps its span of 20..250 °C the same way.
 //
-// The plants and their channels (see plant_models.h and docs/plants.md):
-//   "none"   writes nothing: the inputs are what a panel or a script sets.
-//   "heater" analog out 1 power, digital out 1 fan      -> analog in 1 temperature
-//   "tank"   analog out 2 inlet valve, digital out 2 pump -> analog in 2 level,
-//                                                          digital in 1 high, 2 low switch
-//   "valve"  digital out 3 open, 4 close (motor)        -> analog in 3 flow
-//   "labheater" as "heater", with the behaviour of a laboratory heater
-//   "twotanks" analog out 2 inlet valve, digital out 2 pump -> analog in 2 level of the
-//            lower tank, analog in 4 level of the upper tank, digital in 1 high, 2 low
+// The plants, the channels each reads and drives, and the words that choose them are listed
+// once, in PlantTypes(); their models are in plant_models.h, described in docs/plants.md.
 //
 // Any plant can add measurement noise to what it reads (see SetNoise).
 #pragma once
@@ -26,6 +19,7 @@
 #include <cstdint>
 #include <memory>
 #include <random>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,11 +86,34 @@ class Plant {
   std::array<double, 2> noise_{};  // one sample per measured value, at most two
 };
 
-// "none", "heater", "tank", "valve", "labheater" or "twotanks" (lower case); any other
-// name gives null.
+// A simulated process as the lab offers it: its name, the words that choose it, the board
+// channels it reads and drives, and how to make one. Every process has one entry in
+// PlantTypes(); the lab, the board panel and tessaro-sim know the processes only from there.
+struct PlantType {
+  std::string_view name;  // lower case, as scripts and MakePlant take it
+  // The name a window shows. The Dutch words stay here untranslated; the windows translate
+  // them where they show them, through the context "Process".
+  const char* display;
+  unsigned reads_analog;    // bit n: analog output n
+  unsigned reads_digital;   // bit n: digital output n
+  unsigned drives_analog;   // bit n: multiplexer input n
+  unsigned drives_digital;  // bit n: digital input n
+  std::unique_ptr<Plant> (*make)();
+};
+
+// Every process, in the order they are offered; "none" first.
+std::span<const PlantType> PlantTypes();
+
+// The entry named `name` (exact, lower case); null for any other name.
+const PlantType* FindPlantType(std::string_view name);
+
+// The channels of a process as a panel names them: "A1uit, D1uit → A1in"; "" for none.
+std::string PlantChannels(const PlantType& type);
+
+// A fresh plant named `name`; null for a name PlantTypes() does not list.
 std::unique_ptr<Plant> MakePlant(std::string_view name);
 
 // The names MakePlant accepts, in the order they are offered.
-const std::array<std::string_view, 6>& PlantNames();
+const std::vector<std::string_view>& PlantNames();
 
 }  // namespace tessaro

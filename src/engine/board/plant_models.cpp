@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "engine/core/numbers.h"
 
@@ -19,6 +20,7 @@ const double kHeaterShare = LagShare(HeaterPlant::kTimeConstant);
 const double kHeaterFanShare = LagShare(HeaterPlant::kTimeConstant / HeaterPlant::kFanLoss);
 const double kFlowShare = LagShare(MotorValvePlant::kFlowLag);
 const double kSensorShare = LagShare(LabHeaterPlant::kSensorLag);
+const double kOvenShare = LagShare(OvenPlant::kTimeConstant);
 
 double Kelvin4(double celsius) {
   const double k = celsius + 273.15;
@@ -143,5 +145,45 @@ std::vector<PlantReading> TwoTankPlant::Readings() const {
           {"valve", valve_, "%"},
           {"pump", OnOff(pump_), ""}};
 }
+
+void OvenPlant::Step(SimulatedBoard& board, double dt_seconds) {
+  power_ = BytePercent(board.AnalogOutput(2));
+  const double target = kAmbient + (kHottest - kAmbient) * power_ / 100;
+  for (int n = TakeSubSteps(dt_seconds); n > 0; --n) {
+    temperature_ += (target - temperature_) * kOvenShare;
+  }
+  // The sensor's span, 20..250 °C, is the input's 0..255.
+  const double span = (Measured(temperature_) - kAmbient) / (kHottest - kAmbient) * 100;
+  board.SetMuxInput(4, InputByte(span));
+}
+
+std::vector<PlantReading> OvenPlant::Readings() const {
+  return {{"temp", temperature_, "°C"}, {"power", power_, "%"}};
+}
+
+namespace {
+
+constexpr unsigned Bit(int n) { return 1u << n; }
+
+template <typename Model>
+std::unique_ptr<Plant> Make() {
+  return std::make_unique<Model>();
+}
+
+// The processes the lab offers, with the channels each reads and drives (see the models).
+constexpr PlantType kPlantTypes[] = {
+    {"none", "Geen proces", 0, 0, 0, 0, Make<NonePlant>},
+    {"heater", "Verwarming", Bit(1), Bit(1), Bit(1), 0, Make<HeaterPlant>},
+    {"tank", "Tank", Bit(2), Bit(2), Bit(2), Bit(1) | Bit(2), Make<TankPlant>},
+    {"valve", "Motorklep", 0, Bit(3) | Bit(4), Bit(3), 0, Make<MotorValvePlant>},
+    {"labheater", "Labverwarming", Bit(1), Bit(1), Bit(1), 0, Make<LabHeaterPlant>},
+    {"twotanks", "Twee tanks", Bit(2), Bit(2), Bit(2) | Bit(4), Bit(1) | Bit(2),
+     Make<TwoTankPlant>},
+    {"oven", "Oven", Bit(2), 0, Bit(4), 0, Make<OvenPlant>},
+};
+
+}  // namespace
+
+std::span<const PlantType> PlantTypes() { return kPlantTypes; }
 
 }  // namespace tessaro

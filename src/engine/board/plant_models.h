@@ -204,4 +204,28 @@ class TwoTankPlant : public Plant {
   bool pump_ = false;
 };
 
+// An electric oven: its temperature follows the heater's power through a single lag.
+//   analog out 2   heater power, 0..100 %
+//   analog in 4    temperature, 20..250 °C (byte = (T - 20) / 230 x 255; cold reads 0)
+//   tau dT/dt = ambient + (hottest - ambient) x P / 100 - T
+// The oven starts at ambient temperature.
+class OvenPlant : public Plant {
+ public:
+  static constexpr double kAmbient = 20;        // °C
+  static constexpr double kHottest = 250;       // °C at full power
+  static constexpr double kTimeConstant = 300;  // s
+  static constexpr double kNoise = 0.2;         // °C, standard deviation
+
+  void Step(SimulatedBoard& board, double dt_seconds) override;
+  std::string Name() const override { return "oven"; }
+  std::vector<PlantReading> Readings() const override;
+  double NoiseSigma() const override { return kNoise; }
+
+  double Temperature() const { return temperature_; }
+
+ private:
+  double temperature_ = kAmbient;
+  double power_ = 0;  // % as last read
+};
+
 }  // namespace tessaro

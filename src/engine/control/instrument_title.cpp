@@ -2,18 +2,18 @@
 
 #include <filesystem>
 
-#include "engine/core/process_image.h"
+#include "engine/core/instrument_tables.h"
 
 namespace tessaro {
 
-std::string InstrumentName(const ProcessImage& image, int slot,
+std::string InstrumentName(const InstrumentTables& image, int slot,
                            const std::string& before_placement) {
   if (slot < 1 || slot > kRangeSlots) return before_placement;
   const std::string& title = image.InstrumentTitle[static_cast<size_t>(slot)];
   return title.empty() ? before_placement : title;
 }
 
-std::string InstrumentCaption(const ProcessImage& image, int slot,
+std::string InstrumentCaption(const InstrumentTables& image, int slot,
                               const std::string& before_placement) {
   std::string caption = InstrumentName(image, slot, before_placement);
   if (slot < 1 || slot > kRangeSlots) return caption;

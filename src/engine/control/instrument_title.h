@@ -6,16 +6,16 @@
 
 namespace tessaro {
 
-struct ProcessImage;
+struct InstrumentTables;
 
 // The name of the instrument of range slot `slot` (recorders 1..8, controllers 9..17): the
 // name given once its block has been placed, else `before_placement`.
-std::string InstrumentName(const ProcessImage& image, int slot,
+std::string InstrumentName(const InstrumentTables& image, int slot,
                            const std::string& before_placement);
 
 // The caption of that instrument's window: its name, and while it logs, the log's file name
 // ("Temp — logboek lab.csv").
-std::string InstrumentCaption(const ProcessImage& image, int slot,
+std::string InstrumentCaption(const InstrumentTables& image, int slot,
                               const std::string& before_placement);
 
 // A recorder window's caption until its block is placed: "Form7" for recorder 1 up to

@@ -1,10 +1,10 @@
 #include "engine/control/recorder.h"
 
-#include "engine/core/process_image.h"
+#include "engine/core/instrument_tables.h"
 
 namespace tessaro {
 
-void RecorderCycle(ProcessImage& image, int n, uint8_t v) {
+void RecorderCycle(InstrumentTables& image, int n, uint8_t v) {
   if (n < 1 || n > kRecorders) return;
   PushNewest(image.Recorder[n], v);
 }

@@ -12,7 +12,7 @@
 
 namespace tessaro {
 
-struct ProcessImage;
+struct InstrumentTables;
 
 inline constexpr char kRecorderPaper[] = "velden/Papier40.bmp";
 constexpr int kRecorderRight = 480;  // newest sample
@@ -24,7 +24,7 @@ inline constexpr ChartPen kRecorderPen{255, 0, 0, 2};
 
 // Recorder n (1..8; others do nothing) takes sample v: the oldest of the 480 drops out, v becomes
 // element 0. Every field holding the recorder's key feeds this one history.
-void RecorderCycle(ProcessImage& image, int n, uint8_t v);
+void RecorderCycle(InstrumentTables& image, int n, uint8_t v);
 
 // (480, 280 - T[0]), then (480 - i, 280 - T[i - 1]) for i = 1..480.
 std::vector<ChartPoint> RecorderLine(const RecorderTrend& trend);

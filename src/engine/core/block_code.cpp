@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/process_image.h"
+#include "engine/core/block_table.h"
+#include "engine/core/grid_tables.h"
 
 namespace tessaro {
 
@@ -17,43 +18,12 @@ struct KeyCode {
 
 std::vector<KeyCode> BuildKeyTable() {
   std::vector<KeyCode> table;
-  auto add = [&](std::string key, BlockKind kind, int number = 0) {
-    table.push_back({std::move(key), {kind, static_cast<uint8_t>(number)}});
-  };
-  auto numbered = [&](const char* prefix, const char* suffix, int count, BlockKind kind) {
-    for (int n = 1; n <= count; ++n) add(prefix + std::to_string(n) + suffix, kind, n);
-  };
-  numbered("A", "in", 8, BlockKind::AnalogIn);
-  numbered("Spin", "", 5, BlockKind::Spin);
-  numbered("D", "in", 5, BlockKind::DigitalIn);
-  numbered("Knop", "", 6, BlockKind::Knop);
-  add("Sinus", BlockKind::Sinus);
-  numbered("A", "uit", 2, BlockKind::AnalogOut);
-  numbered("D", "uit", 6, BlockKind::DigitalOut);
-  numbered("Draad", "", 13, BlockKind::Wire);
-  numbered("Rec", "", 8, BlockKind::Recorder);
-  numbered("Reg", "", 9, BlockKind::Controller);
-  const std::pair<const char*, GateOp> gates[] = {
-      {"AND", GateOp::And}, {"NAND", GateOp::Nand}, {"OR", GateOp::Or}, {"NOR", GateOp::Nor}};
-  for (const auto& [name, op] : gates) {
-    for (int inputs = 1; inputs <= 3; ++inputs) {
-      add(name + std::to_string(inputs), BlockKind::Gate, GateNumber(op, inputs));
-    }
+  for (const BlockEntry& entry : BlockEntries()) {
+    const BlockType& type = *entry.type;
+    if (type.kind == BlockKind::Empty) continue;
+    const auto number = static_cast<uint8_t>(type.first == 0 ? type.code : entry.number);
+    table.push_back({entry.key, {type.kind, number}});
   }
-  add("XOR", BlockKind::Xor);
-  add("HS1", BlockKind::HighSelect);
-  add("LS1", BlockKind::LowSelect);
-  add("Not", BlockKind::Not);
-  add("Wortel", BlockKind::Wortel);
-  add("ChUp", BlockKind::ChUp);
-  add("ChDw", BlockKind::ChDw);
-  add("RR1", BlockKind::RR1);
-  add("ADS", BlockKind::Ads);
-  add("Flipflop", BlockKind::Flipflop);
-  add("Tup", BlockKind::Tup);
-  add("Taf", BlockKind::Taf);
-  add("Soff", BlockKind::Soff);
-  add("Blinker", BlockKind::Blinker);
   return table;
 }
 
@@ -94,7 +64,7 @@ BlockCode DecodeKey(std::string_view key) {
   return {BlockKind::Unknown, 0};
 }
 
-void RefreshDecodedGrid(ProcessImage& image) {
+void RefreshDecodedGrid(GridTables& image) {
   for (int r = 1; r <= kRows; ++r) {
     for (int c = 1; c <= kColumns; ++c) {
       const std::string& key = image.FieldGrid[r][c];

@@ -8,7 +8,7 @@
 
 namespace tessaro {
 
-struct ProcessImage;
+struct GridTables;
 
 enum class BlockKind : uint8_t {
   Empty,    // "" or "Leeg"
@@ -41,6 +41,8 @@ enum class BlockKind : uint8_t {
   Taf,
   Soff,
   Blinker,
+  Limiter,
+  Count  // the number of kinds
 };
 
 struct BlockCode {
@@ -62,6 +64,6 @@ constexpr int GateInputsOf(uint8_t number) { return number % 3 + 1; }
 BlockCode DecodeKey(std::string_view key);
 
 // Brings the decoded copy of every field up to date with FieldGrid.
-void RefreshDecodedGrid(ProcessImage& image);
+void RefreshDecodedGrid(GridTables& image);
 
 }  // namespace tessaro

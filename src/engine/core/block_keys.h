@@ -13,7 +13,8 @@ struct BlockKeyInfo {
   Palette palette;
 };
 
-// All keys in palette order; "Leeg" is listed once for each palette.
+// All keys in palette order, as the block table lists them; "Leeg" is listed once for each
+// palette.
 std::span<const BlockKeyInfo> BlockKeys();
 
 // Whether `palette` offers `key` (exact, case-sensitive).

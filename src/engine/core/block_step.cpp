@@ -6,6 +6,7 @@
 #include "engine/control/pid.h"
 #include "engine/control/recorder.h"
 #include "engine/control/step_controller.h"
+#include "engine/core/block_table.h"
 #include "engine/core/gates.h"
 #include "engine/core/io_blocks.h"
 #include "engine/core/numbers.h"
@@ -60,31 +61,17 @@ void InstrumentStep(ProcessImage& image, ScreenView& view, int r, int c, BlockCo
 }
 
 void BlockStep(ProcessImage& image, ScreenView& view, int r, int c, BlockCode code) {
-  switch (code.kind) {
-    case BlockKind::Recorder:
-    case BlockKind::Controller:
+  switch (StepGroupOf(code.kind)) {
+    case StepGroup::Instrument:
       InstrumentStep(image, view, r, c, code);
       break;
-    case BlockKind::Gate:
-    case BlockKind::Xor:
-    case BlockKind::HighSelect:
-    case BlockKind::LowSelect:
-    case BlockKind::Not:
-    case BlockKind::Wortel:
-    case BlockKind::ChUp:
-    case BlockKind::ChDw:
-    case BlockKind::RR1:
+    case StepGroup::Function:
       RunFunctionBlock(image, r, c, code);
       break;
-    case BlockKind::Ads:
-    case BlockKind::Flipflop:
-    case BlockKind::Tup:
-    case BlockKind::Taf:
-    case BlockKind::Soff:
-    case BlockKind::Blinker:
+    case StepGroup::Time:
       RunTimeBlock(image, r, c, code.kind);
       break;
-    default:
+    case StepGroup::None:
       // Empty fields, wires, and input or output keys misplaced here do nothing.
       break;
   }

@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "engine/core/grid_tables.h"
 #include "engine/core/numbers.h"
-#include "engine/core/process_image.h"
 
 namespace tessaro {
 
@@ -71,7 +71,7 @@ uint8_t Calculate(uint8_t l, int32_t gain, int32_t offset) {
   return ClampToByte(RoundEven(l / 100.0L * gain + offset));
 }
 
-void RunFunctionBlock(ProcessImage& image, int r, int c, BlockCode code) {
+void RunFunctionBlock(GridTables& image, int r, int c, BlockCode code) {
   const uint8_t l = LeftInput(image, r, c);
   const uint8_t u = UpperInput(image, r, c);
   const uint8_t w = LowerInput(image, r, c);
@@ -111,6 +111,13 @@ void RunFunctionBlock(ProcessImage& image, int r, int c, BlockCode code) {
     case BlockKind::RR1:
       out = Calculate(l, image.FieldParamA[r][c], image.FieldParamB[r][c]);
       break;
+    case BlockKind::Limiter: {
+      // The bounds in either order; beyond the byte they stand for its ends.
+      const int64_t a = std::clamp<int64_t>(image.FieldParamA[r][c], 0, 255);
+      const int64_t b = std::clamp<int64_t>(image.FieldParamB[r][c], 0, 255);
+      out = static_cast<uint8_t>(std::clamp<int64_t>(l, std::min(a, b), std::max(a, b)));
+      break;
+    }
     default:
       break;
   }

@@ -8,10 +8,10 @@
 
 namespace tessaro {
 
-struct ProcessImage;
+struct GridTables;
 
 // Evaluates the function block `code` in field (r, c); other codes change nothing.
-void RunFunctionBlock(ProcessImage& image, int r, int c, BlockCode code);
+void RunFunctionBlock(GridTables& image, int r, int c, BlockCode code);
 
 // The arithmetic blocks on their own, for a left input l.
 uint8_t SquareRoot(uint8_t l);                               // "Wortel"

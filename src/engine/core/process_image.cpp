@@ -1,7 +1,7 @@
 #include "engine/core/process_image.h"
 
 #include "engine/control/pid_faceplate.h"
-
+#include "engine/core/block_table.h"
 #include "engine/screen/screen_items.h"
 
 namespace tessaro {
@@ -19,6 +19,14 @@ void StartFaceplate(SetpointFaceplate& plate) {
 }
 
 }  // namespace
+
+std::vector<int32_t> SpinEditStartValues() {
+  std::vector<int32_t> values(static_cast<size_t>(SpinEditCount()) + 1);
+  for (const EditorBox& box : EditorBoxes()) {
+    if (box.spin != 0) values[static_cast<size_t>(box.spin)] = box.start;
+  }
+  return values;
+}
 
 void ApplyStartupDefaults(ProcessImage& image) {
   image.ScanPhase = 1;

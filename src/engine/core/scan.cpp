@@ -1,9 +1,11 @@
 #include "engine/core/scan.h"
 
+#include <array>
 #include <charconv>
 #include <string>
 
 #include "engine/core/block_step.h"
+#include "engine/core/block_table.h"
 #include "engine/core/io_blocks.h"
 #include "engine/core/numbers.h"
 #include "engine/core/process_image.h"
@@ -30,16 +32,21 @@ void BlockPass(ProcessImage& image, ScreenView& view) {
   }
 }
 
-bool HasCaptions(BlockKind kind) {
-  return kind == BlockKind::Ads || kind == BlockKind::Tup || kind == BlockKind::Taf ||
-         kind == BlockKind::Soff;
+bool HasCaptions(BlockCode code) {
+  static const std::array<bool, static_cast<size_t>(BlockKind::Count)> captions = [] {
+    std::array<bool, static_cast<size_t>(BlockKind::Count)> shown{};
+    for (const BlockType& type : BlockTypes())
+      shown[static_cast<size_t>(type.kind)] = type.captions;
+    return shown;
+  }();
+  return captions[static_cast<size_t>(code.kind)];
 }
 
 // Switch points, presets and running counts on the grid, shown or not.
 void ParameterCaptions(const ProcessImage& image, ScreenView& view) {
   for (int c = kFirstProcessingColumn; c <= kLastProcessingColumn; ++c) {
     for (int r = 1; r <= kRows; ++r) {
-      if (!HasCaptions(image.Decoded[r][c].code.kind)) continue;
+      if (!HasCaptions(image.Decoded[r][c].code)) continue;
       view.FieldTextPainted(r, c, 12, 4, Caption(image.FieldParamA[r][c], 1), false);
       view.FieldTextPainted(r, c, 12, 54, Caption(image.FieldParamB[r][c], 3), false);
     }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/core/process_image.h"
+#include "engine/core/grid_tables.h"
 
 namespace tessaro {
 
@@ -85,7 +85,7 @@ void Blink(uint8_t l, int32_t& count, int32_t b, uint8_t& out) {
 
 }  // namespace
 
-void RunTimeBlock(ProcessImage& image, int r, int c, BlockKind kind) {
+void RunTimeBlock(GridTables& image, int r, int c, BlockKind kind) {
   const uint8_t l = LeftInput(image, r, c);
   int32_t& a = image.FieldParamA[r][c];
   int32_t& b = image.FieldParamB[r][c];

@@ -7,10 +7,10 @@
 
 namespace tessaro {
 
-struct ProcessImage;
+struct GridTables;
 
 // Evaluates the switching or time block `kind` in field (r, c) once (one scan cycle);
 // other kinds change nothing.
-void RunTimeBlock(ProcessImage& image, int r, int c, BlockKind kind);
+void RunTimeBlock(GridTables& image, int r, int c, BlockKind kind);
 
 }  // namespace tessaro

@@ -1,8 +1,10 @@
 #include "engine/core/wires.h"
 
 #include <cstdint>
+#include <vector>
 
-#include "engine/core/process_image.h"
+#include "engine/core/block_table.h"
+#include "engine/core/grid_tables.h"
 
 namespace tessaro {
 
@@ -10,35 +12,31 @@ namespace {
 
 enum class Source : uint8_t { Left, Upper, Lower };
 
-enum Edge : uint8_t { kUp = 1, kRight = 2, kDown = 4 };
-
 struct WireShape {
-  Source source;
-  uint8_t edges;
+  Source source = Source::Left;
+  unsigned edges = 0;  // OutputEdge flags
 };
 
-// Shape n is entry n: where the value comes from and which edges it leaves by. A wire
-// never writes the edge it reads from.
-constexpr WireShape kShapes[] = {
-    {Source::Left, 0},                     // (no shape 0)
-    {Source::Left, kRight},                // 1: straight, left to right
-    {Source::Lower, kUp},                  // 2: straight, bottom to top
-    {Source::Upper, kDown},                // 3: straight, top to bottom
-    {Source::Left, kDown},                 // 4: bend, left to bottom
-    {Source::Lower, kRight},               // 5: bend, bottom to right
-    {Source::Upper, kRight},               // 6: bend, top to right
-    {Source::Left, kUp},                   // 7: bend, left to top
-    {Source::Left, kUp | kDown},           // 8: tee, left to top and bottom
-    {Source::Left, kUp | kRight},          // 9: tee, left to top and right
-    {Source::Left, kRight | kDown},        // 10: tee, left to right and bottom
-    {Source::Upper, kRight | kDown},       // 11: tee, top to right and bottom
-    {Source::Lower, kRight | kUp},         // 12: tee, bottom to right and top
-    {Source::Left, kUp | kRight | kDown},  // 13: cross, left to top, right and bottom
-};
-constexpr int kShapeCount = static_cast<int>(sizeof kShapes / sizeof kShapes[0]) - 1;
+// Shape n is entry n, as the block table describes the wire "Draad<n>"; entry 0 is no shape.
+std::vector<WireShape> BuildShapes() {
+  std::vector<WireShape> shapes(1);
+  for (const BlockType& type : BlockTypes()) {
+    if (type.kind != BlockKind::Wire) continue;
+    if (shapes.size() <= static_cast<size_t>(type.first)) shapes.resize(type.first + 1);
+    WireShape& shape = shapes[static_cast<size_t>(type.first)];
+    shape.source = type.reads == kFromUpper   ? Source::Upper
+                   : type.reads == kFromLower ? Source::Lower
+                                              : Source::Left;
+    shape.edges = type.writes;
+  }
+  return shapes;
+}
+
+const std::vector<WireShape> kShapes = BuildShapes();
+const int kShapeCount = static_cast<int>(kShapes.size()) - 1;
 
 // Kept inline so the passes, which run it 240 times a cycle, carry no call per field.
-inline void CarryThrough(ProcessImage& image, int r, int c, int shape) {
+inline void CarryThrough(GridTables& image, int r, int c, int shape) {
   if (shape < 1 || shape > kShapeCount) return;
   const WireShape& s = kShapes[shape];
   uint8_t v = 0;
@@ -53,16 +51,16 @@ inline void CarryThrough(ProcessImage& image, int r, int c, int shape) {
       v = LowerInput(image, r, c);
       break;
   }
-  if (s.edges & kUp) image.OutUp[r][c] = v;
-  if (s.edges & kRight) image.OutRight[r][c] = v;
-  if (s.edges & kDown) image.OutDown[r][c] = v;
+  if (s.edges & kToUp) image.OutUp[r][c] = v;
+  if (s.edges & kToRight) image.OutRight[r][c] = v;
+  if (s.edges & kToDown) image.OutDown[r][c] = v;
 }
 
 }  // namespace
 
-void WireStep(ProcessImage& image, int r, int c, int shape) { CarryThrough(image, r, c, shape); }
+void WireStep(GridTables& image, int r, int c, int shape) { CarryThrough(image, r, c, shape); }
 
-void WirePass(ProcessImage& image, bool downward) {
+void WirePass(GridTables& image, bool downward) {
   for (int c = kFirstProcessingColumn; c <= kLastProcessingColumn; ++c) {
     for (int i = 1; i <= kRows; ++i) {
       const int r = downward ? i : kRows + 1 - i;

@@ -4,12 +4,12 @@
 
 namespace tessaro {
 
-struct ProcessImage;
+struct GridTables;
 
 // Carries the value through field (r, c) holding wire shape 1..13 ("Draad1".."Draad13").
-void WireStep(ProcessImage& image, int r, int c, int shape);
+void WireStep(GridTables& image, int r, int c, int shape);
 
 // One wire pass over columns 2..6, each column top to bottom (downward) or bottom to top.
-void WirePass(ProcessImage& image, bool downward);
+void WirePass(GridTables& image, bool downward);
 
 }  // namespace tessaro

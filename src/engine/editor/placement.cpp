@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "engine/core/block_code.h"
+#include "engine/core/block_table.h"
 #include "engine/core/process_image.h"
 #include "engine/editor/edit_history.h"
 
@@ -11,22 +12,15 @@ namespace tessaro {
 
 namespace {
 
-constexpr int kSpinEdits = 9;
+// The range of SpinEdit<n>, for n in 1..SpinEditCount().
+EditorRange RangeOf(int n) {
+  for (const EditorBox& box : EditorBoxes()) {
+    if (box.spin == n) return {box.min, box.max};
+  }
+  return {0, 0};
+}
 
-constexpr EditorRange kRanges[kSpinEdits + 1] = {
-    {0, 0},         // (no SpinEdit0)
-    {-100, 500},    // 1: bottom of range
-    {0, 1600},      // 2: top of range
-    {1, 255},       // 3: "ADS" upper switch point
-    {0, 254},       // 4: "ADS" lower switch point
-    {1, 999},       // 5: timer time
-    {-5000, 5000},  // 6: "RR1" factor in percent
-    {-9999, 9999},  // 7: "RR1" offset
-    {1, 999},       // 8: blinker time
-    {1, 9999},      // 9: switch-off time
-};
-
-bool ValidEditor(int n) { return n >= 1 && n <= kSpinEdits; }
+bool ValidEditor(int n) { return n >= 1 && n <= SpinEditCount(); }
 
 bool ValidField(int row, int column) {
   return row >= 1 && row <= kRows && column >= 1 && column <= kColumns;
@@ -48,35 +42,21 @@ void CopyRangeSettings(ProcessImage& image, int slot) {
   image.InstrumentTitle[slot] = e.Edit2;
 }
 
-// The per-field settings, in the order the entries copy them. Returns false for a key
-// without such settings.
-bool CopyFieldSettings(ProcessImage& image, BlockKind kind, int r, int c) {
-  const auto& s = image.Editors.SpinEdit;
-  int32_t& a = image.FieldParamA[r][c];
-  int32_t& b = image.FieldParamB[r][c];
-  switch (kind) {
-    case BlockKind::Ads:
-      a = s[3];
-      b = s[4];
-      return true;
-    case BlockKind::Tup:
-    case BlockKind::Taf:
-      a = s[5];
-      return true;
-    case BlockKind::RR1:
-      a = s[6];
-      b = s[7];
-      return true;
-    case BlockKind::Soff:
-      a = s[9];
-      return true;
-    case BlockKind::Blinker:
-      b = s[8];
-      a = 0;
-      return true;
-    default:
-      return false;
-  }
+// The per-field settings, as the block table names the editor of each parameter. Returns
+// false for a key without such settings.
+bool CopyFieldSettings(ProcessImage& image, BlockCode code, int r, int c) {
+  const BlockType* type = TypeOf(code);
+  if (type == nullptr || type->a.meaning == nullptr) return false;
+  const auto copy = [&image](const BlockParam& param, int32_t& field) {
+    if (param.editor != 0) {
+      field = image.Editors.SpinEdit[static_cast<size_t>(param.editor)];
+    } else if (param.reset) {
+      field = 0;
+    }
+  };
+  copy(type->a, image.FieldParamA[r][c]);
+  copy(type->b, image.FieldParamB[r][c]);
+  return true;
 }
 
 // The processing entries' settings: a recorder's or controller's range slot and title, or
@@ -91,17 +71,17 @@ void CopySettings(ProcessImage& image, std::string_view key, PlacementResult& re
     CopyRangeSettings(image, result.instrument_slot);
     result.settings_copied = true;
   } else if (c >= kFirstProcessingColumn && c <= kLastProcessingColumn) {
-    result.settings_copied = CopyFieldSettings(image, code.kind, r, c);
+    result.settings_copied = CopyFieldSettings(image, code, r, c);
   }
 }
 
 }  // namespace
 
-EditorRange SpinEditRange(int n) { return ValidEditor(n) ? kRanges[n] : EditorRange{0, 0}; }
+EditorRange SpinEditRange(int n) { return ValidEditor(n) ? RangeOf(n) : EditorRange{0, 0}; }
 
 void SetSpinEdit(ProcessImage& image, int n, int64_t value) {
   if (!ValidEditor(n)) return;
-  const EditorRange range = kRanges[n];
+  const EditorRange range = RangeOf(n);
   const auto kept = static_cast<int32_t>(std::clamp<int64_t>(value, range.min, range.max));
   if (image.Editors.SpinEdit[n] != kept) image.UnsavedChanges = true;
   image.Editors.SpinEdit[n] = kept;
@@ -112,7 +92,7 @@ void SetSpinEditText(ProcessImage& image, int n, std::string_view text) {
   const auto first = text.find_first_not_of(' ');
   const auto last = text.find_last_not_of(' ');
   if (first == std::string_view::npos) {
-    SetSpinEdit(image, n, kRanges[n].min);
+    SetSpinEdit(image, n, RangeOf(n).min);
     return;
   }
   std::string_view digits = text.substr(first, last - first + 1);
@@ -120,7 +100,7 @@ void SetSpinEditText(ProcessImage& image, int n, std::string_view text) {
   int32_t value = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   const bool whole_number = error == std::errc() && end == digits.data() + digits.size();
-  SetSpinEdit(image, n, whole_number ? value : kRanges[n].min);
+  SetSpinEdit(image, n, whole_number ? value : RangeOf(n).min);
 }
 
 void SetEditText(ProcessImage& image, std::string PaletteEditors::*edit, std::string_view text) {
@@ -137,7 +117,8 @@ PlacementResult PlaceBlock(ProcessImage& image, Palette palette, std::string_vie
     return result;
   }
   const FieldState before = CaptureField(image, image.SelectedRow, image.SelectedColumn);
-  const SlotState slot_before = CaptureSlot(image, palette == Palette::Processing ? SlotOf(key) : 0);
+  const SlotState slot_before =
+      CaptureSlot(image, palette == Palette::Processing ? SlotOf(key) : 0);
   image.ChosenKey = key;
   image.FieldGrid[image.SelectedRow][image.SelectedColumn] = image.ChosenKey;
   result.placed = true;

@@ -14,7 +14,7 @@ namespace tessaro {
 struct PaletteEditors;
 struct ProcessImage;
 
-// The whole-number range of setting editor SpinEdit<n> (1..9).
+// The whole-number range of setting editor SpinEdit<n> (1..SpinEditCount()).
 struct EditorRange {
   int32_t min;
   int32_t max;

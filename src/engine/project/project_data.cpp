@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "engine/core/process_image.h"
 #include "engine/core/utf8.h"
 
 namespace tessaro {

@@ -10,9 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/core/process_image.h"
+#include "engine/core/image_sizes.h"
 
 namespace tessaro {
+
+struct ProcessImage;
 
 constexpr int kProjectLines = 470;
 constexpr int kPidControllers = 3;

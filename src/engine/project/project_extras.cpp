@@ -9,13 +9,13 @@
 #include "engine/control/pid_faceplate.h"
 #include "engine/control/setpoint_faceplate.h"
 #include "engine/control/step_controller.h"
+#include "engine/core/block_table.h"
+#include "engine/core/process_image.h"
 #include "engine/editor/placement.h"
 
 namespace tessaro {
 
 namespace {
-
-constexpr int kPalettesSpinEdits = 9;
 
 // One key of the section: how its value is written and read back.
 struct Key {
@@ -135,7 +135,7 @@ std::vector<Key> BuildKeys() {
     keys.push_back(TextKey(
         reg + "view", [plate](ProjectExtras& x) -> std::string& { return plate(x).view; }, views));
   }
-  for (int i = 1; i <= kPalettesSpinEdits; ++i) {
+  for (int i = 1; i <= SpinEditCount(); ++i) {
     keys.push_back(WholeKey("palette.SpinEdit" + std::to_string(i),
                             [i](ProjectExtras& x) -> int32_t& { return x.Editors.SpinEdit[i]; }));
   }
@@ -228,7 +228,7 @@ ExtrasRead ParseExtras(const std::vector<std::string>& lines, size_t first_line_
 
 void ApplyExtras(const ProjectExtras& x, ProcessImage& image) {
   image.InstrumentTitle = x.Name;
-  for (int i = 1; i <= kPalettesSpinEdits; ++i) SetSpinEdit(image, i, x.Editors.SpinEdit[i]);
+  for (int i = 1; i <= SpinEditCount(); ++i) SetSpinEdit(image, i, x.Editors.SpinEdit[i]);
   image.Editors.Edit1 = x.Editors.Edit1;
   image.Editors.Edit2 = x.Editors.Edit2;
 

@@ -11,7 +11,7 @@
 //   Reg1.pb  .ti  .td  .outmax  .outmin  .spmax  .spmin   (whole numbers, as the boxes)
 //   Reg1.view=klein             klein, groot, super (step controllers: klein, groot)
 //   Reg7.gap=10                 on/off controllers
-//   palette.SpinEdit1..palette.SpinEdit9, palette.Edit1, palette.Edit2
+//   palette.SpinEdit1.., palette.Edit1, palette.Edit2       (one per editor box)
 // A key left out holds its start-up value; keys the program does not know are skipped.
 #pragma once
 
@@ -21,9 +21,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/process_image.h"
+#include "engine/control/pid_state.h"
+#include "engine/core/editing_tables.h"
+#include "engine/core/image_sizes.h"
 
 namespace tessaro {
+
+struct ProcessImage;
 
 inline constexpr char kExtrasMarker[] = "[Tessaro]";
 // Lines read after the 470 at most: room for every key many times over.

@@ -4,6 +4,7 @@
 #include "engine/board/board_search.h"
 #include "engine/board/usb_board.h"
 #include "engine/core/block_keys.h"
+#include "engine/core/block_table.h"
 #include "engine/core/board_connection.h"
 #include "engine/core/operator_screen.h"
 #include "engine/core/utf8_path.h"
@@ -54,9 +55,10 @@ void Editor(Simulator& s, const Line& l) {
                 l.text_after_second);
     return;
   }
-  if (name.rfind("SpinEdit", 0) == 0 && name.size() == 9 && name[8] >= '1' && name[8] <= '9') {
+  for (const EditorBox& box : EditorBoxes()) {
+    if (box.spin == 0 || name != box.name) continue;
     ExpectWords(l, 3);
-    SetSpinEdit(s.image(), name[8] - '0', Integer(l[2], INT32_MIN, INT32_MAX, "value"));
+    SetSpinEdit(s.image(), box.spin, Integer(l[2], INT32_MIN, INT32_MAX, "value"));
     return;
   }
   throw ScriptError("no editor '" + name + "'");

@@ -27,18 +27,6 @@ namespace {
 constexpr int kFontPixels = 12;
 const QColor kSelectedPair(30, 100, 210);
 
-// The processes as the panel offers them, in the lab's order.
-struct PlantEntry {
-  const char* name;
-  const char* text;
-};
-constexpr PlantEntry kPlants[] = {{"none", "Geen proces"},
-                                  {"heater", "Verwarming (A1uit, D1uit → A1in)"},
-                                  {"tank", "Tank (A2uit, D2uit → A2in, D1in, D2in)"},
-                                  {"valve", "Motorklep (D3uit, D4uit → A3in)"},
-                                  {"labheater", "Labverwarming (A1uit, D1uit → A1in)"},
-                                  {"twotanks", "Twee tanks (A2uit, D2uit → A2in, A4in, D1in, D2in)"}};
-
 QString Numbered(const char* prefix, int n, const char* suffix = "") {
   return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
 }
@@ -171,8 +159,12 @@ QWidget* BoardPanel::BuildProcess() {
   plant_choice_ = new QComboBox(group);
   plant_choice_->setObjectName(QStringLiteral("PlantChoice"));
   plant_choice_->setFont(TahomaFont(kFontPixels));
-  for (const PlantEntry& entry : kPlants) {
-    plant_choice_->addItem(QString::fromUtf8(entry.text), QString::fromLatin1(entry.name));
+  // Each process by its name and the channels it is wired to.
+  for (const PlantType& type : PlantTypes()) {
+    QString text = QString::fromUtf8(type.display);
+    const std::string channels = PlantChannels(type);
+    if (!channels.empty()) text += QStringLiteral(" (%1)").arg(QString::fromStdString(channels));
+    plant_choice_->addItem(text, QString::fromUtf8(type.name.data(), type.name.size()));
   }
   connect(plant_choice_, &QComboBox::currentIndexChanged, this, &BoardPanel::PlantChosen);
   layout->addWidget(plant_choice_);
@@ -199,7 +191,7 @@ QWidget* BoardPanel::BuildProcess() {
 void BoardPanel::PlantChosen(int index) {
   lab_.SetPlant(plant_choice_->itemData(index).toString().toStdString());
   Refresh();
-  emit PlantChosenSignal(lab_.plant().Name() != "none");
+  emit PlantChosenSignal(lab_.ProcessWired());
 }
 
 void BoardPanel::WirePlant(const std::string& name) {

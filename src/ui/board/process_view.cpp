@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "engine/board/lab.h"
 #include "engine/board/plant_models.h"
@@ -91,44 +92,50 @@ void Arrow(QPainter& painter, QPointF tip, bool up, bool lit) {
   painter.drawPolygon(head);
 }
 
-}  // namespace
-
-ProcessView::ProcessView(const Lab& lab, QWidget* parent) : QWidget(parent), lab_(lab) {
-  setObjectName(QStringLiteral("ProcessView"));
-  setMinimumSize(sizeHint());
-}
-
-void ProcessView::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.fillRect(rect(), QColor(246, 247, 249));
-  painter.setPen(QColor(190, 190, 190));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  painter.setRenderHint(QPainter::Antialiasing);
-  const std::string name = lab_.plant().Name();
-  if (name == "heater" || name == "labheater") {
-    DrawHeater(painter);
-  } else if (name == "twotanks") {
-    DrawTwoTanks(painter);
-  } else if (name == "tank") {
-    DrawTank(painter);
-  } else if (name == "valve") {
-    DrawValve(painter);
-  } else {
-    DrawNothing(painter);
+// A thermometer at the right of the picture over `low`..`high` °C, with a mark every `step`
+// degrees from `first`, and the temperature written under it.
+void Thermometer(QPainter& painter, double temperature, double low, double high, int first,
+                 int step) {
+  const QRectF tube(250, 30, 16, 140);
+  painter.setPen(QPen(kInk, 1.5));
+  painter.setBrush(Qt::white);
+  painter.drawRoundedRect(tube, 8, 8);
+  const double fill = Share(temperature, low, high) * (tube.height() - 8);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(220, 40, 40));
+  painter.drawRoundedRect(QRectF(tube.left() + 4, tube.bottom() - 4 - fill, 8, fill), 4, 4);
+  painter.drawEllipse(QPointF(tube.center().x(), tube.bottom() + 6), 11, 11);
+  painter.setPen(kInk);
+  painter.setFont(TahomaFont(9));
+  for (int t = first; t <= high; t += step) {
+    const qreal y = tube.bottom() - 4 - Share(t, low, high) * (tube.height() - 8);
+    painter.drawLine(QPointF(tube.right(), y), QPointF(tube.right() + 5, y));
+    painter.drawText(QRectF(tube.right() + 7, y - 6, 30, 12), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::number(t));
   }
+  Caption(painter, QRectF(210, 196, 108, 20), QStringLiteral("%1 °C").arg(Number(temperature, 1)),
+          true, Qt::AlignCenter);
 }
 
-void ProcessView::DrawNothing(QPainter& painter) const {
-  Caption(painter, QRectF(rect()).adjusted(20, 20, -20, -20),
+// A value the process wired now reports, by the name it reports it under.
+double Reading(const Lab& lab, std::string_view name) {
+  for (const PlantReading& r : lab.plant().Readings()) {
+    if (r.name == name) return r.value;
+  }
+  return 0;
+}
+
+void DrawNothing(QPainter& painter, const Lab&, const QRectF& area) {
+  Caption(painter, area.adjusted(20, 20, -20, -20),
           QStringLiteral("Geen proces aangesloten.\n\nDe ingangen volgen de schakelaars "
                          "en de schuiven."),
           false, Qt::AlignCenter | Qt::TextWordWrap);
 }
 
-void ProcessView::DrawHeater(QPainter& painter) const {
+void DrawHeater(QPainter& painter, const Lab& lab, const QRectF&) {
   // Both heaters read their temperature first.
-  const SimulatedBoard& board = lab_.board();
-  const double temperature = lab_.plant().Readings().front().value;
+  const SimulatedBoard& board = lab.board();
+  const double temperature = Reading(lab, "temp");
   const double power = BytePercent(board.AnalogOutput(1));
   const bool fan = board.DigitalOutput(1);
 
@@ -169,33 +176,14 @@ void ProcessView::DrawHeater(QPainter& painter) const {
           Qt::AlignCenter);
 
   // The thermometer: 0..100 °C.
-  const QRectF tube(250, 30, 16, 140);
-  painter.setPen(QPen(kInk, 1.5));
-  painter.setBrush(Qt::white);
-  painter.drawRoundedRect(tube, 8, 8);
-  const double fill = Share(temperature, 0, 100) * (tube.height() - 8);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(220, 40, 40));
-  painter.drawRoundedRect(QRectF(tube.left() + 4, tube.bottom() - 4 - fill, 8, fill), 4, 4);
-  painter.drawEllipse(QPointF(tube.center().x(), tube.bottom() + 6), 11, 11);
-  painter.setPen(kInk);
-  painter.setFont(TahomaFont(9));
-  for (int t = 0; t <= 100; t += 20) {
-    const qreal y = tube.bottom() - 4 - t / 100.0 * (tube.height() - 8);
-    painter.drawLine(QPointF(tube.right(), y), QPointF(tube.right() + 5, y));
-    painter.drawText(QRectF(tube.right() + 7, y - 6, 30, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::number(t));
-  }
-  Caption(painter, QRectF(210, 196, 108, 20), QStringLiteral("%1 °C").arg(Number(temperature, 1)),
-          true, Qt::AlignCenter);
+  Thermometer(painter, temperature, 0, 100, 0, 20);
   Caption(painter, QRectF(6, 6, 300, 18),
           QStringLiteral("A1uit verwarming, D1uit ventilator → A1in"));
 }
 
-void ProcessView::DrawTank(QPainter& painter) const {
-  const auto& tank = dynamic_cast<const TankPlant&>(lab_.plant());
-  const SimulatedBoard& board = lab_.board();
-  const double level = tank.Level();
+void DrawTank(QPainter& painter, const Lab& lab, const QRectF&) {
+  const SimulatedBoard& board = lab.board();
+  const double level = Reading(lab, "level");
   const double opening = BytePercent(board.AnalogOutput(2)) / 100;
   const bool pump = board.DigitalOutput(2);
 
@@ -234,9 +222,8 @@ void ProcessView::DrawTank(QPainter& painter) const {
   Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("A2uit klep, D2uit pomp → A2in niveau"));
 }
 
-void ProcessView::DrawTwoTanks(QPainter& painter) const {
-  const auto& tanks = dynamic_cast<const TwoTankPlant&>(lab_.plant());
-  const SimulatedBoard& board = lab_.board();
+void DrawTwoTanks(QPainter& painter, const Lab& lab, const QRectF&) {
+  const SimulatedBoard& board = lab.board();
   const double opening = BytePercent(board.AnalogOutput(2)) / 100;
   const bool pump = board.DigitalOutput(2);
   auto vessel = [&](const QRectF& box, double level, const QString& text) {
@@ -252,25 +239,23 @@ void ProcessView::DrawTwoTanks(QPainter& painter) const {
   painter.setPen(QPen(kInk, 1.5));
   painter.setBrush(pump ? QColor(90, 190, 90) : QColor(225, 225, 225));
   painter.drawEllipse(pump_centre, 10, 10);
-  vessel(upper, tanks.UpperLevel(), QStringLiteral("A4in"));
-  vessel(lower, tanks.LowerLevel(), QStringLiteral("A2in"));
+  vessel(upper, Reading(lab, "upper"), QStringLiteral("A4in"));
+  vessel(lower, Reading(lab, "lower"), QStringLiteral("A2in"));
   Caption(painter, QRectF(6, 6, 310, 18),
-          QStringLiteral("A2uit klep %1 %, D2uit pomp → A2in, A4in")
-              .arg(Number(opening * 100, 0)));
+          QStringLiteral("A2uit klep %1 %, D2uit pomp → A2in, A4in").arg(Number(opening * 100, 0)));
 }
 
-void ProcessView::DrawValve(QPainter& painter) const {
-  const auto& valve = dynamic_cast<const MotorValvePlant&>(lab_.plant());
-  const SimulatedBoard& board = lab_.board();
-  const double position = valve.Position() / 100;
+void DrawValve(QPainter& painter, const Lab& lab, const QRectF&) {
+  const double flow = Reading(lab, "flow");
+  const SimulatedBoard& board = lab.board();
+  const double position = Reading(lab, "position") / 100;
   const bool opening = board.DigitalOutput(3);
   const bool closing = board.DigitalOutput(4);
 
   // The pipe, with water after the valve as far as it flows.
   const qreal y = 150;
   Pipe(painter, QPolygonF({{10, y}, {310, y}}));
-  painter.setPen(
-      QPen(Mix(kPipe, kWater, Share(valve.Flow(), 0, 100)), 6, Qt::SolidLine, Qt::FlatCap));
+  painter.setPen(QPen(Mix(kPipe, kWater, Share(flow, 0, 100)), 6, Qt::SolidLine, Qt::FlatCap));
   painter.drawLine(QPointF(172, y), QPointF(310, y));
   const QPointF centre(160, y);
   ValveSymbol(painter, centre, position);
@@ -299,9 +284,72 @@ void ProcessView::DrawValve(QPainter& painter) const {
                    QColor(120, 120, 120));
   Caption(painter, QRectF(60, 200, 200, 18),
           QStringLiteral("stand %1 %   debiet %2 l/min")
-              .arg(Number(position * 100, 0), Number(valve.Flow(), 1)),
+              .arg(Number(position * 100, 0), Number(flow, 1)),
           false, Qt::AlignCenter);
   Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("D3uit open, D4uit dicht → A3in debiet"));
+}
+
+void DrawOven(QPainter& painter, const Lab& lab, const QRectF&) {
+  const double temperature = Reading(lab, "temp");
+  const double power = Reading(lab, "power");
+  const double heat = Share(temperature, OvenPlant::kAmbient, OvenPlant::kHottest);
+
+  // The oven: its chamber glows from cool grey to red hot, the element along its floor.
+  const QRectF body(30, 40, 180, 140);
+  painter.setPen(QPen(kInk, 2));
+  painter.setBrush(QColor(200, 204, 210));
+  painter.drawRoundedRect(body, 8, 8);
+  const QRectF chamber = body.adjusted(16, 16, -16, -36);
+  painter.setBrush(Mix(QColor(150, 165, 185), QColor(230, 60, 30), heat));
+  painter.drawRect(chamber);
+  Caption(painter, chamber, QStringLiteral("oven"), true, Qt::AlignCenter);
+  QPainterPath element;
+  element.moveTo(chamber.left() + 6, body.bottom() - 22);
+  for (int i = 0; i < 10; ++i) {
+    element.lineTo(chamber.left() + 13 + 14 * i, body.bottom() - (i % 2 == 0 ? 28 : 16));
+  }
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Mix(kIdle, kActive, Share(power, 0, 100)), 3));
+  painter.drawPath(element);
+  Caption(painter, QRectF(30, 186, 180, 18),
+          QStringLiteral("verwarming %1 %").arg(Number(power, 0)), false, Qt::AlignCenter);
+
+  // The thermometer: 20..250 °C.
+  Thermometer(painter, temperature, OvenPlant::kAmbient, OvenPlant::kHottest, 50, 50);
+  Caption(painter, QRectF(6, 6, 300, 18), QStringLiteral("A2uit verwarming → A4in"));
+}
+
+// The drawing of each process, by the name the lab's process table gives it; a process
+// without one shows the words of "none".
+struct ProcessDrawing {
+  std::string_view plant;
+  void (*draw)(QPainter& painter, const Lab& lab, const QRectF& area);
+};
+
+constexpr ProcessDrawing kDrawings[] = {
+    {"heater", DrawHeater}, {"labheater", DrawHeater},  {"tank", DrawTank},
+    {"valve", DrawValve},   {"twotanks", DrawTwoTanks}, {"oven", DrawOven},
+};
+
+}  // namespace
+
+ProcessView::ProcessView(const Lab& lab, QWidget* parent) : QWidget(parent), lab_(lab) {
+  setObjectName(QStringLiteral("ProcessView"));
+  setMinimumSize(sizeHint());
+}
+
+void ProcessView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), QColor(246, 247, 249));
+  painter.setPen(QColor(190, 190, 190));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.setRenderHint(QPainter::Antialiasing);
+  const std::string name = lab_.plant().Name();
+  auto draw = DrawNothing;
+  for (const ProcessDrawing& drawing : kDrawings) {
+    if (drawing.plant == name) draw = drawing.draw;
+  }
+  draw(painter, lab_, QRectF(rect()));
 }
 
 }  // namespace tessaro

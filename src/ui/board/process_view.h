@@ -20,12 +20,6 @@ class ProcessView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void DrawHeater(QPainter& painter) const;
-  void DrawTank(QPainter& painter) const;
-  void DrawTwoTanks(QPainter& painter) const;
-  void DrawValve(QPainter& painter) const;
-  void DrawNothing(QPainter& painter) const;
-
   const Lab& lab_;
 };
 

@@ -3,15 +3,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QShortcut>
-#include <QStandardItemModel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QWindow>
 
 #include "engine/core/messages.h"
 #include "engine/core/operator_screen.h"
+#include "engine/core/process_image.h"
 #include "engine/screen/screen_items.h"
 #include "ui/core/builtin_pictures.h"
 #include "ui/core/click_label.h"
@@ -100,8 +101,7 @@ QPixmap BuiltinPicture(const ScreenItemInfo& item, qreal ratio = 0) {
 }  // namespace
 
 MainWindow::MainWindow(ProcessImage& image, Board& board, Messages& messages,
-                       const std::filesystem::path& data_root, bool load_plate,
-                       QWidget* parent)
+                       const std::filesystem::path& data_root, bool load_plate, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       image_(image),
       board_(board),
@@ -363,7 +363,8 @@ void MainWindow::ItemPictureChanged(int item, const std::string& file) {
 
 QPixmap MainWindow::ItemPicture(const ScreenItemInfo& info, const std::string& file) {
   if (zoom_percent_ == 100) return file.empty() ? BuiltinPicture(info) : pictures_.Load(file);
-  if (!file.empty()) return Zoomed(zoom_percent_ > 100 ? sharp_pictures_.Load(file) : pictures_.Load(file));
+  if (!file.empty())
+    return Zoomed(zoom_percent_ > 100 ? sharp_pictures_.Load(file) : pictures_.Load(file));
   // A start picture is drawn at the size it is shown at.
   return Zoomed(BuiltinPicture(info, devicePixelRatioF() * zoom_percent_ / 100.0));
 }
@@ -418,8 +419,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       return;
     }
     asking_ = true;
-    exit_confirmed_ =
-        exit_question_ ? exit_question_() : tessaro::ExitClick(messages_, board_);
+    exit_confirmed_ = exit_question_ ? exit_question_() : tessaro::ExitClick(messages_, board_);
     asking_ = false;
     if (!exit_confirmed_) {
       event->ignore();

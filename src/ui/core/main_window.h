@@ -14,7 +14,7 @@
 #include <set>
 #include <string>
 
-#include "engine/core/process_image.h"
+#include "engine/core/image_sizes.h"
 #include "engine/core/run_control.h"
 #include "engine/core/screen_view.h"
 #include "engine/screen/screen_items.h"
@@ -29,6 +29,8 @@ class QSpinBox;
 class QTimer;
 
 namespace tessaro {
+
+struct ProcessImage;
 
 class Board;
 class Messages;
@@ -172,8 +174,8 @@ class MainWindow : public QWidget, public ScreenView {
   QHash<QWidget*, Design> design_;
   // Above 100 % the pictures come from their copies at twice the size.
   PictureLoader sharp_pictures_;
-  std::string plate_file_;                             // the plate shown
-  std::array<std::string, kScreenItems> item_files_;   // the picture each item shows
+  std::string plate_file_;                            // the plate shown
+  std::array<std::string, kScreenItems> item_files_;  // the picture each item shows
   QHash<qint64, QPixmap> zoomed_;  // scaled pictures, by the picture they were scaled from
 };
 

@@ -10,12 +10,14 @@
 #include <string>
 
 #include "engine/core/block_keys.h"
-#include "engine/core/process_image.h"
+#include "engine/core/image_sizes.h"
 #include "engine/editor/edit_history.h"
 
 class QLabel;
 
 namespace tessaro {
+
+struct ProcessImage;
 
 class BlockPalette;
 class Messages;

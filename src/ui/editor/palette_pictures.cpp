@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <numbers>
 
-#include "engine/core/block_code.h"
+#include "engine/core/block_table.h"
 #include "ui/core/builtin_pictures.h"
 #include "ui/core/fonts.h"
 
@@ -153,11 +153,6 @@ void Block(QPainter& p, const QRectF& area, const QString& name, unsigned inputs
   p.setBrush(kBox);
   p.drawRect(box);
   Text(p, box.adjusted(1, 0, -1, 0), name, 10, true, kInk);
-}
-
-// Which sides a gate reads: 1 = left and lower, 2 = left and upper, 3 = all three.
-unsigned GateInputs(int inputs) {
-  return inputs == 1 ? kLeft | kBottom : inputs == 2 ? kLeft | kTop : kLeft | kTop | kBottom;
 }
 
 // A screw terminal: a disc with a slot.
@@ -370,25 +365,36 @@ void Formula(QPainter& p, const QRectF& a) {
   Arrow(p, {a.left() + 188, mid}, {a.right() - 4, mid}, kRight);
 }
 
-void Draw(QPainter& p, const QRectF& a, std::string_view key) {
-  const QString text = QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
-  const BlockCode code = DecodeKey(key);
-  const int n = code.number;
-  switch (code.kind) {
-    case BlockKind::Empty:
-    case BlockKind::Unknown:
+// The block table's sides and edges as picture edges.
+unsigned InputSides(unsigned reads) {
+  return (reads & kFromLeft ? kLeft : 0u) | (reads & kFromUpper ? kTop : 0u) |
+         (reads & kFromLower ? kBottom : 0u);
+}
+
+unsigned OutputSides(unsigned writes) {
+  return (writes & kToRight ? kRight : 0u) | (writes & kToUp ? kTop : 0u) |
+         (writes & kToDown ? kBottom : 0u);
+}
+
+void Draw(QPainter& p, const QRectF& a, const BlockEntry& entry) {
+  const BlockType& type = *entry.type;
+  const QString text = QString::fromStdString(entry.key);
+  const QString label = QString::fromUtf8(type.entry_label);
+  const int n = entry.number;
+  const QColor& terminal = type.analog_in || type.analog_out ? kTerminalGrey : kYellow;
+  switch (type.entry) {
+    case EntryArt::None:
       return;
-    case BlockKind::Spin:
+    case EntryArt::Spin:
       SpinSymbol(p, QRectF(a.left() + 2, a.top() + 5, 11, a.height() - 10));
       Text(p, QRectF(a.left() + 14, a.top(), 34, a.height()), QStringLiteral("spin %1").arg(n), 11,
            true, kInk);
       Arrow(p, {a.left() + 48, a.center().y()}, EdgeMiddle(a, kRight), kRight);
       return;
-    case BlockKind::AnalogIn:
-      return InputTerminal(p, a, text, kTerminalGrey);
-    case BlockKind::DigitalIn:
-      return InputTerminal(p, a, text, kYellow);
-    case BlockKind::Knop:
+    case EntryArt::Terminal:
+      if (type.palette == Palette::Output) return OutputTerminal(p, a, text, terminal);
+      return InputTerminal(p, a, text, terminal);
+    case EntryArt::Knop:
       Text(p, QRectF(a.left() + 1, a.top(), 23, a.height()), QStringLiteral("knop"), 10, true,
            kInk);
       p.setPen(QPen(QColor(150, 110, 0), 1.4));
@@ -397,61 +403,26 @@ void Draw(QPainter& p, const QRectF& a, std::string_view key) {
       Text(p, QRectF(a.left() + 42, a.top(), 12, a.height()), QString::number(n), 12, true, kInk);
       Arrow(p, {a.left() + 53, a.center().y()}, EdgeMiddle(a, kRight), kRight);
       return;
-    case BlockKind::Sinus:
+    case EntryArt::Sine:
       return SineWave(p, a.adjusted(4, 4, -4, -4));
-    case BlockKind::AnalogOut:
-      return OutputTerminal(p, a, text, kTerminalGrey);
-    case BlockKind::DigitalOut:
-      return OutputTerminal(p, a, text, kYellow);
-    case BlockKind::Wire: {
-      // In at the first side, out at the others.
-      struct Shape {
-        Side from;
-        unsigned to;
-      };
-      static constexpr Shape kShapes[] = {
-          {kLeft, kRight},
-          {kBottom, kTop},
-          {kTop, kBottom},
-          {kLeft, kBottom},
-          {kBottom, kRight},
-          {kTop, kRight},
-          {kLeft, kTop},
-          {kLeft, kTop | kBottom},
-          {kLeft, kRight | kTop},
-          {kLeft, kRight | kBottom},
-          {kTop, kBottom | kRight},
-          {kBottom, kTop | kRight},
-          {kLeft, kRight | kTop | kBottom},
-      };
-      if (n < 1 || n > 13) return;
-      if (n == 1) {
-        Text(p, QRectF(a.left(), a.top(), a.width(), 13), QStringLiteral("Draad"), 11, true, kHint);
-        return Wire(p, a.adjusted(0, 12, 0, 0), kLeft, kRight);
+    case EntryArt::Wire: {
+      // In at the side it reads, out at the others; a named wire has its name above it.
+      const auto from = static_cast<Side>(InputSides(type.reads));
+      if (!label.isEmpty()) {
+        Text(p, QRectF(a.left(), a.top(), a.width(), 13), label, 11, true, kHint);
+        return Wire(p, a.adjusted(0, 12, 0, 0), from, OutputSides(type.writes));
       }
-      return Wire(p, a, kShapes[n - 1].from, kShapes[n - 1].to);
+      return Wire(p, a, from, OutputSides(type.writes));
     }
-    case BlockKind::Recorder:
+    case EntryArt::Recorder:
       return RecorderSymbol(p, a, n);
-    case BlockKind::Controller:
+    case EntryArt::Controller:
       return Controller(p, a, n);
-    case BlockKind::Gate: {
-      static const char* const kNames[] = {"AND", "NAND", "OR", "NOR"};
-      const GateOp op = GateOpOf(code.number);
-      return Block(p, a, QString::fromLatin1(kNames[static_cast<int>(op)]),
-                   GateInputs(GateInputsOf(code.number)), op == GateOp::Nand || op == GateOp::Nor);
-    }
-    case BlockKind::Xor:
-      return Block(p, a, QStringLiteral("XOR"), kTop | kBottom);
-    case BlockKind::HighSelect:
-      return Block(p, a, QStringLiteral("HS"), kLeft | kTop);
-    case BlockKind::LowSelect:
-      return Block(p, a, QStringLiteral("LS"), kLeft | kBottom);
-    case BlockKind::Flipflop:
-      return Block(p, a, QStringLiteral("flipflop"), kLeft | kBottom);
-    case BlockKind::Not:
+    case EntryArt::Box:
+      return Block(p, a, label.isEmpty() ? text : label, InputSides(type.reads), type.negated);
+    case EntryArt::Not:
       return NotSymbol(p, a);
-    case BlockKind::Wortel: {
+    case EntryArt::Root: {
       Block(p, a, QString(), kLeft);
       const QRectF box = BlockBox(a).adjusted(4, 2, -4, -2);
       Stroke(p,
@@ -462,19 +433,15 @@ void Draw(QPainter& p, const QRectF& a, std::string_view key) {
              kRed, 1.8);
       return;
     }
-    case BlockKind::ChUp:
+    case EntryArt::RangeUp:
       return RangeSteps(p, a, false);
-    case BlockKind::ChDw:
+    case EntryArt::RangeDown:
       return RangeSteps(p, a, true);
-    case BlockKind::Ads:
-    case BlockKind::Tup:
-    case BlockKind::Taf:
-      return Block(p, a, text, kLeft);
-    case BlockKind::RR1:
+    case EntryArt::Formula:
       return Formula(p, a);
-    case BlockKind::Soff:
+    case EntryArt::Contact:
       return ContactSymbol(p, a);
-    case BlockKind::Blinker:
+    case EntryArt::Blinker:
       Text(p, QRectF(a.left(), a.top(), a.width(), 13), QStringLiteral("Blinker"), 11, true, kInk);
       return SquareWave(p, QRectF(a.left() + 6, a.top() + 15, a.width() - 12, a.height() - 18));
   }
@@ -487,7 +454,11 @@ QPixmap PaletteEntryPicture(std::string_view key, QSize size) {
   picture.fill(kPaper);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
-  Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)), key);
+  for (const BlockEntry& entry : BlockEntries()) {
+    if (entry.key != key) continue;
+    Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)), entry);
+    break;
+  }
   return picture;
 }
 

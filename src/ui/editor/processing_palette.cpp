@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "engine/core/block_table.h"
 #include "engine/core/process_image.h"
 #include "engine/editor/placement.h"
 #include "ui/core/fonts.h"
@@ -26,33 +27,10 @@ constexpr GroupTitle kGroupTitles[] = {
 };
 constexpr int kTitlePixels = 13;
 
-// A setting editor: the spin box SpinEdit<spin>, or for spin 0 the text box that holds
-// `text`.
-struct EditorDesign {
-  const char* name;
-  int spin;
-  std::string PaletteEditors::*text;
-  const char* tooltip;
-  int left;
-  int top;
-  int width;
-  int font_pixels = 13;
-};
-
-constexpr EditorDesign kEditors[] = {
-    {"SpinEdit2", 2, nullptr, "Bovenzijde Range", 168, 112, 57},
-    {"Edit1", 0, &PaletteEditors::Edit1, "Eenheid van de Range", 168, 144, 57},
-    {"SpinEdit1", 1, nullptr, "Onderzijde Range", 168, 176, 57},
-    {"Edit2", 0, &PaletteEditors::Edit2, "Naam van de Regelaar/Recorder", 168, 216, 137},
-    {"SpinEdit3", 3, nullptr, "Bovenschakelpunt ADS", 288, 352, 65},
-    {"SpinEdit4", 4, nullptr, "Onderschakelpunt ADS", 288, 416, 65},
-    {"SpinEdit5", 5, nullptr, "Tijd voor timer in seconde", 440, 384, 65},
-    {"SpinEdit6", 6, nullptr, "", 640, 378, 73, 15},
-    {"SpinEdit7", 7, nullptr, "", 748, 392, 65, 15},
-    {"SpinEdit8", 8, nullptr, "Tijdsinstelling voor blinker", 816, 240, 65},
-    {"SpinEdit9", 9, nullptr, "Tijdsinstelling Set Off (automatische uitschakelaar) in seconde",
-     816, 72, 65},
-};
+// The text boxes, by their names in the block table's editor boxes.
+std::string PaletteEditors::*TextOf(const EditorBox& box) {
+  return std::string_view(box.name) == "Edit1" ? &PaletteEditors::Edit1 : &PaletteEditors::Edit2;
+}
 
 // Editor heights for their two font sizes.
 int EditorHeight(int font_pixels) { return font_pixels + 11; }
@@ -82,12 +60,13 @@ void ProcessingPalette::AddGroupTitles() {
 void ProcessingPalette::AddEditors() {
   // Every change is mirrored into the image at once, so a placement never asks a widget.
   const PaletteEditors start;
-  for (const EditorDesign& design : kEditors) {
+  for (const EditorBox& design : EditorBoxes()) {
     QWidget* editor = nullptr;
     if (design.spin == 0) {
-      auto* box = new QLineEdit(QString::fromStdString(start.*design.text), this);
-      image().Editors.*design.text = start.*design.text;
-      connect(box, &QLineEdit::textChanged, this, [this, edit = design.text](const QString& now) {
+      const auto text = TextOf(design);
+      auto* box = new QLineEdit(QString::fromStdString(start.*text), this);
+      image().Editors.*text = start.*text;
+      connect(box, &QLineEdit::textChanged, this, [this, edit = text](const QString& now) {
         SetEditText(image(), edit, now.toStdString());
       });
       editor = box;
@@ -111,7 +90,7 @@ void ProcessingPalette::AddEditors() {
     }
     editor->setObjectName(QString::fromLatin1(design.name));
     editor->setFont(TahomaFont(design.font_pixels, true));
-    editor->setToolTip(QString::fromUtf8(design.tooltip));
+    editor->setToolTip(QString::fromUtf8(design.hint));
     editor->setGeometry(design.left, design.top, design.width, EditorHeight(design.font_pixels));
     // The calculation block's editors stand on its picture.
     editor->raise();
@@ -121,10 +100,10 @@ void ProcessingPalette::AddEditors() {
 void ProcessingPalette::ShowEditors() {
   // Copies first: each box mirrors what it now shows back into the image.
   const PaletteEditors values = image().Editors;
-  for (const EditorDesign& design : kEditors) {
+  for (const EditorBox& design : EditorBoxes()) {
     const QString name = QString::fromLatin1(design.name);
     if (design.spin == 0) {
-      findChild<QLineEdit*>(name)->setText(QString::fromStdString(values.*design.text));
+      findChild<QLineEdit*>(name)->setText(QString::fromStdString(values.*TextOf(design)));
     } else {
       findChild<QSpinBox*>(name)->setValue(values.SpinEdit[static_cast<size_t>(design.spin)]);
     }

@@ -13,13 +13,19 @@ std::string InstrumentName(const ProcessImage& image, int slot,
   return title.empty() ? before_placement : title;
 }
 
-std::string InstrumentCaption(const ProcessImage& image, int slot,
-                              const std::string& before_placement) {
-  std::string caption = InstrumentName(image, slot, before_placement);
+Phrase InstrumentCaptionText(const ProcessImage& image, int slot,
+                           const std::string& before_placement) {
+  Phrase caption = Word(InstrumentName(image, slot, before_placement));
   if (slot < 1 || slot > kRangeSlots) return caption;
   const std::string& log = image.LogFile[static_cast<size_t>(slot)];
-  if (!log.empty()) caption += " \u2014 logboek " + std::filesystem::path(log).filename().string();
-  return caption;
+  if (log.empty()) return caption;
+  return Phrase{TextId::kLoggingCaption,
+              {caption, Word(std::filesystem::path(log).filename().string())}};
+}
+
+std::string InstrumentCaption(const ProcessImage& image, int slot,
+                              const std::string& before_placement) {
+  return Say(InstrumentCaptionText(image, slot, before_placement));
 }
 
 std::string RecorderStartCaption(int n) { return "Form" + std::to_string(n + 6); }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/core/texts.h"
+
 namespace tessaro {
 
 struct ProcessImage;
@@ -15,6 +17,9 @@ std::string InstrumentName(const ProcessImage& image, int slot,
 
 // The caption of that instrument's window: its name, and while it logs, the log's file name
 // ("Temp — logboek lab.csv").
+Phrase InstrumentCaptionText(const ProcessImage& image, int slot,
+                           const std::string& before_placement);
+// The same in the program's own words.
 std::string InstrumentCaption(const ProcessImage& image, int slot,
                               const std::string& before_placement);
 

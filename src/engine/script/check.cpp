@@ -150,6 +150,7 @@ ProjectResult CheckProject(const Check& check, const fs::path& file,
   RunFolder folder;
   std::ostringstream output;
   Simulator simulator(output, folder.path());
+  simulator.set_language(check.language);
 
   LoadMessages load_messages;
   if (LoadProjectFile(simulator.image(), file, folder.path(), load_messages, simulator,

@@ -5,6 +5,8 @@
 #include <regex>
 #include <set>
 
+#include "engine/control/modes.h"
+
 namespace tessaro {
 namespace {
 
@@ -55,6 +57,21 @@ TEST(Texts, LanguageNamesOfOptionsAndLocales) {
   EXPECT_FALSE(LanguageFromName("fr", &language));
   EXPECT_FALSE(LanguageFromName("", &language));
   EXPECT_EQ(language, Language::kDutch);
+}
+
+TEST(Modes, StoredWordsReadBackAndUnknownWordsAreTheStartUpState) {
+  for (ControllerMode mode : {ControllerMode::kHand, ControllerMode::kAuto,
+                              ControllerMode::kCascade, ControllerMode::kBypass}) {
+    EXPECT_EQ(ModeOf(StoredWord(mode)), mode);
+  }
+  for (ViewSize size : {ViewSize::kSmall, ViewSize::kLarge, ViewSize::kSuper}) {
+    EXPECT_EQ(ViewSizeOf(StoredWord(size)), size);
+  }
+  EXPECT_STREQ(StoredWord(ControllerMode::kBypass), "byps");
+  EXPECT_STREQ(StoredWord(ViewSize::kSuper), "super");
+  // A caption is no stored word: "Auto" and "Bypas" are what a faceplate shows.
+  EXPECT_EQ(ModeOf("Auto"), ControllerMode::kHand);
+  EXPECT_EQ(ViewSizeOf(""), ViewSize::kSmall);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,12 +33,15 @@ struct PlantEntry {
   const char* name;
   const char* text;
 };
-constexpr PlantEntry kPlants[] = {{"none", "Geen proces"},
-                                  {"heater", "Verwarming (A1uit, D1uit → A1in)"},
-                                  {"tank", "Tank (A2uit, D2uit → A2in, D1in, D2in)"},
-                                  {"valve", "Motorklep (D3uit, D4uit → A3in)"},
-                                  {"labheater", "Labverwarming (A1uit, D1uit → A1in)"},
-                                  {"twotanks", "Twee tanks (A2uit, D2uit → A2in, A4in, D1in, D2in)"}};
+// The texts are translated in the context "Process", where the windows name processes.
+constexpr PlantEntry kPlants[] = {
+    {"none", QT_TRANSLATE_NOOP("Process", "Geen proces")},
+    {"heater", QT_TRANSLATE_NOOP("Process", "Verwarming (A1uit, D1uit → A1in)")},
+    {"tank", QT_TRANSLATE_NOOP("Process", "Tank (A2uit, D2uit → A2in, D1in, D2in)")},
+    {"valve", QT_TRANSLATE_NOOP("Process", "Motorklep (D3uit, D4uit → A3in)")},
+    {"labheater", QT_TRANSLATE_NOOP("Process", "Labverwarming (A1uit, D1uit → A1in)")},
+    {"twotanks",
+     QT_TRANSLATE_NOOP("Process", "Twee tanks (A2uit, D2uit → A2in, A4in, D1in, D2in)")}};
 
 QString Numbered(const char* prefix, int n, const char* suffix = "") {
   return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
@@ -49,8 +53,8 @@ QLabel* SmallLabel(const QString& text, QWidget* parent, bool bold = false) {
   return label;
 }
 
-QGroupBox* Group(const char* title, QWidget* parent) {
-  auto* group = new QGroupBox(QString::fromUtf8(title), parent);
+QGroupBox* Group(const QString& title, QWidget* parent) {
+  auto* group = new QGroupBox(title, parent);
   group->setFont(TahomaFont(kFontPixels, true));
   return group;
 }
@@ -63,7 +67,7 @@ constexpr int kBelowCommandRow = 40;
 
 BoardPanel::BoardPanel(Lab& lab, QWidget* parent) : QWidget(parent, Qt::Window), lab_(lab) {
   setObjectName(QStringLiteral("BoardPanel"));
-  setWindowTitle(QStringLiteral("Simulatie: kaart en proces"));
+  setWindowTitle(tr("Simulatie: kaart en proces"));
   setFont(TahomaFont(kFontPixels));
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(BuildInputs());
@@ -77,12 +81,12 @@ QWidget* BoardPanel::BuildInputs() {
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  QGroupBox* digital = Group("Digitale ingangen", column);
+  QGroupBox* digital = Group(tr("Digitale ingangen"), column);
   auto* switches = new QGridLayout(digital);
   for (int n = 1; n <= 5; ++n) {
     auto* input = new SlideSwitch(digital);
     input->setObjectName(Numbered("DigitalIn", n));
-    input->setToolTip(Numbered("D", n, "in: omhoog is hoog"));
+    input->setToolTip(tr("D%1in: omhoog is hoog").arg(n));
     connect(input, &SlideSwitch::toggled, this, [this, n](bool high) {
       lab_.SetDigitalInput(n, high);
       Refresh();
@@ -93,7 +97,7 @@ QWidget* BoardPanel::BuildInputs() {
   }
   layout->addWidget(digital);
 
-  QGroupBox* analog = Group("Analoge ingangen (achter de multiplexer)", column);
+  QGroupBox* analog = Group(tr("Analoge ingangen (achter de multiplexer)"), column);
   auto* sliders = new QGridLayout(analog);
   sliders->setVerticalSpacing(2);
   for (int n = 1; n <= 8; ++n) {
@@ -126,7 +130,7 @@ QWidget* BoardPanel::BuildOutputs() {
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  QGroupBox* digital = Group("Digitale uitgangen", column);
+  QGroupBox* digital = Group(tr("Digitale uitgangen"), column);
   auto* lamps = new QGridLayout(digital);
   for (int n = 1; n <= 8; ++n) {
     // Outputs 7 and 8 select the multiplexer's channel; they have a colour of their own.
@@ -140,10 +144,11 @@ QWidget* BoardPanel::BuildOutputs() {
   }
   lamps->addWidget(SmallLabel(QStringLiteral("D1uit .. D6uit"), digital), 2, 0, 1, 6,
                    Qt::AlignHCenter);
-  lamps->addWidget(SmallLabel(QStringLiteral("kies"), digital), 2, 6, 1, 2, Qt::AlignHCenter);
+  lamps->addWidget(SmallLabel(tr("kies", "the select lines of the multiplexer"), digital), 2, 6, 1,
+                   2, Qt::AlignHCenter);
   layout->addWidget(digital);
 
-  QGroupBox* analog = Group("Analoge uitgangen", column);
+  QGroupBox* analog = Group(tr("Analoge uitgangen"), column);
   auto* bars = new QGridLayout(analog);
   for (int n = 1; n <= 2; ++n) {
     auto* bar = new OutputBar(analog);
@@ -155,7 +160,7 @@ QWidget* BoardPanel::BuildOutputs() {
   }
   layout->addWidget(analog);
 
-  QGroupBox* mux = Group("Multiplexer", column);
+  QGroupBox* mux = Group(tr("Multiplexer"), column);
   auto* mux_layout = new QVBoxLayout(mux);
   mux_state_ = SmallLabel({}, mux);
   mux_state_->setObjectName(QStringLiteral("MuxState"));
@@ -166,21 +171,22 @@ QWidget* BoardPanel::BuildOutputs() {
 }
 
 QWidget* BoardPanel::BuildProcess() {
-  QGroupBox* group = Group("Proces", this);
+  QGroupBox* group = Group(tr("Proces"), this);
   auto* layout = new QVBoxLayout(group);
   plant_choice_ = new QComboBox(group);
   plant_choice_->setObjectName(QStringLiteral("PlantChoice"));
   plant_choice_->setFont(TahomaFont(kFontPixels));
   for (const PlantEntry& entry : kPlants) {
-    plant_choice_->addItem(QString::fromUtf8(entry.text), QString::fromLatin1(entry.name));
+    plant_choice_->addItem(QCoreApplication::translate("Process", entry.text),
+                           QString::fromLatin1(entry.name));
   }
   connect(plant_choice_, &QComboBox::currentIndexChanged, this, &BoardPanel::PlantChosen);
   layout->addWidget(plant_choice_);
   // Noise on the readings, as a real sensor gives; the same seed every time, so that a
   // lesson repeats.
-  auto* noise = new QCheckBox(QStringLiteral("Meetruis"), group);
+  auto* noise = new QCheckBox(tr("Meetruis"), group);
   noise->setObjectName(QStringLiteral("PlantNoise"));
-  noise->setToolTip(QStringLiteral("Ruis op de meetwaarden van het proces (herhaalbaar)"));
+  noise->setToolTip(tr("Ruis op de meetwaarden van het proces (herhaalbaar)"));
   connect(noise, &QCheckBox::toggled, this, [this](bool on) {
     lab_.SetNoise(on);
     Refresh();
@@ -253,8 +259,8 @@ void BoardPanel::Refresh() {
       slider->setValue(value);
     }
     slider->setEnabled(!driven);
-    slider_values_[static_cast<size_t>(n)]->setText(
-        driven ? QString::number(value) + QStringLiteral(" (proces)") : QString::number(value));
+    slider_values_[static_cast<size_t>(n)]->setText(driven ? tr("%1 (proces)").arg(value)
+                                                           : QString::number(value));
     // The pair the select lines put on the board's two analog inputs now.
     const bool selected = n == pair || n == pair + 1;
     QLabel* caption = slider_captions_[static_cast<size_t>(n)];
@@ -271,12 +277,11 @@ void BoardPanel::Refresh() {
                    .arg(value)
                    .arg(QLocale().toString(lab_.AnalogOutputVolts(n), 'f', 2)));
   }
-  mux_state_->setText(
-      QStringLiteral("Uitgang 7 %1, uitgang 8 %2: A%3in en A%4in op de kaart")
-          .arg(board.DigitalOutput(7) ? QStringLiteral("aan") : QStringLiteral("uit"),
-               board.DigitalOutput(8) ? QStringLiteral("aan") : QStringLiteral("uit"))
-          .arg(pair)
-          .arg(pair + 1));
+  mux_state_->setText(tr("Uitgang 7 %1, uitgang 8 %2: A%3in en A%4in op de kaart")
+                          .arg(board.DigitalOutput(7) ? tr("aan") : tr("uit"),
+                               board.DigitalOutput(8) ? tr("aan") : tr("uit"))
+                          .arg(pair)
+                          .arg(pair + 1));
   const int chosen = plant_choice_->findData(QString::fromStdString(lab_.plant().Name()));
   if (chosen != plant_choice_->currentIndex()) {
     const QSignalBlocker quiet(plant_choice_);

@@ -120,8 +120,8 @@ void ProcessView::paintEvent(QPaintEvent*) {
 
 void ProcessView::DrawNothing(QPainter& painter) const {
   Caption(painter, QRectF(rect()).adjusted(20, 20, -20, -20),
-          QStringLiteral("Geen proces aangesloten.\n\nDe ingangen volgen de schakelaars "
-                         "en de schuiven."),
+          tr("Geen proces aangesloten.\n\nDe ingangen volgen de schakelaars "
+             "en de schuiven."),
           false, Qt::AlignCenter | Qt::TextWordWrap);
 }
 
@@ -138,7 +138,7 @@ void ProcessView::DrawHeater(QPainter& painter) const {
   painter.setPen(QPen(kInk, 2));
   painter.setBrush(Mix(QColor(150, 165, 185), QColor(230, 60, 30), heat));
   painter.drawRoundedRect(block, 6, 6);
-  Caption(painter, block, QStringLiteral("blok"), true, Qt::AlignCenter);
+  Caption(painter, block, tr("blok"), true, Qt::AlignCenter);
 
   // The heating element under it.
   QPainterPath coil;
@@ -148,8 +148,8 @@ void ProcessView::DrawHeater(QPainter& painter) const {
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(Mix(kIdle, kActive, Share(power, 0, 100)), 3));
   painter.drawPath(coil);
-  Caption(painter, QRectF(60, 178, 160, 18),
-          QStringLiteral("verwarming %1 %").arg(Number(power, 0)), false, Qt::AlignCenter);
+  Caption(painter, QRectF(60, 178, 160, 18), tr("verwarming %1 %").arg(Number(power, 0)), false,
+          Qt::AlignCenter);
 
   // The fan to its left.
   const QPointF hub(32, 95);
@@ -164,8 +164,7 @@ void ProcessView::DrawHeater(QPainter& painter) const {
   }
   painter.setBrush(kInk);
   painter.drawEllipse(hub, 3, 3);
-  Caption(painter, QRectF(0, 124, 70, 18),
-          fan ? QStringLiteral("ventilator aan") : QStringLiteral("ventilator uit"), false,
+  Caption(painter, QRectF(0, 124, 70, 18), fan ? tr("ventilator aan") : tr("ventilator uit"), false,
           Qt::AlignCenter);
 
   // The thermometer: 0..100 °C.
@@ -188,8 +187,7 @@ void ProcessView::DrawHeater(QPainter& painter) const {
   }
   Caption(painter, QRectF(210, 196, 108, 20), QStringLiteral("%1 °C").arg(Number(temperature, 1)),
           true, Qt::AlignCenter);
-  Caption(painter, QRectF(6, 6, 300, 18),
-          QStringLiteral("A1uit verwarming, D1uit ventilator → A1in"));
+  Caption(painter, QRectF(6, 6, 300, 18), tr("A1uit verwarming, D1uit ventilator → A1in"));
 }
 
 void ProcessView::DrawTank(QPainter& painter) const {
@@ -202,8 +200,8 @@ void ProcessView::DrawTank(QPainter& painter) const {
   // Inlet from the top left through the valve.
   Pipe(painter, QPolygonF({{10, 44}, {150, 44}, {150, 62}}));
   ValveSymbol(painter, {70, 44}, opening);
-  Caption(painter, QRectF(40, 52, 80, 18),
-          QStringLiteral("klep %1 %").arg(Number(opening * 100, 0)), false, Qt::AlignCenter);
+  Caption(painter, QRectF(40, 52, 80, 18), tr("klep %1 %").arg(Number(opening * 100, 0)), false,
+          Qt::AlignCenter);
 
   // Outlet at the foot to the pump.
   const QRectF vessel(100, 62, 110, 130);
@@ -215,8 +213,8 @@ void ProcessView::DrawTank(QPainter& painter) const {
   painter.setBrush(kInk);
   painter.drawPolygon(QPolygonF(
       {pump_centre + QPointF(-5, -7), pump_centre + QPointF(7, 0), pump_centre + QPointF(-5, 7)}));
-  Caption(painter, QRectF(205, 226, 90, 18),
-          pump ? QStringLiteral("pomp aan") : QStringLiteral("pomp uit"), false, Qt::AlignCenter);
+  Caption(painter, QRectF(205, 226, 90, 18), pump ? tr("pomp aan") : tr("pomp uit"), false,
+          Qt::AlignCenter);
 
   Vessel(painter, vessel, level);
 
@@ -229,9 +227,9 @@ void ProcessView::DrawTank(QPainter& painter) const {
     painter.drawEllipse(QPointF(vessel.right() + 22, y), 8, 8);
     Caption(painter, QRectF(vessel.right() + 34, y - 9, 80, 18), text);
   };
-  level_switch(TankPlant::kHighSwitch, board.DigitalInput(1), QStringLiteral("hoog D1in"));
-  level_switch(TankPlant::kLowSwitch, board.DigitalInput(2), QStringLiteral("laag D2in"));
-  Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("A2uit klep, D2uit pomp → A2in niveau"));
+  level_switch(TankPlant::kHighSwitch, board.DigitalInput(1), tr("hoog D1in"));
+  level_switch(TankPlant::kLowSwitch, board.DigitalInput(2), tr("laag D2in"));
+  Caption(painter, QRectF(6, 6, 310, 18), tr("A2uit klep, D2uit pomp → A2in niveau"));
 }
 
 void ProcessView::DrawTwoTanks(QPainter& painter) const {
@@ -255,8 +253,7 @@ void ProcessView::DrawTwoTanks(QPainter& painter) const {
   vessel(upper, tanks.UpperLevel(), QStringLiteral("A4in"));
   vessel(lower, tanks.LowerLevel(), QStringLiteral("A2in"));
   Caption(painter, QRectF(6, 6, 310, 18),
-          QStringLiteral("A2uit klep %1 %, D2uit pomp → A2in, A4in")
-              .arg(Number(opening * 100, 0)));
+          tr("A2uit klep %1 %, D2uit pomp → A2in, A4in").arg(Number(opening * 100, 0)));
 }
 
 void ProcessView::DrawValve(QPainter& painter) const {
@@ -284,10 +281,8 @@ void ProcessView::DrawValve(QPainter& painter) const {
   Caption(painter, motor, QStringLiteral("M"), true, Qt::AlignCenter);
   Arrow(painter, motor.topRight() + QPointF(24, 0), true, opening);
   Arrow(painter, motor.bottomRight() + QPointF(24, 0), false, closing);
-  Caption(painter, QRectF(motor.right() + 38, motor.top() + 2, 90, 18),
-          QStringLiteral("open D3uit"));
-  Caption(painter, QRectF(motor.right() + 38, motor.bottom() - 20, 90, 18),
-          QStringLiteral("dicht D4uit"));
+  Caption(painter, QRectF(motor.right() + 38, motor.top() + 2, 90, 18), tr("open D3uit"));
+  Caption(painter, QRectF(motor.right() + 38, motor.bottom() - 20, 90, 18), tr("dicht D4uit"));
 
   // The valve's travel.
   const QRectF travel(60, 185, 200, 12);
@@ -297,11 +292,11 @@ void ProcessView::DrawValve(QPainter& painter) const {
   painter.fillRect(QRectF(travel.left() + 1, travel.top() + 1, (travel.width() - 1) * position,
                           travel.height() - 1),
                    QColor(120, 120, 120));
-  Caption(painter, QRectF(60, 200, 200, 18),
-          QStringLiteral("stand %1 %   debiet %2 l/min")
-              .arg(Number(position * 100, 0), Number(valve.Flow(), 1)),
-          false, Qt::AlignCenter);
-  Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("D3uit open, D4uit dicht → A3in debiet"));
+  Caption(
+      painter, QRectF(60, 200, 200, 18),
+      tr("stand %1 %   debiet %2 l/min").arg(Number(position * 100, 0), Number(valve.Flow(), 1)),
+      false, Qt::AlignCenter);
+  Caption(painter, QRectF(6, 6, 310, 18), tr("D3uit open, D4uit dicht → A3in debiet"));
 }
 
 }  // namespace tessaro

@@ -70,7 +70,7 @@ class FaceplateWindow : public QWidget {
 
   // Runs `action` on this faceplate's controller and shows the outcome.
   void Run(Action action);
-  QPushButton* MakeButton(const char* name, const char* text, int left, int top, Action action);
+  QPushButton* MakeButton(const char* name, const QString& text, int left, int top, Action action);
 
   // The caption, the outer width and the mode indicator.
   void ShowFrame(const std::string& mode_text, int outer_width);

@@ -1,9 +1,11 @@
 #include "ui/core/language.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
+#include <vector>
 
 namespace tessaro {
 
@@ -11,6 +13,7 @@ namespace {
 
 const QString kLanguageSetting = QStringLiteral("view/language");
 Language current = Language::kDutch;
+std::vector<QTranslator*> installed;  // the translators of the language installed last
 
 QString Code(Language language) {
   return language == Language::kEnglish ? QStringLiteral("en") : QStringLiteral("nl");
@@ -24,6 +27,7 @@ bool Install(QCoreApplication& app, const QString& name, const QString& folder) 
     return false;
   }
   QCoreApplication::installTranslator(translator);
+  installed.push_back(translator);
   return true;
 }
 
@@ -42,10 +46,21 @@ void StoreLanguageChoice(const QString& choice) {
 Language LanguageFor(const QString& choice, const QLocale& locale) {
   Language language = Language::kDutch;
   if (!choice.isEmpty() && LanguageFromName(choice.toStdString(), &language)) return language;
-  return locale.language() == QLocale::Dutch ? Language::kDutch : Language::kEnglish;
+  // The language the desktop shows its windows in (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). A
+  // desktop that names none (the C or POSIX locale, as a bare session or a service has) gets
+  // the program's own.
+  const QStringList shown = locale.uiLanguages();
+  if (shown.isEmpty() || locale.language() == QLocale::C) return Language::kDutch;
+  if (LanguageFromName(shown.front().toStdString(), &language)) return language;
+  return Language::kEnglish;
 }
 
 bool InstallTranslations(QCoreApplication& app, Language language) {
+  for (QTranslator* translator : installed) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+  installed.clear();
   current = language;
   const QString code = Code(language);
   bool complete = Install(app, QStringLiteral("qtbase_") + code,
@@ -58,6 +73,13 @@ bool InstallTranslations(QCoreApplication& app, Language language) {
 }
 
 Language CurrentLanguage() { return current; }
+
+void GrowToText(QAbstractButton& button) {
+  if (current == Language::kDutch) return;
+  // The frame and padding the style puts around a button's text.
+  const int needed = button.fontMetrics().horizontalAdvance(button.text()) + 8;
+  if (needed > button.width()) button.resize(needed, button.height());
+}
 
 std::string Translated(const Message& message) {
   return Say(message, [](TextId id) {

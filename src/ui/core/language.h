@@ -1,7 +1,7 @@
-// The language the windows speak: the desktop's (Dutch for nl*, English for any other), unless
-// the user chose one in the program, which is kept in the settings and used from the next
-// start on. Dutch is the program's own: it needs no translation of its own words, only Qt's
-// (file dialogs, standard buttons).
+// The language the windows speak: the desktop's (Dutch for nl*, English for any other language,
+// Dutch where the desktop names none), unless the user chose one in the program, which is kept
+// in the settings and used from the next start on. Dutch is the program's own: it needs no
+// translation of its own words, only Qt's (file dialogs, standard buttons).
 #pragma once
 
 #include <QLocale>
@@ -9,6 +9,7 @@
 
 #include "engine/core/texts.h"
 
+class QAbstractButton;
 class QCoreApplication;
 
 namespace tessaro {
@@ -20,12 +21,17 @@ void StoreLanguageChoice(const QString& choice);
 // The language for a stored choice on a desktop of `locale`.
 Language LanguageFor(const QString& choice, const QLocale& locale);
 
-// Loads Qt's translations and, for a language other than Dutch, the program's, into `app`.
-// False when one of them is missing (the windows then show what they have).
+// Loads Qt's translations and, for a language other than Dutch, the program's, into `app`,
+// in place of those of the language installed before. False when one of them is missing
+// (the windows then show what they have).
 bool InstallTranslations(QCoreApplication& app, Language language);
 
 // The language installed last (Dutch until InstallTranslations is called).
 Language CurrentLanguage();
+
+// Room for longer words: a button of a fixed width keeps its size in Dutch, and in another
+// language grows to the right to the text it holds where that does not fit.
+void GrowToText(QAbstractButton& button);
 
 // A message of the engine in the current language: each pattern translated in the context
 // "Message", then filled in.

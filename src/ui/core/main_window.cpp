@@ -50,6 +50,7 @@ QPushButton* MakeCommandButton(QWidget* parent, const char* name, const QString&
   auto* button = new QPushButton(text, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(left, 0, width, 25);
+  GrowToText(*button);
   return button;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/editor/processing_palette.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -12,7 +13,8 @@ namespace tessaro {
 
 namespace {
 
-const PaletteDesign kDesign{"TForm4", "Plaats de verwerkingsblokken", {998, 461}, {207, 344}};
+const PaletteDesign kDesign{
+    "TForm4", QT_TRANSLATE_NOOP("Palette", "Plaats de verwerkingsblokken"), {998, 461}, {207, 344}};
 
 struct GroupTitle {
   const char* text;
@@ -21,8 +23,12 @@ struct GroupTitle {
 };
 
 constexpr GroupTitle kGroupTitles[] = {
-    {"Logische poorten", 520, 16}, {"Set off schakelaar", 816, 104}, {"Regelaars", 320, 216},
-    {"Knipperautomaat", 816, 272}, {"Recorders", 96, 264},           {"Timers", 440, 336},
+    {QT_TRANSLATE_NOOP("Palette", "Logische poorten"), 520, 16},
+    {QT_TRANSLATE_NOOP("Palette", "Set off schakelaar"), 816, 104},
+    {QT_TRANSLATE_NOOP("Palette", "Regelaars"), 320, 216},
+    {QT_TRANSLATE_NOOP("Palette", "Knipperautomaat"), 816, 272},
+    {QT_TRANSLATE_NOOP("Palette", "Recorders"), 96, 264},
+    {QT_TRANSLATE_NOOP("Palette", "Timers"), 440, 336},
 };
 constexpr int kTitlePixels = 13;
 
@@ -40,17 +46,23 @@ struct EditorDesign {
 };
 
 constexpr EditorDesign kEditors[] = {
-    {"SpinEdit2", 2, nullptr, "Bovenzijde Range", 168, 112, 57},
-    {"Edit1", 0, &PaletteEditors::Edit1, "Eenheid van de Range", 168, 144, 57},
-    {"SpinEdit1", 1, nullptr, "Onderzijde Range", 168, 176, 57},
-    {"Edit2", 0, &PaletteEditors::Edit2, "Naam van de Regelaar/Recorder", 168, 216, 137},
-    {"SpinEdit3", 3, nullptr, "Bovenschakelpunt ADS", 288, 352, 65},
-    {"SpinEdit4", 4, nullptr, "Onderschakelpunt ADS", 288, 416, 65},
-    {"SpinEdit5", 5, nullptr, "Tijd voor timer in seconde", 440, 384, 65},
+    {"SpinEdit2", 2, nullptr, QT_TRANSLATE_NOOP("Palette", "Bovenzijde Range"), 168, 112, 57},
+    {"Edit1", 0, &PaletteEditors::Edit1, QT_TRANSLATE_NOOP("Palette", "Eenheid van de Range"), 168,
+     144, 57},
+    {"SpinEdit1", 1, nullptr, QT_TRANSLATE_NOOP("Palette", "Onderzijde Range"), 168, 176, 57},
+    {"Edit2", 0, &PaletteEditors::Edit2,
+     QT_TRANSLATE_NOOP("Palette", "Naam van de Regelaar/Recorder"), 168, 216, 137},
+    {"SpinEdit3", 3, nullptr, QT_TRANSLATE_NOOP("Palette", "Bovenschakelpunt ADS"), 288, 352, 65},
+    {"SpinEdit4", 4, nullptr, QT_TRANSLATE_NOOP("Palette", "Onderschakelpunt ADS"), 288, 416, 65},
+    {"SpinEdit5", 5, nullptr, QT_TRANSLATE_NOOP("Palette", "Tijd voor timer in seconde"), 440, 384,
+     65},
     {"SpinEdit6", 6, nullptr, "", 640, 378, 73, 15},
     {"SpinEdit7", 7, nullptr, "", 748, 392, 65, 15},
-    {"SpinEdit8", 8, nullptr, "Tijdsinstelling voor blinker", 816, 240, 65},
-    {"SpinEdit9", 9, nullptr, "Tijdsinstelling Set Off (automatische uitschakelaar) in seconde",
+    {"SpinEdit8", 8, nullptr, QT_TRANSLATE_NOOP("Palette", "Tijdsinstelling voor blinker"), 816,
+     240, 65},
+    {"SpinEdit9", 9, nullptr,
+     QT_TRANSLATE_NOOP("Palette",
+                       "Tijdsinstelling Set Off (automatische uitschakelaar) in seconde"),
      816, 72, 65},
 };
 
@@ -69,7 +81,7 @@ ProcessingPalette::ProcessingPalette(ProcessImage& image, Messages& messages,
 
 void ProcessingPalette::AddGroupTitles() {
   for (const GroupTitle& title : kGroupTitles) {
-    auto* label = new QLabel(QString::fromLatin1(title.text), this);
+    auto* label = new QLabel(QCoreApplication::translate("Palette", title.text), this);
     label->setFont(TahomaFont(kTitlePixels, true));
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, Qt::yellow);
@@ -111,7 +123,7 @@ void ProcessingPalette::AddEditors() {
     }
     editor->setObjectName(QString::fromLatin1(design.name));
     editor->setFont(TahomaFont(design.font_pixels, true));
-    editor->setToolTip(QString::fromUtf8(design.tooltip));
+    editor->setToolTip(QCoreApplication::translate("Palette", design.tooltip));
     editor->setGeometry(design.left, design.top, design.width, EditorHeight(design.font_pixels));
     // The calculation block's editors stand on its picture.
     editor->raise();

@@ -172,6 +172,110 @@
         <source>Verder</source>
         <translation>Resume</translation>
     </message>
+    <message>
+        <source> (%1 tot %2%3)</source>
+        <translation> (%1 to %2%3)</translation>
+    </message>
+    <message>
+        <source>de schijf is vol</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>het bestand wordt te groot</source>
+        <translation>the file grows too big</translation>
+    </message>
+    <message>
+        <source>geen toegang</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>de schijf is alleen te lezen</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>bestaat niet</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>de map bestaat niet</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>het is een map</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>de koppeling wijst naar zichzelf</source>
+        <translation>the link points to itself</translation>
+    </message>
+    <message>
+        <source>de naam is te lang</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>de schijf geeft een lees- of schrijffout</source>
+        <translation>the disk gives a read or write error</translation>
+    </message>
+    <message>
+        <source>het bestand is in gebruik</source>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>er zijn te veel bestanden open</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>het is geen gewoon bestand</source>
+        <translation>it is no regular file</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>I/O error %1</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet opslaan: %2.</source>
+        <translation>Cannot save %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet inlezen: %2.</source>
+        <translation>Cannot load %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet schrijven: %2.</source>
+        <translation>Cannot write %1: %2.</translation>
+    </message>
+    <message>
+        <source>de afbeelding kon niet worden gemaakt</source>
+        <translation>the picture could not be made</translation>
+    </message>
+    <message>
+        <source>%1 is geen Tessaro-project.</source>
+        <translation>%1 is no Tessaro project.</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>File access denied: %1</source>
+        <translation>File access denied: %1</translation>
+    </message>
+    <message>
+        <source>Invalid filename: %1</source>
+        <translation>Invalid filename: %1</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Invalid numeric input</translation>
+    </message>
+    <message>
+        <source>Geen projectbestand: groter dan %1 MiB</source>
+        <translation>No project file: larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>Geen projectbestand: regel %1 is langer dan %2 tekens</source>
+        <translation>No project file: line %1 is longer than %2 characters</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -13,9 +13,11 @@ std::string InstrumentName(const ProcessImage& image, int slot,
   return title.empty() ? before_placement : title;
 }
 
-Phrase InstrumentCaptionText(const ProcessImage& image, int slot,
-                           const std::string& before_placement) {
-  Phrase caption = Word(InstrumentName(image, slot, before_placement));
+Phrase InstrumentCaptionText(const ProcessImage& image, int slot, const Phrase& before_placement) {
+  const bool named =
+      slot >= 1 && slot <= kRangeSlots && !image.InstrumentTitle[static_cast<size_t>(slot)].empty();
+  Phrase caption =
+      named ? Word(image.InstrumentTitle[static_cast<size_t>(slot)]) : before_placement;
   if (slot < 1 || slot > kRangeSlots) return caption;
   const std::string& log = image.LogFile[static_cast<size_t>(slot)];
   if (log.empty()) return caption;
@@ -25,7 +27,7 @@ Phrase InstrumentCaptionText(const ProcessImage& image, int slot,
 
 std::string InstrumentCaption(const ProcessImage& image, int slot,
                               const std::string& before_placement) {
-  return Say(InstrumentCaptionText(image, slot, before_placement));
+  return Say(InstrumentCaptionText(image, slot, Word(before_placement)));
 }
 
 std::string RecorderStartCaption(int n) { return "Form" + std::to_string(n + 6); }

@@ -17,8 +17,7 @@ std::string InstrumentName(const ProcessImage& image, int slot,
 
 // The caption of that instrument's window: its name, and while it logs, the log's file name
 // ("Temp — logboek lab.csv").
-Phrase InstrumentCaptionText(const ProcessImage& image, int slot,
-                           const std::string& before_placement);
+Phrase InstrumentCaptionText(const ProcessImage& image, int slot, const Phrase& before_placement);
 // The same in the program's own words.
 std::string InstrumentCaption(const ProcessImage& image, int slot,
                               const std::string& before_placement);

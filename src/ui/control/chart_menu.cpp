@@ -116,7 +116,7 @@ void ChartMenu::ExportCsv(QWidget* parent, int slot) {
                                         QStringLiteral("CSV (*.csv)"), false);
   if (file.isEmpty()) return;
   const int err = WriteFileWhole(ToPath(file), InstrumentCsv(image_, slot, SampleClock::Wall));
-  if (err != 0) messages_.Error(ExportFailedText(file.toStdString(), err));
+  if (err != 0) messages_.Error(messages_.Render(ExportFailed(file.toStdString(), err)));
 }
 
 void ChartMenu::SavePng(ChartView& chart, int slot) {
@@ -128,13 +128,13 @@ void ChartMenu::SavePng(ChartView& chart, int slot) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!ChartPicture(chart, slot).save(&buffer, "PNG")) {
-    messages_.Error(
-        FileErrorText("schrijven", file.toStdString(), "de afbeelding kon niet worden gemaakt"));
+    messages_.Error(messages_.Render(
+        FileError(FileVerb::kWrite, file.toStdString(), Phrase{TextId::kPictureNotMade})));
     return;
   }
   const int err = WriteFileWhole(ToPath(file),
                                  std::string_view(bytes.constData(), bytes.size()));
-  if (err != 0) messages_.Error(ExportFailedText(file.toStdString(), err));
+  if (err != 0) messages_.Error(messages_.Render(ExportFailed(file.toStdString(), err)));
 }
 
 void ChartMenu::StartLog(QWidget* parent, int slot) {

@@ -6,6 +6,7 @@
 #include "engine/control/chart.h"
 #include "engine/control/faceplate_state.h"
 #include "engine/control/instrument_title.h"
+#include "engine/control/pid_faceplate.h"
 #include "engine/control/setpoint_faceplate.h"
 #include "engine/core/process_image.h"
 #include "ui/control/faceplate_controls.h"
@@ -46,6 +47,13 @@ QLabel* MakeModeLabel(QWidget* parent) {
 
 int ControllerSlot(int n) { return 8 + n; }
 
+// Starts the controller's state. Until its block is placed, the window is named by the
+// controller's range, the caption form_create gives, said in the user's language.
+Phrase StartCaption(const FaceplateWindow::Design& design, ProcessImage& image) {
+  design.form_create(image, design.n);
+  return RangeCaptionPhrase(image, ControllerSlot(design.n));
+}
+
 }  // namespace
 
 const QColor FaceplateWindow::kSilver(192, 192, 192);
@@ -54,7 +62,7 @@ FaceplateWindow::FaceplateWindow(ProcessImage& image, PictureLoader& pictures, c
     : QWidget(nullptr, Qt::Dialog),
       image_(image),
       n_(design.n),
-      start_caption_(design.form_create(image, design.n)) {
+      start_caption_(StartCaption(design, image)) {
   setObjectName(QString::fromLatin1(design.name));
   setFont(TahomaFont(kWindowFontPixels));
   QPalette palette = this->palette();

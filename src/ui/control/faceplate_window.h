@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/core/texts.h"
 #include "ui/control/bar_scale.h"
 #include "ui/control/chart_view.h"
 #include "ui/control/tag_label.h"
@@ -86,7 +87,7 @@ class FaceplateWindow : public QWidget {
   TagLabel* pv_tag_ = nullptr;
 
  private:
-  std::string start_caption_;
+  Phrase start_caption_;
   QLabel* mode_label_ = nullptr;
   ChartView* trend_ = nullptr;
   bool trend_stale_ = false;  // cycles have run since the trend was last drawn

@@ -59,7 +59,7 @@ void RecorderWindow::DrawStaleChart() {
 
 void RecorderWindow::Refresh() {
   setWindowTitle(QString::fromStdString(
-      Translated(InstrumentCaptionText(image_, n_, RecorderStartCaption(n_)))));
+      Translated(InstrumentCaptionText(image_, n_, Word(RecorderStartCaption(n_))))));
 }
 
 void RecorderWindow::showEvent(QShowEvent* event) {

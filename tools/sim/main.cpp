@@ -148,13 +148,13 @@ int main(int argc, char** argv) {
 
   std::vector<ProjectResult> results;
   Check check;
-  check.language = language;
   try {
     // A mistake in the check is the teacher's, once; no project runs with it.
     if (const std::string error = ReadCheck(script.str(), check); !error.empty()) {
       std::cerr << script_name << ": " << error << '\n';
       return 2;
     }
+    check.language = language;
     results = CheckProjects(check, files, std::cout, std::cerr);
   } catch (const std::exception& e) {  // no temporary folder for a run
     std::cerr << "tessaro-sim: " << e.what() << '\n';

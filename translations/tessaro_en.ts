@@ -849,10 +849,6 @@
         <source>Zoals het bureaublad</source>
         <translation>As the desktop</translation>
     </message>
-    <message>
-        <source>De taal wordt gebruikt vanaf de volgende start van Tessaro.</source>
-        <translation>The language is used from the next start of Tessaro on.</translation>
-    </message>
 </context>
 <context>
     <name>tessaro::OnOffFaceplate</name>

@@ -86,8 +86,10 @@ void MainWindow::AddLanguageMenu(QMenu& menu) {
     action->setChecked(code == stored);
     connect(action, &QAction::triggered, this, [this, code = code] {
       StoreLanguageChoice(code);
+      // In both languages: the one chosen may be the one the user reads.
       messages_.Information(
-          tr("De taal wordt gebruikt vanaf de volgende start van Tessaro.").toStdString());
+          "De taal wordt gebruikt vanaf de volgende start van Tessaro.\n"
+          "The language is used from the next start of Tessaro on.");
     });
   }
 }

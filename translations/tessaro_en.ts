@@ -276,6 +276,18 @@
         <source>Geen projectbestand: regel %1 is langer dan %2 tekens</source>
         <translation>No project file: line %1 is longer than %2 characters</translation>
     </message>
+    <message>
+        <source>Cannot open file %1. %2</source>
+        <translation>Cannot open file %1. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 en nog %3 ander bestand. %2.</source>
+        <translation>Cannot open file %1 and %3 other file. %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 en nog %3 andere bestanden. %2.</source>
+        <translation>Cannot open file %1 and %3 other files. %2.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

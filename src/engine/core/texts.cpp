@@ -133,6 +133,16 @@ constexpr Entry kTexts[] = {
     {TextId::kProjectLineTooLong,
      TESSARO_TRANSLATE_NOOP("Message", "Geen projectbestand: regel %1 is langer dan %2 tekens"),
      "No project file: line %1 is longer than %2 characters"},
+    // Grid pictures a project names that are not there: the first few by name (%1, quoted),
+    // the system's reason (%2), and how many more (%3).
+    {TextId::kPicturesMissing, TESSARO_TRANSLATE_NOOP("Message", "Cannot open file %1. %2"),
+     "Cannot open file %1. %2"},
+    {TextId::kPicturesMissingOneMore,
+     TESSARO_TRANSLATE_NOOP("Message", "Cannot open file %1 en nog %3 ander bestand. %2."),
+     "Cannot open file %1 and %3 other file. %2."},
+    {TextId::kPicturesMissingMore,
+     TESSARO_TRANSLATE_NOOP("Message", "Cannot open file %1 en nog %3 andere bestanden. %2."),
+     "Cannot open file %1 and %3 other files. %2."},
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(TextId::kCount));
 

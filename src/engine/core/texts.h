@@ -67,6 +67,9 @@ enum class TextId {
   kInvalidNumber,
   kProjectTooBig,
   kProjectLineTooLong,
+  kPicturesMissing,
+  kPicturesMissingOneMore,
+  kPicturesMissingMore,
   kCount  // not a text: the number of ids
 };
 

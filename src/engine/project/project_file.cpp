@@ -151,15 +151,16 @@ void ShowMissingPictures(Messages& messages, const std::vector<std::string>& mis
     return names + "\"";
   };
   if (missing.size() <= kNamed) {
-    ShowError(messages, Word("Cannot open file " + quoted(missing.size()) + ". " + reason));
+    ShowError(messages,
+              Phrase{TextId::kPicturesMissing, {Word(quoted(missing.size())), Word(reason)}});
     return;
   }
   const size_t more = missing.size() - kNamed;
-  std::string text = "Cannot open file " + quoted(kNamed) + " en nog " + std::to_string(more) +
-                     (more == 1 ? " ander bestand. " : " andere bestanden. ") + reason + ".";
+  const Phrase text{more == 1 ? TextId::kPicturesMissingOneMore : TextId::kPicturesMissingMore,
+                    {Word(quoted(kNamed)), Word(reason), Word(std::to_string(more))}};
   std::string details;
   for (const auto& name : missing) details += name + "\n";
-  messages.ErrorWithDetails(text, details);
+  messages.ErrorWithDetails(messages.Render(text), details);
 }
 
 }  // namespace

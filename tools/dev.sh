@@ -11,7 +11,7 @@ packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libben
           libjpeg62-turbo-dev libusb-1.0-0-dev pkg-config fonts-dejavu-core xvfb x11-apps
           imagemagick xauth umockdev libumockdev-dev openbox wmctrl xdotool x11-utils
           qt6-svg-dev desktop-file-utils appstream dpkg-dev file lintian python3
-          qt6-wayland weston mutter dbus)
+          qt6-wayland weston mutter dbus qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -14,6 +14,7 @@
 #include "engine/core/process_image.h"
 #include "engine/core/user_folder.h"
 #include "ui/core/file_names.h"
+#include "ui/core/language.h"
 #include "ui/core/main_window.h"
 #include "ui/core/qt_messages.h"
 #include "ui/core/startup_probe.h"
@@ -43,6 +44,9 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Tessaro"));
   // Ties the windows to the menu entry, so the task bar shows the program's icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TESSARO_APP_ID));
+  // The desktop's language, or the one chosen in the program; Qt's dialogs speak it too.
+  tessaro::InstallTranslations(app, tessaro::LanguageFor(tessaro::StoredLanguageChoice(),
+                                                         QLocale()));
 
   // Relative paths (Velden/..., Teks/...) are taken from the folder the program works in:
   // the working folder or the program's own when either has a Velden, else, for an

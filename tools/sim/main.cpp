@@ -60,9 +60,10 @@ void PrintTally(const tessaro::sim::Simulator& simulator) {
   std::cout << tally.passed() << " passed, " << tally.failed() << " failed\n";
 }
 
-int RunOne(std::istream& script) {
+int RunOne(std::istream& script, tessaro::Language language) {
   std::error_code error;
   tessaro::sim::Simulator simulator(std::cout, std::filesystem::current_path(error));
+  simulator.set_language(language);
   const int status = simulator.Run(script, std::cerr);
   if (status != 2) PrintTally(simulator);
   return status;
@@ -111,17 +112,26 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   using namespace tessaro::sim;
-  const std::vector<std::string> args = Arguments(argc, argv);
+  std::vector<std::string> args = Arguments(argc, argv);
   for (const std::string& arg : args) {
     if (arg == "--help") return std::cout << kUsage << kHelp, 0;
     if (arg == "--version") return std::cout << "tessaro-sim " << TESSARO_VERSION << '\n', 0;
   }
-  if (args.empty()) return RunOne(std::cin);
+  // The language comes first, before a script or a batch.
+  tessaro::Language language = tessaro::Language::kDutch;
+  if (!args.empty() && args[0] == "--lang") {
+    if (args.size() < 2 || !tessaro::LanguageFromName(args[1], &language) ||
+        args[1].find_first_of("_-.@") != std::string::npos) {
+      return Usage("--lang takes nl or en");
+    }
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.empty()) return RunOne(std::cin, language);
   const bool option = args[0].size() > 1 && args[0][0] == '-';
   if (args.size() == 1 && !option) {
     std::ifstream script(tessaro::Utf8Path(args[0]));
     if (!script) return Usage("cannot open " + args[0]);
-    return RunOne(script);
+    return RunOne(script, language);
   }
 
   // The script is the last word; before it, the project files and the reports.
@@ -170,6 +180,7 @@ int main(int argc, char** argv) {
       std::cerr << script_name << ": " << error << '\n';
       return 2;
     }
+    check.language = language;
     results = CheckProjects(check, files, std::cout, std::cerr);
   } catch (const std::exception& e) {  // no temporary folder for a run
     std::cerr << "tessaro-sim: " << e.what() << '\n';

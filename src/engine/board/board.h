@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/core/texts.h"
+
 namespace tessaro {
 
 class Board {
@@ -27,8 +29,8 @@ class Board {
   // board that stopped answering), or empty. Each is handed out once.
   virtual std::string TakeNotice() { return {}; }
   // After an OpenDevice(`address`) that failed: what the board's side can tell about why,
-  // one finding per line, or empty.
-  virtual std::string NoBoardReason(int32_t /*address*/) { return {}; }
+  // one finding per sentence, or none.
+  virtual Message NoBoardReason(int32_t /*address*/) { return {}; }
 };
 
 }  // namespace tessaro

@@ -4,23 +4,9 @@
 
 namespace tessaro {
 
-namespace {
-
-// "1", "1 en 3", "0, 1 en 3".
-std::string AddressList(const std::vector<int32_t>& addresses) {
-  std::string text;
-  for (std::size_t i = 0; i < addresses.size(); ++i) {
-    if (i > 0) text += i + 1 == addresses.size() ? " en " : ", ";
-    text += std::to_string(addresses[i]);
-  }
-  return text;
-}
-
-}  // namespace
-
-std::string NoBoardReason(int32_t address, const std::vector<FoundBoard>& found) {
-  if (found.empty()) return "Er zit geen kaart van dit type op USB.";
-  std::vector<std::string> lines;
+Message NoBoardFindings(int32_t address, const std::vector<FoundBoard>& found) {
+  if (found.empty()) return {Phrase{TextId::kNoBoardOfThisType}};
+  Message lines;
   const bool here = std::any_of(found.begin(), found.end(),
                                 [&](const FoundBoard& b) { return b.address == address; });
   if (!here) {
@@ -31,31 +17,30 @@ std::string NoBoardReason(int32_t address, const std::vector<FoundBoard>& found)
       }
     }
     std::sort(others.begin(), others.end());
-    lines.push_back(std::string(others.size() == 1 ? "Er zit wel een kaart op adres "
-                                                   : "Er zitten wel kaarten op adres ") +
-                    AddressList(others) +
-                    "; de jumpers SK5 en SK6 op de kaart stellen het adres in.");
+    std::vector<std::string> numbers;
+    for (int32_t other : others) numbers.push_back(std::to_string(other));
+    lines.push_back(Phrase{others.size() == 1 ? TextId::kBoardElsewhere : TextId::kBoardsElsewhere,
+                           {ListOf(numbers)}});
   }
   for (const FoundBoard& b : found) {
-    const std::string at = "kaart op adres " + std::to_string(b.address);
+    const Phrase at = Word(std::to_string(b.address));
     switch (b.access) {
       case FoundBoard::Access::kDenied:
-        lines.push_back("Deze gebruiker mag de " + at +
-                        " niet openen: installeer de udev-regel uit de README "
-                        "(packaging/udev/60-tessaro-board.rules) en word lid van de groep "
-                        "plugdev.");
+        lines.push_back(Phrase{TextId::kBoardDenied, {at}});
         break;
       case FoundBoard::Access::kBusy:
-        lines.push_back("De " + at + " is in gebruik bij een ander programma.");
+        lines.push_back(Phrase{TextId::kBoardBusy, {at}});
         break;
       case FoundBoard::Access::kOpen:
-        if (b.address == address) lines.push_back("De " + at + " geeft geen antwoord.");
+        if (b.address == address) lines.push_back(Phrase{TextId::kBoardSilent, {at}});
         break;
     }
   }
-  std::string text;
-  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
-  return text;
+  return lines;
+}
+
+std::string NoBoardReason(int32_t address, const std::vector<FoundBoard>& found) {
+  return Say(NoBoardFindings(address, found));
 }
 
 const char* AccessName(FoundBoard::Access access) {

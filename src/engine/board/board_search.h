@@ -6,12 +6,15 @@
 #include <vector>
 
 #include "engine/board/usb_board.h"
+#include "engine/core/texts.h"
 
 namespace tessaro {
 
-// One line per finding, joined by newlines: no board of this kind at all, boards at other
-// addresses, boards the user may not open, boards another program holds, and a board at
-// `address` that does not answer.
+// One sentence per finding: no board of this kind at all, boards at other addresses, boards
+// the user may not open, boards another program holds, and a board at `address` that does
+// not answer.
+Message NoBoardFindings(int32_t address, const std::vector<FoundBoard>& found);
+// The same in the program's own words, one finding per line.
 std::string NoBoardReason(int32_t address, const std::vector<FoundBoard>& found);
 
 // "open", "busy" or "denied".

@@ -60,9 +60,9 @@ std::string BoardSelector::TakeNotice() {
   return std::exchange(notice_, {});
 }
 
-std::string BoardSelector::NoBoardReason(int32_t address) {
+Message BoardSelector::NoBoardReason(int32_t address) {
   if (!usb_) return {};  // a selector without USB has nothing to look at
-  return tessaro::NoBoardReason(address, usb_->Survey());
+  return NoBoardFindings(address, usb_->Survey());
 }
 
 int32_t BoardSelector::ReadAnalogChannel(int32_t channel) {

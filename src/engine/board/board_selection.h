@@ -41,7 +41,7 @@ class BoardSelector : public Board {
   std::string TakeNotice() override;
   // What the bus shows: no board of this kind, boards at other addresses, boards that the
   // user may not open or that another program holds.
-  std::string NoBoardReason(int32_t address) override;
+  Message NoBoardReason(int32_t address) override;
 
   // What TakeNotice tells besides a lost connection: a board library that was refused.
   void SetLibraryNotice(std::function<std::string()> take) { library_notice_ = std::move(take); }

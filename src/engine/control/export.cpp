@@ -180,8 +180,12 @@ std::string InstrumentCsv(const ProcessImage& image, int slot, SampleClock clock
   return text;
 }
 
+Phrase ExportFailed(const std::string& path, int err) {
+  return FileError(FileVerb::kWrite, path, FileCause(err));
+}
+
 std::string ExportFailedText(const std::string& path, int err) {
-  return FileErrorText("schrijven", path, err);
+  return Say(ExportFailed(path, err));
 }
 
 }  // namespace tessaro

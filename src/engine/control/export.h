@@ -20,6 +20,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/core/texts.h"
+
 namespace tessaro {
 
 struct ProcessImage;
@@ -52,6 +54,7 @@ std::string InstrumentCsv(const ProcessImage& image, int slot, SampleClock clock
 
 // The text of a message box about a file that could not be written, with system error
 // `err` (see WriteFileWhole, which every export writes through).
-std::string ExportFailedText(const std::string& path, int err);
+Phrase ExportFailed(const std::string& path, int err);
+std::string ExportFailedText(const std::string& path, int err);  // in the program's own words
 
 }  // namespace tessaro

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/core/texts.h"
+
 namespace tessaro {
 
 struct InstrumentTables;
@@ -15,6 +17,9 @@ std::string InstrumentName(const InstrumentTables& image, int slot,
 
 // The caption of that instrument's window: its name, and while it logs, the log's file name
 // ("Temp — logboek lab.csv").
+Phrase InstrumentCaptionText(const InstrumentTables& image, int slot,
+                             const Phrase& before_placement);
+// The same in the program's own words.
 std::string InstrumentCaption(const InstrumentTables& image, int slot,
                               const std::string& before_placement);
 

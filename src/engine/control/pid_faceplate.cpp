@@ -129,10 +129,15 @@ const std::array<BoxCaption, 7>& PidBoxCaptions() {
   return captions;
 }
 
+Phrase RangeCaptionPhrase(const ProcessImage& image, int slot) {
+  if (slot < 1 || slot > kRangeSlots) return Word("");
+  return Phrase{TextId::kRangeCaption,
+                {Word(std::to_string(image.RangeLow[slot])),
+                 Word(std::to_string(image.RangeHigh[slot])), Word(image.RangeUnit[slot])}};
+}
+
 std::string RangeCaption(const ProcessImage& image, int slot) {
-  if (slot < 1 || slot > kRangeSlots) return {};
-  return " (" + std::to_string(image.RangeLow[slot]) + " tot " +
-         std::to_string(image.RangeHigh[slot]) + image.RangeUnit[slot] + ")";
+  return Say(RangeCaptionPhrase(image, slot));
 }
 
 namespace pid {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/core/texts.h"
+
 namespace tessaro {
 
 struct ProcessImage;
@@ -44,7 +46,8 @@ const std::array<BoxCaption, 7>& PidBoxCaptions();
 
 // A faceplate's caption before the block is placed: " (low tot highunit)" for range slot
 // `slot`.
-std::string RangeCaption(const ProcessImage& image, int slot);
+Phrase RangeCaptionPhrase(const ProcessImage& image, int slot);
+std::string RangeCaption(const ProcessImage& image, int slot);  // in the program's own words
 
 namespace pid {
 

@@ -28,16 +28,15 @@ constexpr MuxStep kMuxSteps[] = {
 
 void KaartLezenClick(ProcessImage& image, Board& board, Messages& messages, ScreenView& view) {
   image.CardAddress = image.AddressBox;
-  const std::string address = std::to_string(image.CardAddress);
+  const Phrase address = Word(std::to_string(image.CardAddress));
   if (board.OpenDevice(image.CardAddress) == image.CardAddress) {
-    messages.Information("Kaart gevonden op " + address);
+    messages.Information(messages.Render(Phrase{TextId::kBoardFound, {address}}));
     view.AddressBoxHidden();
   } else {
     // The first line stays as it always was; the lines below it say what the bus shows.
-    std::string text = "Geen kaart gevonden op " + address;
-    const std::string reason = board.NoBoardReason(image.CardAddress);
-    if (!reason.empty()) text += "\n" + reason;
-    messages.Information(text);
+    Message text{Phrase{TextId::kNoBoardFound, {address}}};
+    for (Phrase& reason : board.NoBoardReason(image.CardAddress)) text.push_back(std::move(reason));
+    messages.Information(messages.Render(text));
   }
 }
 

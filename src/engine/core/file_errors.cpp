@@ -6,48 +6,50 @@
 
 namespace tessaro {
 
-std::string FileErrorCause(int err) {
+Phrase FileCause(int err) {
   switch (err) {
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-      return "de schijf is vol";
+      return Phrase{TextId::kCauseDiskFull};
     case EFBIG:
-      return "het bestand wordt te groot";
+      return Phrase{TextId::kCauseTooBig};
     case EACCES:
     case EPERM:
-      return "geen toegang";
+      return Phrase{TextId::kCauseNoAccess};
     case EROFS:
-      return "de schijf is alleen te lezen";
+      return Phrase{TextId::kCauseReadOnly};
     case ENOENT:
-      return "bestaat niet";
+      return Phrase{TextId::kCauseMissing};
     case ENOTDIR:
-      return "de map bestaat niet";
+      return Phrase{TextId::kCauseNoFolder};
     case EISDIR:
-      return "het is een map";
+      return Phrase{TextId::kCauseIsFolder};
     case ELOOP:
-      return "de koppeling wijst naar zichzelf";
+      return Phrase{TextId::kCauseLinkLoop};
     case ENAMETOOLONG:
-      return "de naam is te lang";
+      return Phrase{TextId::kCauseNameTooLong};
     case EIO:
-      return "de schijf geeft een lees- of schrijffout";
+      return Phrase{TextId::kCauseDiskError};
     case EBUSY:
 #ifdef ETXTBSY
     case ETXTBSY:
 #endif
-      return "het bestand is in gebruik";
+      return Phrase{TextId::kCauseInUse};
     case EMFILE:
     case ENFILE:
-      return "er zijn te veel bestanden open";
+      return Phrase{TextId::kCauseTooManyOpen};
     case ENXIO:
     case ENODEV:
-      return "het is geen gewoon bestand";
+      return Phrase{TextId::kCauseNotAFile};
     default:
       // The system's number, as it has always been shown, for whoever looks it up.
-      return "I/O error " + std::to_string(err);
+      return Phrase{TextId::kCauseIoError, {Word(std::to_string(err))}};
   }
 }
+
+std::string FileErrorCause(int err) { return Say(FileCause(err)); }
 
 std::string NotRegularFileCause(mode_t mode) {
   if (S_ISREG(mode)) return {};
@@ -61,14 +63,28 @@ std::string NotRegularFileCause(mode_t mode) {
   return "het is geen gewoon bestand";
 }
 
+Phrase FileError(FileVerb verb, std::string_view file, Phrase cause) {
+  static constexpr TextId kSentences[] = {TextId::kCannotSave, TextId::kCannotLoad,
+                                          TextId::kCannotWrite};
+  return Phrase{kSentences[static_cast<int>(verb)], {Word(std::string(file)), std::move(cause)}};
+}
+
+namespace {
+
+FileVerb VerbOf(std::string_view verb) {
+  if (verb == "opslaan") return FileVerb::kSave;
+  if (verb == "inlezen") return FileVerb::kLoad;
+  return FileVerb::kWrite;
+}
+
+}  // namespace
+
 std::string FileErrorText(std::string_view verb, std::string_view file, std::string_view cause) {
-  std::string text = "Kan ";
-  text.append(file).append(" niet ").append(verb).append(": ").append(cause).append(".");
-  return text;
+  return Say(FileError(VerbOf(verb), file, Word(std::string(cause))));
 }
 
 std::string FileErrorText(std::string_view verb, std::string_view file, int err) {
-  return FileErrorText(verb, file, FileErrorCause(err));
+  return Say(FileError(VerbOf(verb), file, FileCause(err)));
 }
 
 }  // namespace tessaro

@@ -8,17 +8,24 @@
 #include <string>
 #include <string_view>
 
+#include "engine/core/texts.h"
+
 namespace tessaro {
 
-// The cause of system error `err`, in Dutch, without a full stop ("de schijf is vol").
-std::string FileErrorCause(int err);
+// The cause of system error `err`, without a full stop ("de schijf is vol").
+Phrase FileCause(int err);
+std::string FileErrorCause(int err);  // in the program's own words
 
 // Why a file of type `mode` (from stat) is no regular file: "het is een map", "het is een
 // FIFO", ...; empty for a regular file.
 std::string NotRegularFileCause(mode_t mode);
 
-// "Kan FILE niet VERB: CAUSE." for system error `err`; `verb` is "opslaan", "inlezen",
-// "schrijven", ...
+// What was done with the file when it failed: each is a sentence of its own ("Kan FILE niet
+// opslaan: CAUSE.").
+enum class FileVerb { kSave, kLoad, kWrite };
+Phrase FileError(FileVerb verb, std::string_view file, Phrase cause);
+
+// The same in the program's own words; `verb` is "opslaan", "inlezen" or "schrijven".
 std::string FileErrorText(std::string_view verb, std::string_view file, int err);
 
 // As FileErrorText, with a cause of the caller's.

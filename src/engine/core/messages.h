@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/core/texts.h"
+
 namespace tessaro {
 
 // The answers to the question whether to save unsaved changes first.
@@ -12,6 +14,10 @@ enum class SaveAnswer { Save, DontSave, Cancel };
 class Messages {
  public:
   virtual ~Messages() = default;
+  // A message named by its ids, in the words of the user's language: the windows translate
+  // it, tessaro-sim says it in the language it was asked for; by default the program's own.
+  virtual std::string Render(const Message& message) { return Say(message); }
+  std::string Render(const Phrase& text) { return Render(Message{text}); }
   virtual void Information(const std::string& text) = 0;
   // A question with the buttons Yes and No; true for Yes.
   virtual bool Question(const std::string& text, const std::string& title) = 0;

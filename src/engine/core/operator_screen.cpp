@@ -56,7 +56,10 @@ void SetItemTop(ProcessImage& image, ScreenView& view, int item, int top) {
 }
 
 bool ExitClick(Messages& messages, Board& board) {
-  if (!messages.Question("Afsluiten?", "Exit")) return false;
+  if (!messages.Question(messages.Render(Phrase{TextId::kExitQuestion}),
+                         messages.Render(Phrase{TextId::kExitTitle}))) {
+    return false;
+  }
   board.CloseDevice();
   return true;
 }

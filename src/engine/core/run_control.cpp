@@ -74,12 +74,18 @@ int MuxTimerInterval(const RunControl& run) { return kMuxIntervalMs / run.speed;
 
 int PlantTimerInterval(const RunControl& run, int plant_ms) { return plant_ms / run.speed; }
 
-std::string RunStateText(const RunControl& run) {
-  if (run.paused) return "PAUZE";
-  if (run.speed != 1) return std::to_string(run.speed) + "x";
-  return "";
+Message RunState(const RunControl& run) {
+  if (run.paused) return {Phrase{TextId::kPaused}};
+  if (run.speed != 1) return {Phrase{TextId::kSpeed, {Word(std::to_string(run.speed))}}};
+  return {};
 }
 
-std::string PauseButtonText(const RunControl& run) { return run.paused ? "Verder" : "Pauze"; }
+std::string RunStateText(const RunControl& run) { return Say(RunState(run)); }
+
+Phrase PauseButton(const RunControl& run) {
+  return Phrase{run.paused ? TextId::kResumeButton : TextId::kPauseButton};
+}
+
+std::string PauseButtonText(const RunControl& run) { return Say(PauseButton(run)); }
 
 }  // namespace tessaro

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/core/texts.h"
+
 namespace tessaro {
 
 inline constexpr int kScanIntervalMs = 250;
@@ -76,8 +78,10 @@ int MuxTimerInterval(const RunControl& run);
 int PlantTimerInterval(const RunControl& run, int plant_ms);
 
 // What the operator screen shows of the run: "PAUZE", "2x", "10x", or "" at normal speed.
-std::string RunStateText(const RunControl& run);
+Message RunState(const RunControl& run);
+std::string RunStateText(const RunControl& run);  // in the program's own words
 // The text of the pause button: "Pauze" while running, "Verder" while paused.
-std::string PauseButtonText(const RunControl& run);
+Phrase PauseButton(const RunControl& run);
+std::string PauseButtonText(const RunControl& run);  // in the program's own words
 
 }  // namespace tessaro

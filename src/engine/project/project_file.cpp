@@ -28,42 +28,39 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kFolder[] = "Velden";
-constexpr char kInvalidFilename[] = "Invalid filename";
 constexpr char kDefaultShown[] = "Velden/data1.txt";
-constexpr std::string_view kSaveVerb = "opslaan";
-constexpr std::string_view kLoadVerb = "inlezen";
-
 // Message boxes end a sentence that ends in a letter or digit with a full stop.
-void ShowError(Messages& messages, std::string text) {
+void ShowError(Messages& messages, const Phrase& phrase) {
+  std::string text = messages.Render(phrase);
   if (!text.empty() && std::isalnum(static_cast<unsigned char>(text.back()))) text += '.';
   messages.Error(text);
 }
 
 // The text for a failed open, read or write of `file` with system error `err`: the texts
 // the user knows where they fit, each naming the file, otherwise the cause in words.
-std::string ErrorText(int err, const std::string& file, std::string_view verb) {
+Phrase ErrorText(int err, const std::string& file, FileVerb verb) {
   switch (err) {
     case ENOENT:
-      return "File not found: " + file;
+      return Phrase{TextId::kFileNotFound, {Word(file)}};
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-      return "File access denied: " + file;
+      return Phrase{TextId::kFileAccessDenied, {Word(file)}};
     case ENAMETOOLONG:
-      return std::string(kInvalidFilename) + ": " + file;
+      return Phrase{TextId::kInvalidFilename, {Word(file)}};
     default:
-      return FileErrorText(verb, file, err);
+      return FileError(verb, file, FileCause(err));
   }
 }
 
-bool Fail(Messages& messages, int err, const std::string& file, std::string_view verb) {
+bool Fail(Messages& messages, int err, const std::string& file, FileVerb verb) {
   ShowError(messages, ErrorText(err, file, verb));
   return false;
 }
 
 bool NoFolder(Messages& messages, const std::string& file) {
-  ShowError(messages, std::string(kInvalidFilename) + ": " + file);
+  ShowError(messages, Phrase{TextId::kInvalidFilename, {Word(file)}});
   return false;
 }
 
@@ -94,7 +91,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Why a read failed: a system error, or a file that cannot be a project.
 struct ReadFailure {
   int err = 0;
-  std::string text;  // set instead of err
+  std::optional<Phrase> text;  // set instead of err
 };
 
 std::optional<ReadFailure> TooLong(const std::string& text) {
@@ -104,8 +101,9 @@ std::optional<ReadFailure> TooLong(const std::string& text) {
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string::npos) end = text.size();
     if (end - start > kMaxLineBytes) {
-      return ReadFailure{0, "Geen projectbestand: regel " + std::to_string(line) +
-                                " is langer dan " + std::to_string(kMaxLineBytes) + " tekens"};
+      return ReadFailure{0,
+                         Phrase{TextId::kProjectLineTooLong,
+                                {Word(std::to_string(line)), Word(std::to_string(kMaxLineBytes))}}};
     }
     if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
       ++end;
@@ -123,8 +121,7 @@ std::optional<ReadFailure> ReadProjectText(const fs::path& path, std::string& te
   // up the program.
   SystemFile file;
   if (const int err = file.OpenForReading(path); err != 0) return ReadFailure{err, {}};
-  const std::string too_big =
-      "Geen projectbestand: groter dan " + std::to_string(kMaxProjectBytes >> 20) + " MiB";
+  const Phrase too_big{TextId::kProjectTooBig, {Word(std::to_string(kMaxProjectBytes >> 20))}};
   if (file.Size() > static_cast<int64_t>(kMaxProjectBytes)) return ReadFailure{0, too_big};
   text.clear();
   char chunk[1 << 16];
@@ -154,15 +151,16 @@ void ShowMissingPictures(Messages& messages, const std::vector<std::string>& mis
     return names + "\"";
   };
   if (missing.size() <= kNamed) {
-    ShowError(messages, "Cannot open file " + quoted(missing.size()) + ". " + reason);
+    ShowError(messages,
+              Phrase{TextId::kPicturesMissing, {Word(quoted(missing.size())), Word(reason)}});
     return;
   }
   const size_t more = missing.size() - kNamed;
-  std::string text = "Cannot open file " + quoted(kNamed) + " en nog " + std::to_string(more) +
-                     (more == 1 ? " ander bestand. " : " andere bestanden. ") + reason + ".";
+  const Phrase text{more == 1 ? TextId::kPicturesMissingOneMore : TextId::kPicturesMissingMore,
+                    {Word(quoted(kNamed)), Word(reason), Word(std::to_string(more))}};
   std::string details;
   for (const auto& name : missing) details += name + "\n";
-  messages.ErrorWithDetails(text, details);
+  messages.ErrorWithDetails(messages.Render(text), details);
 }
 
 }  // namespace
@@ -176,7 +174,7 @@ bool SaveProjectTo(const ProcessImage& image, const fs::path& target, const std:
   const std::string text =
       FormatProject(CaptureProject(image)) + FormatExtras(CaptureExtras(image));
   const int err = WriteFileWhole(target, text, {.follow_link = true});
-  return err == 0 || Fail(messages, err, shown, kSaveVerb);
+  return err == 0 || Fail(messages, err, shown, FileVerb::kSave);
 }
 
 // The folder a chosen file is to be in; relative paths are taken from the working folder.
@@ -192,29 +190,29 @@ LoadResult LoadProjectFrom(ProcessImage& image, const fs::path& path, const std:
   std::string text;
   if (auto failure = ReadProjectText(path, text)) {
     if (failure->err != 0) {
-      Fail(messages, failure->err, shown, kLoadVerb);
+      Fail(messages, failure->err, shown, FileVerb::kLoad);
     } else {
-      ShowError(messages, failure->text);
+      ShowError(messages, *failure->text);
     }
     return LoadResult::Failed;
   }
   // A picture or an archive under a project's name: refused before anything is replaced.
   if (!IsProjectText(text)) {
-    ShowError(messages, path.filename().string() + " is geen Tessaro-project.");
+    ShowError(messages, Phrase{TextId::kNoProject, {Word(path.filename().string())}});
     return LoadResult::Failed;
   }
   const std::vector<std::string> lines = SplitLines(text, kProjectLines + kMaxExtrasLines);
 
   auto data = ParseProject(lines);
   if (!data) {
-    ShowError(messages, "Invalid numeric input");
+    ShowError(messages, Phrase{TextId::kInvalidNumber});
     return LoadResult::Failed;
   }
   const std::vector<std::string> after(
       lines.begin() + std::min<size_t>(lines.size(), kProjectLines), lines.end());
   const ExtrasRead extras = ParseExtras(after, kProjectLines + 1);
   if (!extras.error.empty()) {
-    ShowError(messages, extras.error);
+    ShowError(messages, Word(extras.error));
     return LoadResult::Failed;
   }
 
@@ -258,7 +256,7 @@ LoadResult LoadProject(ProcessImage& image, const fs::path& root, Messages& mess
   }
   auto path = ResolveFolderFile(root, kFolder, kProjectFileName);
   if (!path) {
-    Fail(messages, ENOENT, kDefaultShown, kLoadVerb);
+    Fail(messages, ENOENT, kDefaultShown, FileVerb::kLoad);
     return LoadResult::Failed;
   }
   return LoadProjectFrom(image, *path, Shown(*path, root), root, messages, view, pictures,
@@ -275,7 +273,7 @@ LoadResult LoadProjectFile(ProcessImage& image, const fs::path& file, const fs::
     return LoadResult::Failed;
   }
   if (!fs::exists(file, ec)) {
-    Fail(messages, ENOENT, shown, kLoadVerb);
+    Fail(messages, ENOENT, shown, FileVerb::kLoad);
     return LoadResult::Failed;
   }
   return LoadProjectFrom(image, file, shown, root, messages, view, pictures, start);

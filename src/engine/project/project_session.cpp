@@ -22,16 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kNewQuestion[] = "Nieuw project beginnen? Wat niet is opgeslagen, gaat verloren.";
-constexpr char kNewTitle[] = "Nieuw";
-constexpr char kUnsavedTitle[] = "Niet opgeslagen";
-constexpr char kUnsavedQuestion[] =
-    "De wijzigingen in het project zijn niet opgeslagen. Opslaan in Velden/data1.txt?";
-constexpr char kUnsavedExampleQuestion[] =
-    "De wijzigingen in het voorbeeld zijn niet opgeslagen. Opslaan als een nieuw project?";
-constexpr char kExampleRefused[] =
-    "De voorbeelden worden niet overschreven. Kies een andere map om op te slaan.";
-
 bool IsProjectFile(const fs::directory_entry& entry) {
   std::error_code ec;
   std::string extension = entry.path().extension().string();
@@ -131,7 +121,7 @@ bool ProjectSession::Load() {
 
 bool ProjectSession::SaveAs(const fs::path& file) {
   if (InExamples(file)) {
-    messages_.Error(kExampleRefused);
+    messages_.Error(messages_.Render(Phrase{TextId::kExampleRefused}));
     return false;
   }
   if (!SaveProjectAs(image_, file, messages_, root_)) return false;
@@ -170,7 +160,8 @@ std::string ProjectSession::lesson() const {
 bool ProjectSession::New(const FileChoice& choose) {
   if (unsaved()) {
     if (!SaveChangesFirst(choose)) return false;
-  } else if (!messages_.Question(kNewQuestion, kNewTitle)) {
+  } else if (!messages_.Question(messages_.Render(Phrase{TextId::kNewQuestion}),
+                                 messages_.Render(Phrase{TextId::kNewTitle}))) {
     return false;
   }
   ResetToStartup(image_, view_);
@@ -187,8 +178,9 @@ bool ProjectSession::unsaved() const { return image_.UnsavedChanges; }
 
 bool ProjectSession::SaveChangesFirst(const FileChoice& choose) {
   if (!unsaved()) return true;
-  switch (messages_.SaveQuestion(example_ ? kUnsavedExampleQuestion : kUnsavedQuestion,
-                                 kUnsavedTitle)) {
+  switch (messages_.SaveQuestion(messages_.Render(Phrase{example_ ? TextId::kUnsavedExampleQuestion
+                                                                  : TextId::kUnsavedQuestion}),
+                                 messages_.Render(Phrase{TextId::kUnsavedTitle}))) {
     case SaveAnswer::DontSave:
       return true;
     case SaveAnswer::Cancel:
@@ -208,11 +200,14 @@ bool ProjectSession::Exit(const FileChoice& choose) {
   return true;
 }
 
-std::string ProjectSession::ScreenLine() const {
-  std::string line = "Project: " + (name_.empty() ? std::string("nieuw") : name_);
-  if (example_) line += " (voorbeeld)";
-  return unsaved() ? line + " *" : line;
+Phrase ProjectSession::ScreenLinePhrase() const {
+  Phrase name = name_.empty() ? Phrase{TextId::kProjectNew} : Word(name_);
+  if (example_) name = Phrase{TextId::kProjectExample, {name}};
+  Phrase line{TextId::kProjectLine, {name}};
+  return unsaved() ? Phrase{TextId::kUnsavedMark, {line}} : line;
 }
+
+std::string ProjectSession::ScreenLine() const { return Say(ScreenLinePhrase()); }
 
 void ProjectSession::SetRecent(std::vector<std::string> files) {
   recent_.clear();

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/texts.h"
 #include "engine/project/project_file.h"
 
 namespace tessaro {
@@ -91,7 +92,8 @@ class ProjectSession {
   const std::filesystem::path& file() const { return file_; }
   // The line on the operator screen that names the open project, marked when it has
   // unsaved changes.
-  std::string ScreenLine() const;
+  Phrase ScreenLinePhrase() const;
+  std::string ScreenLine() const;  // in the program's own words
   // The projects saved or opened by name, newest first, at most five; examples and
   // Velden/data1.txt are not among them. The program keeps the list between runs. Names are
   // UTF-8 text on every system (Utf8Path makes them paths again).

@@ -17,9 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The message boxes of the project load, kept for the result.
+// The message boxes of the project load, kept for the result, in the check's language.
 class LoadMessages : public Messages {
  public:
+  explicit LoadMessages(Language language) : language_(language) {}
+  using Messages::Render;
+  std::string Render(const Message& message) override { return Say(message, language_); }
   void Information(const std::string& text) override { Add(text); }
   bool Question(const std::string& text, const std::string&) override { return Add(text), true; }
   void Error(const std::string& text) override { Add(text); }
@@ -27,6 +30,7 @@ class LoadMessages : public Messages {
 
  private:
   void Add(const std::string& text) { text_ += (text_.empty() ? "" : " ") + text; }
+  Language language_;
   std::string text_;
 };
 
@@ -151,8 +155,9 @@ ProjectResult CheckProject(const Check& check, const fs::path& file,
   RunFolder folder;
   std::ostringstream output;
   Simulator simulator(output, folder.path());
+  simulator.set_language(check.language);
 
-  LoadMessages load_messages;
+  LoadMessages load_messages(check.language);
   if (LoadProjectFile(simulator.image(), file, folder.path(), load_messages, simulator,
                       GridPictures::Skip) == LoadResult::Failed) {
     result.outcome = Outcome::NotLoaded;

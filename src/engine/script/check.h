@@ -13,6 +13,8 @@
 
 #include "engine/script/simulator.h"
 
+#include "engine/core/texts.h"
+
 namespace tessaro::sim {
 
 // A check script, read whole. Its checks are named by the nearest comment above each
@@ -25,6 +27,8 @@ struct Check {
   std::vector<std::string> names;
   // The check of each `expect`, by its line number.
   std::map<int, size_t> check_of_line;
+  // The language the projects' messages are said in.
+  Language language = Language::kDutch;
 
   // The name of the check that the expect on `line` belongs to.
   const std::string& NameOf(int line) const { return names[check_of_line.at(line)]; }

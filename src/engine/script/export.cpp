@@ -48,7 +48,7 @@ void ExportCommand(Simulator& s, const Line& l) {
   const std::filesystem::path path = s.root() / Utf8Path(file);
   if (l[0] == "export") {
     const int err = WriteFileWhole(path, InstrumentCsv(s.image(), slot, SampleClock::Script));
-    if (err != 0) s.Error(ExportFailedText(file, err));
+    if (err != 0) s.Error(s.Render(ExportFailed(file, err)));
     return;
   }
   const std::string message =

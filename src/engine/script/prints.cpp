@@ -105,8 +105,9 @@ void Title(Simulator& s, const Line& l) {
   const int n = key[3] - '0';
   const int slot = recorder ? n : 8 + n;
   static const ProcessImage start_up;
-  const std::string before = recorder ? RecorderStartCaption(n) : RangeCaption(start_up, slot);
-  s.Print("title " + key + " " + InstrumentCaption(s.image(), slot, before));
+  const Phrase before =
+      recorder ? Word(RecorderStartCaption(n)) : RangeCaptionPhrase(start_up, slot);
+  s.Print("title " + key + " " + s.Render(InstrumentCaptionText(s.image(), slot, before)));
 }
 
 // The hover text on one line: its lines joined by "; ".

@@ -128,8 +128,12 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
   void Advance(int64_t ms) { tessaro::Advance(run_, ms, *this); }
   RunControl& run() { return run_; }
 
-  // Messages: every box is printed at once as "message TEXT"; questions are answered Yes,
-  // and the question whether to save changes first with Don't save.
+  // Messages: every box is printed at once as "message TEXT", in the language asked for;
+  // questions are answered Yes, and the question whether to save changes first with Don't
+  // save.
+  void set_language(Language language) { language_ = language; }
+  using Messages::Render;
+  std::string Render(const Message& message) override { return Say(message, language_); }
   void Information(const std::string& text) override;
   bool Question(const std::string& text, const std::string& title) override;
   SaveAnswer SaveQuestion(const std::string& text, const std::string& title) override;
@@ -144,6 +148,7 @@ class Simulator : public Messages, public ScreenView, public ProjectLoadView, pu
   void ShowMessage(const std::string& text);
 
   std::ostream& out_;
+  Language language_ = Language::kDutch;
   std::filesystem::path root_;
   ProcessImage image_;
   SimulatedBoard board_;

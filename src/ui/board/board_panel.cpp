@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,8 +38,8 @@ QLabel* SmallLabel(const QString& text, QWidget* parent, bool bold = false) {
   return label;
 }
 
-QGroupBox* Group(const char* title, QWidget* parent) {
-  auto* group = new QGroupBox(QString::fromUtf8(title), parent);
+QGroupBox* Group(const QString& title, QWidget* parent) {
+  auto* group = new QGroupBox(title, parent);
   group->setFont(TahomaFont(kFontPixels, true));
   return group;
 }
@@ -51,7 +52,7 @@ constexpr int kBelowCommandRow = 40;
 
 BoardPanel::BoardPanel(Lab& lab, QWidget* parent) : QWidget(parent, Qt::Window), lab_(lab) {
   setObjectName(QStringLiteral("BoardPanel"));
-  setWindowTitle(QStringLiteral("Simulatie: kaart en proces"));
+  setWindowTitle(tr("Simulatie: kaart en proces"));
   setFont(TahomaFont(kFontPixels));
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(BuildInputs());
@@ -65,12 +66,12 @@ QWidget* BoardPanel::BuildInputs() {
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  QGroupBox* digital = Group("Digitale ingangen", column);
+  QGroupBox* digital = Group(tr("Digitale ingangen"), column);
   auto* switches = new QGridLayout(digital);
   for (int n = 1; n <= 5; ++n) {
     auto* input = new SlideSwitch(digital);
     input->setObjectName(Numbered("DigitalIn", n));
-    input->setToolTip(Numbered("D", n, "in: omhoog is hoog"));
+    input->setToolTip(tr("D%1in: omhoog is hoog").arg(n));
     connect(input, &SlideSwitch::toggled, this, [this, n](bool high) {
       lab_.SetDigitalInput(n, high);
       Refresh();
@@ -81,7 +82,7 @@ QWidget* BoardPanel::BuildInputs() {
   }
   layout->addWidget(digital);
 
-  QGroupBox* analog = Group("Analoge ingangen (achter de multiplexer)", column);
+  QGroupBox* analog = Group(tr("Analoge ingangen (achter de multiplexer)"), column);
   auto* sliders = new QGridLayout(analog);
   sliders->setVerticalSpacing(2);
   for (int n = 1; n <= 8; ++n) {
@@ -114,7 +115,7 @@ QWidget* BoardPanel::BuildOutputs() {
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  QGroupBox* digital = Group("Digitale uitgangen", column);
+  QGroupBox* digital = Group(tr("Digitale uitgangen"), column);
   auto* lamps = new QGridLayout(digital);
   for (int n = 1; n <= 8; ++n) {
     // Outputs 7 and 8 select the multiplexer's channel; they have a colour of their own.
@@ -128,10 +129,11 @@ QWidget* BoardPanel::BuildOutputs() {
   }
   lamps->addWidget(SmallLabel(QStringLiteral("D1uit .. D6uit"), digital), 2, 0, 1, 6,
                    Qt::AlignHCenter);
-  lamps->addWidget(SmallLabel(QStringLiteral("kies"), digital), 2, 6, 1, 2, Qt::AlignHCenter);
+  lamps->addWidget(SmallLabel(tr("kies", "the select lines of the multiplexer"), digital), 2, 6, 1,
+                   2, Qt::AlignHCenter);
   layout->addWidget(digital);
 
-  QGroupBox* analog = Group("Analoge uitgangen", column);
+  QGroupBox* analog = Group(tr("Analoge uitgangen"), column);
   auto* bars = new QGridLayout(analog);
   for (int n = 1; n <= 2; ++n) {
     auto* bar = new OutputBar(analog);
@@ -143,7 +145,7 @@ QWidget* BoardPanel::BuildOutputs() {
   }
   layout->addWidget(analog);
 
-  QGroupBox* mux = Group("Multiplexer", column);
+  QGroupBox* mux = Group(tr("Multiplexer"), column);
   auto* mux_layout = new QVBoxLayout(mux);
   mux_state_ = SmallLabel({}, mux);
   mux_state_->setObjectName(QStringLiteral("MuxState"));
@@ -154,14 +156,14 @@ QWidget* BoardPanel::BuildOutputs() {
 }
 
 QWidget* BoardPanel::BuildProcess() {
-  QGroupBox* group = Group("Proces", this);
+  QGroupBox* group = Group(tr("Proces"), this);
   auto* layout = new QVBoxLayout(group);
   plant_choice_ = new QComboBox(group);
   plant_choice_->setObjectName(QStringLiteral("PlantChoice"));
   plant_choice_->setFont(TahomaFont(kFontPixels));
   // Each process by its name and the channels it is wired to.
   for (const PlantType& type : PlantTypes()) {
-    QString text = QString::fromUtf8(type.display);
+    QString text = QCoreApplication::translate("Process", type.display);
     const std::string channels = PlantChannels(type);
     if (!channels.empty()) text += QStringLiteral(" (%1)").arg(QString::fromStdString(channels));
     plant_choice_->addItem(text, QString::fromUtf8(type.name.data(), type.name.size()));
@@ -170,9 +172,9 @@ QWidget* BoardPanel::BuildProcess() {
   layout->addWidget(plant_choice_);
   // Noise on the readings, as a real sensor gives; the same seed every time, so that a
   // lesson repeats.
-  auto* noise = new QCheckBox(QStringLiteral("Meetruis"), group);
+  auto* noise = new QCheckBox(tr("Meetruis"), group);
   noise->setObjectName(QStringLiteral("PlantNoise"));
-  noise->setToolTip(QStringLiteral("Ruis op de meetwaarden van het proces (herhaalbaar)"));
+  noise->setToolTip(tr("Ruis op de meetwaarden van het proces (herhaalbaar)"));
   connect(noise, &QCheckBox::toggled, this, [this](bool on) {
     lab_.SetNoise(on);
     Refresh();
@@ -245,8 +247,8 @@ void BoardPanel::Refresh() {
       slider->setValue(value);
     }
     slider->setEnabled(!driven);
-    slider_values_[static_cast<size_t>(n)]->setText(
-        driven ? QString::number(value) + QStringLiteral(" (proces)") : QString::number(value));
+    slider_values_[static_cast<size_t>(n)]->setText(driven ? tr("%1 (proces)").arg(value)
+                                                           : QString::number(value));
     // The pair the select lines put on the board's two analog inputs now.
     const bool selected = n == pair || n == pair + 1;
     QLabel* caption = slider_captions_[static_cast<size_t>(n)];
@@ -263,12 +265,11 @@ void BoardPanel::Refresh() {
                    .arg(value)
                    .arg(QLocale().toString(lab_.AnalogOutputVolts(n), 'f', 2)));
   }
-  mux_state_->setText(
-      QStringLiteral("Uitgang 7 %1, uitgang 8 %2: A%3in en A%4in op de kaart")
-          .arg(board.DigitalOutput(7) ? QStringLiteral("aan") : QStringLiteral("uit"),
-               board.DigitalOutput(8) ? QStringLiteral("aan") : QStringLiteral("uit"))
-          .arg(pair)
-          .arg(pair + 1));
+  mux_state_->setText(tr("Uitgang 7 %1, uitgang 8 %2: A%3in en A%4in op de kaart")
+                          .arg(board.DigitalOutput(7) ? tr("aan") : tr("uit"),
+                               board.DigitalOutput(8) ? tr("aan") : tr("uit"))
+                          .arg(pair)
+                          .arg(pair + 1));
   const int chosen = plant_choice_->findData(QString::fromStdString(lab_.plant().Name()));
   if (chosen != plant_choice_->currentIndex()) {
     const QSignalBlocker quiet(plant_choice_);

@@ -1,5 +1,6 @@
 #include "ui/board/process_view.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -126,10 +127,12 @@ double Reading(const Lab& lab, std::string_view name) {
 }
 
 void DrawNothing(QPainter& painter, const Lab&, const QRectF& area) {
-  Caption(painter, area.adjusted(20, 20, -20, -20),
-          QStringLiteral("Geen proces aangesloten.\n\nDe ingangen volgen de schakelaars "
-                         "en de schuiven."),
-          false, Qt::AlignCenter | Qt::TextWordWrap);
+  Caption(
+      painter, area.adjusted(20, 20, -20, -20),
+      QCoreApplication::translate("ProcessView",
+                                  "Geen proces aangesloten.\n\nDe ingangen volgen de schakelaars "
+                                  "en de schuiven."),
+      false, Qt::AlignCenter | Qt::TextWordWrap);
 }
 
 void DrawHeater(QPainter& painter, const Lab& lab, const QRectF&) {
@@ -145,7 +148,8 @@ void DrawHeater(QPainter& painter, const Lab& lab, const QRectF&) {
   painter.setPen(QPen(kInk, 2));
   painter.setBrush(Mix(QColor(150, 165, 185), QColor(230, 60, 30), heat));
   painter.drawRoundedRect(block, 6, 6);
-  Caption(painter, block, QStringLiteral("blok"), true, Qt::AlignCenter);
+  Caption(painter, block, QCoreApplication::translate("ProcessView", "blok"), true,
+          Qt::AlignCenter);
 
   // The heating element under it.
   QPainterPath coil;
@@ -156,7 +160,8 @@ void DrawHeater(QPainter& painter, const Lab& lab, const QRectF&) {
   painter.setPen(QPen(Mix(kIdle, kActive, Share(power, 0, 100)), 3));
   painter.drawPath(coil);
   Caption(painter, QRectF(60, 178, 160, 18),
-          QStringLiteral("verwarming %1 %").arg(Number(power, 0)), false, Qt::AlignCenter);
+          QCoreApplication::translate("ProcessView", "verwarming %1 %").arg(Number(power, 0)),
+          false, Qt::AlignCenter);
 
   // The fan to its left.
   const QPointF hub(32, 95);
@@ -172,13 +177,14 @@ void DrawHeater(QPainter& painter, const Lab& lab, const QRectF&) {
   painter.setBrush(kInk);
   painter.drawEllipse(hub, 3, 3);
   Caption(painter, QRectF(0, 124, 70, 18),
-          fan ? QStringLiteral("ventilator aan") : QStringLiteral("ventilator uit"), false,
-          Qt::AlignCenter);
+          fan ? QCoreApplication::translate("ProcessView", "ventilator aan")
+              : QCoreApplication::translate("ProcessView", "ventilator uit"),
+          false, Qt::AlignCenter);
 
   // The thermometer: 0..100 °C.
   Thermometer(painter, temperature, 0, 100, 0, 20);
   Caption(painter, QRectF(6, 6, 300, 18),
-          QStringLiteral("A1uit verwarming, D1uit ventilator → A1in"));
+          QCoreApplication::translate("ProcessView", "A1uit verwarming, D1uit ventilator → A1in"));
 }
 
 void DrawTank(QPainter& painter, const Lab& lab, const QRectF&) {
@@ -191,7 +197,8 @@ void DrawTank(QPainter& painter, const Lab& lab, const QRectF&) {
   Pipe(painter, QPolygonF({{10, 44}, {150, 44}, {150, 62}}));
   ValveSymbol(painter, {70, 44}, opening);
   Caption(painter, QRectF(40, 52, 80, 18),
-          QStringLiteral("klep %1 %").arg(Number(opening * 100, 0)), false, Qt::AlignCenter);
+          QCoreApplication::translate("ProcessView", "klep %1 %").arg(Number(opening * 100, 0)),
+          false, Qt::AlignCenter);
 
   // Outlet at the foot to the pump.
   const QRectF vessel(100, 62, 110, 130);
@@ -204,7 +211,9 @@ void DrawTank(QPainter& painter, const Lab& lab, const QRectF&) {
   painter.drawPolygon(QPolygonF(
       {pump_centre + QPointF(-5, -7), pump_centre + QPointF(7, 0), pump_centre + QPointF(-5, 7)}));
   Caption(painter, QRectF(205, 226, 90, 18),
-          pump ? QStringLiteral("pomp aan") : QStringLiteral("pomp uit"), false, Qt::AlignCenter);
+          pump ? QCoreApplication::translate("ProcessView", "pomp aan")
+               : QCoreApplication::translate("ProcessView", "pomp uit"),
+          false, Qt::AlignCenter);
 
   Vessel(painter, vessel, level);
 
@@ -217,9 +226,12 @@ void DrawTank(QPainter& painter, const Lab& lab, const QRectF&) {
     painter.drawEllipse(QPointF(vessel.right() + 22, y), 8, 8);
     Caption(painter, QRectF(vessel.right() + 34, y - 9, 80, 18), text);
   };
-  level_switch(TankPlant::kHighSwitch, board.DigitalInput(1), QStringLiteral("hoog D1in"));
-  level_switch(TankPlant::kLowSwitch, board.DigitalInput(2), QStringLiteral("laag D2in"));
-  Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("A2uit klep, D2uit pomp → A2in niveau"));
+  level_switch(TankPlant::kHighSwitch, board.DigitalInput(1),
+               QCoreApplication::translate("ProcessView", "hoog D1in"));
+  level_switch(TankPlant::kLowSwitch, board.DigitalInput(2),
+               QCoreApplication::translate("ProcessView", "laag D2in"));
+  Caption(painter, QRectF(6, 6, 310, 18),
+          QCoreApplication::translate("ProcessView", "A2uit klep, D2uit pomp → A2in niveau"));
 }
 
 void DrawTwoTanks(QPainter& painter, const Lab& lab, const QRectF&) {
@@ -242,7 +254,8 @@ void DrawTwoTanks(QPainter& painter, const Lab& lab, const QRectF&) {
   vessel(upper, Reading(lab, "upper"), QStringLiteral("A4in"));
   vessel(lower, Reading(lab, "lower"), QStringLiteral("A2in"));
   Caption(painter, QRectF(6, 6, 310, 18),
-          QStringLiteral("A2uit klep %1 %, D2uit pomp → A2in, A4in").arg(Number(opening * 100, 0)));
+          QCoreApplication::translate("ProcessView", "A2uit klep %1 %, D2uit pomp → A2in, A4in")
+              .arg(Number(opening * 100, 0)));
 }
 
 void DrawValve(QPainter& painter, const Lab& lab, const QRectF&) {
@@ -270,9 +283,9 @@ void DrawValve(QPainter& painter, const Lab& lab, const QRectF&) {
   Arrow(painter, motor.topRight() + QPointF(24, 0), true, opening);
   Arrow(painter, motor.bottomRight() + QPointF(24, 0), false, closing);
   Caption(painter, QRectF(motor.right() + 38, motor.top() + 2, 90, 18),
-          QStringLiteral("open D3uit"));
+          QCoreApplication::translate("ProcessView", "open D3uit"));
   Caption(painter, QRectF(motor.right() + 38, motor.bottom() - 20, 90, 18),
-          QStringLiteral("dicht D4uit"));
+          QCoreApplication::translate("ProcessView", "dicht D4uit"));
 
   // The valve's travel.
   const QRectF travel(60, 185, 200, 12);
@@ -283,10 +296,11 @@ void DrawValve(QPainter& painter, const Lab& lab, const QRectF&) {
                           travel.height() - 1),
                    QColor(120, 120, 120));
   Caption(painter, QRectF(60, 200, 200, 18),
-          QStringLiteral("stand %1 %   debiet %2 l/min")
+          QCoreApplication::translate("ProcessView", "stand %1 %   debiet %2 l/min")
               .arg(Number(position * 100, 0), Number(flow, 1)),
           false, Qt::AlignCenter);
-  Caption(painter, QRectF(6, 6, 310, 18), QStringLiteral("D3uit open, D4uit dicht → A3in debiet"));
+  Caption(painter, QRectF(6, 6, 310, 18),
+          QCoreApplication::translate("ProcessView", "D3uit open, D4uit dicht → A3in debiet"));
 }
 
 void DrawOven(QPainter& painter, const Lab& lab, const QRectF&) {
@@ -312,11 +326,13 @@ void DrawOven(QPainter& painter, const Lab& lab, const QRectF&) {
   painter.setPen(QPen(Mix(kIdle, kActive, Share(power, 0, 100)), 3));
   painter.drawPath(element);
   Caption(painter, QRectF(30, 186, 180, 18),
-          QStringLiteral("verwarming %1 %").arg(Number(power, 0)), false, Qt::AlignCenter);
+          QCoreApplication::translate("ProcessView", "verwarming %1 %").arg(Number(power, 0)),
+          false, Qt::AlignCenter);
 
   // The thermometer: 20..250 °C.
   Thermometer(painter, temperature, OvenPlant::kAmbient, OvenPlant::kHottest, 50, 50);
-  Caption(painter, QRectF(6, 6, 300, 18), QStringLiteral("A2uit verwarming → A4in"));
+  Caption(painter, QRectF(6, 6, 300, 18),
+          QCoreApplication::translate("ProcessView", "A2uit verwarming → A4in"));
 }
 
 // The drawing of each process, by the name the lab's process table gives it; a process

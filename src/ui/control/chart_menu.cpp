@@ -69,21 +69,20 @@ QMenu* ChartMenu::MenuFor(ChartView& chart, int slot, const std::function<void()
   menu->setObjectName(QStringLiteral("ChartMenu"));
   menu->setAttribute(Qt::WA_DeleteOnClose);
   QWidget* window = chart.window();
-  menu->addAction(QStringLiteral("Exporteer als CSV\u2026"), this,
+  menu->addAction(tr("Exporteer als CSV…"), this,
                   [this, window, slot] { ExportCsv(window, slot); });
-  menu->addAction(QStringLiteral("Bewaar als PNG\u2026"), this,
-                  [this, &chart, slot] { SavePng(chart, slot); });
-  menu->addAction(QStringLiteral("Kopieer afbeelding"), this, [this, &chart, slot] {
+  menu->addAction(tr("Bewaar als PNG…"), this, [this, &chart, slot] { SavePng(chart, slot); });
+  menu->addAction(tr("Kopieer afbeelding"), this, [this, &chart, slot] {
     QGuiApplication::clipboard()->setImage(ChartPicture(chart, slot));
   });
   menu->addSeparator();
   if (logs_.Logging(slot)) {
-    menu->addAction(QStringLiteral("Stop logboek"), this, [this, slot, refresh] {
+    menu->addAction(tr("Stop logboek"), this, [this, slot, refresh] {
       logs_.Stop(image_, slot);
       refresh();
     });
   } else {
-    menu->addAction(QStringLiteral("Start logboek\u2026"), this, [this, window, slot, refresh] {
+    menu->addAction(tr("Start logboek…"), this, [this, window, slot, refresh] {
       StartLog(window, slot);
       refresh();
     });
@@ -113,35 +112,34 @@ QString ChartMenu::Suggested(int slot, const char* ending) const {
 }
 
 void ChartMenu::ExportCsv(QWidget* parent, int slot) {
-  const QString file =
-      files_->SaveFile(parent, QStringLiteral("Exporteer als CSV"), Suggested(slot, ".csv"),
-                       QStringLiteral("CSV (*.csv)"), false);
+  const QString file = files_->SaveFile(parent, tr("Exporteer als CSV"), Suggested(slot, ".csv"),
+                                        QStringLiteral("CSV (*.csv)"), false);
   if (file.isEmpty()) return;
   const int err = WriteFileWhole(ToPath(file), InstrumentCsv(image_, slot, SampleClock::Wall));
-  if (err != 0) messages_.Error(ExportFailedText(file.toStdString(), err));
+  if (err != 0) messages_.Error(messages_.Render(ExportFailed(file.toStdString(), err)));
 }
 
 void ChartMenu::SavePng(ChartView& chart, int slot) {
   const QString file =
-      files_->SaveFile(chart.window(), QStringLiteral("Bewaar als PNG"), Suggested(slot, ".png"),
+      files_->SaveFile(chart.window(), tr("Bewaar als PNG"), Suggested(slot, ".png"),
                        QStringLiteral("PNG (*.png)"), false);
   if (file.isEmpty()) return;
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!ChartPicture(chart, slot).save(&buffer, "PNG")) {
-    messages_.Error(
-        FileErrorText("schrijven", file.toStdString(), "de afbeelding kon niet worden gemaakt"));
+    messages_.Error(messages_.Render(
+        FileError(FileVerb::kWrite, file.toStdString(), Phrase{TextId::kPictureNotMade})));
     return;
   }
   const int err = WriteFileWhole(ToPath(file),
                                  std::string_view(bytes.constData(), bytes.size()));
-  if (err != 0) messages_.Error(ExportFailedText(file.toStdString(), err));
+  if (err != 0) messages_.Error(messages_.Render(ExportFailed(file.toStdString(), err)));
 }
 
 void ChartMenu::StartLog(QWidget* parent, int slot) {
   const QString file =
-      files_->SaveFile(parent, QStringLiteral("Start logboek"), Suggested(slot, "-logboek.csv"),
+      files_->SaveFile(parent, tr("Start logboek"), Suggested(slot, "-logboek.csv"),
                        QStringLiteral("CSV (*.csv)"), true);
   if (file.isEmpty()) return;
   const std::string message =

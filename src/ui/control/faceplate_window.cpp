@@ -6,11 +6,14 @@
 #include "engine/control/chart.h"
 #include "engine/control/faceplate_state.h"
 #include "engine/control/instrument_title.h"
+#include "engine/control/pid_faceplate.h"
 #include "engine/control/setpoint_faceplate.h"
 #include "engine/core/process_image.h"
 #include "ui/control/faceplate_controls.h"
 #include "ui/control/tag_label.h"
+#include "ui/core/engine_texts.h"
 #include "ui/core/fonts.h"
+#include "ui/core/language.h"
 
 namespace tessaro {
 
@@ -29,7 +32,7 @@ QFont ModeFont() {
 }
 
 QLabel* MakeModeLabel(QWidget* parent) {
-  auto* label = new QLabel(QStringLiteral("Hand"), parent);
+  auto* label = new QLabel(ModeCaption("Hand"), parent);
   label->setObjectName(QStringLiteral("Label1"));
   label->setGeometry(145, 0, 46, 23);
   label->setAlignment(Qt::AlignCenter);
@@ -44,6 +47,13 @@ QLabel* MakeModeLabel(QWidget* parent) {
 
 int ControllerSlot(int n) { return 8 + n; }
 
+// Starts the controller's state. Until its block is placed, the window is named by the
+// controller's range, the caption form_create gives, said in the user's language.
+Phrase StartCaption(const FaceplateWindow::Design& design, ProcessImage& image) {
+  design.form_create(image, design.n);
+  return RangeCaptionPhrase(image, ControllerSlot(design.n));
+}
+
 }  // namespace
 
 const QColor FaceplateWindow::kSilver(192, 192, 192);
@@ -52,7 +62,7 @@ FaceplateWindow::FaceplateWindow(ProcessImage& image, PictureLoader& pictures, c
     : QWidget(nullptr, Qt::Dialog),
       image_(image),
       n_(design.n),
-      start_caption_(design.form_create(image, design.n)) {
+      start_caption_(StartCaption(design, image)) {
   setObjectName(QString::fromLatin1(design.name));
   setFont(TahomaFont(kWindowFontPixels));
   QPalette palette = this->palette();
@@ -75,14 +85,18 @@ FaceplateWindow::FaceplateWindow(ProcessImage& image, PictureLoader& pictures, c
   pv_tag_ = new TagLabel(this, "PVLabel", 92, 51, QColor(0, 255, 255));
   mode_label_ = MakeModeLabel(this);
 
-  MakeButton("AutoButton", "Auto", 152, 24, design.auto_click);
-  MakeButton("ManualButton", "Man", 152, 48, design.manual_click);
+  MakeButton("AutoButton", tr("Auto"), 152, 24, design.auto_click);
+  //: Manual mode (short: the button is 33 pixels wide)
+  MakeButton("ManualButton", tr("Man"), 152, 48, design.manual_click);
   auto* arrows = new ArrowPair(this);
   arrows->setObjectName(QStringLiteral("SpinButton1"));
   arrows->setGeometry(152, 184, 33, 41);
   connect(arrows, &ArrowPair::UpClicked, this, [this, up = design.up_click] { Run(up); });
   connect(arrows, &ArrowPair::DownClicked, this, [this, down = design.down_click] { Run(down); });
-  MakeButton("GKknop", "Grafiek", 144, 232, design.grafiek_click)->resize(49, 17);
+  //: Shows the trend chart larger, then smaller again
+  QPushButton* grafiek = MakeButton("GKknop", tr("Grafiek"), 144, 232, design.grafiek_click);
+  grafiek->resize(49, 17);
+  GrowToText(*grafiek);
 
   trend_ = new ChartView(pictures, kTrendPaper, kTrendSize, false, this);
   trend_->setObjectName(QStringLiteral("Image1"));
@@ -91,11 +105,12 @@ FaceplateWindow::FaceplateWindow(ProcessImage& image, PictureLoader& pictures, c
   move(design.position);
 }
 
-QPushButton* FaceplateWindow::MakeButton(const char* name, const char* text, int left, int top,
+QPushButton* FaceplateWindow::MakeButton(const char* name, const QString& text, int left, int top,
                                          Action action) {
-  auto* button = new QPushButton(QString::fromLatin1(text), this);
+  auto* button = new QPushButton(text, this);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(left, top, 33, 17);
+  GrowToText(*button);
   connect(button, &QPushButton::clicked, this, [this, action] { Run(action); });
   return button;
 }
@@ -124,13 +139,13 @@ void FaceplateWindow::showEvent(QShowEvent* event) {
 }
 
 void FaceplateWindow::ShowFrame(const std::string& mode_text, int outer_width) {
-  setWindowTitle(
-      QString::fromStdString(InstrumentCaption(image_, ControllerSlot(n_), start_caption_)));
+  setWindowTitle(QString::fromStdString(
+      Translated(InstrumentCaptionText(image_, ControllerSlot(n_), start_caption_))));
   // The widths are those of the whole window, frame included; without a frame (or before
   // the window manager has told us its size) the client area takes the whole width.
   const int client_width = outer_width - (frameGeometry().width() - geometry().width());
   if (width() != client_width || height() != kHeight) setFixedSize(client_width, kHeight);
-  mode_label_->setText(QString::fromStdString(mode_text));
+  mode_label_->setText(ModeCaption(mode_text));
 }
 
 void FaceplateWindow::ShowSetpointPlate(const SetpointFaceplate& plate) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/core/texts.h"
 #include "ui/control/bar_scale.h"
 #include "ui/control/chart_view.h"
 #include "ui/control/tag_label.h"
@@ -70,7 +71,7 @@ class FaceplateWindow : public QWidget {
 
   // Runs `action` on this faceplate's controller and shows the outcome.
   void Run(Action action);
-  QPushButton* MakeButton(const char* name, const char* text, int left, int top, Action action);
+  QPushButton* MakeButton(const char* name, const QString& text, int left, int top, Action action);
 
   // The caption, the outer width and the mode indicator.
   void ShowFrame(const std::string& mode_text, int outer_width);
@@ -86,7 +87,7 @@ class FaceplateWindow : public QWidget {
   TagLabel* pv_tag_ = nullptr;
 
  private:
-  std::string start_caption_;
+  Phrase start_caption_;
   QLabel* mode_label_ = nullptr;
   ChartView* trend_ = nullptr;
   bool trend_stale_ = false;  // cycles have run since the trend was last drawn

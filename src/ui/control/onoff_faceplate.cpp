@@ -45,13 +45,13 @@ OnOffFaceplate::OnOffFaceplate(ProcessImage& image, PictureLoader& pictures, int
   gap_->setGeometry(664, 16, 65, 29);
   gap_->setRange(kGapMin, kGapMax);
   gap_->setFont(TahomaFont(16, true));
-  gap_->setToolTip(QStringLiteral("Hysterese killer"));
+  gap_->setToolTip(tr("Hysterese killer"));
   connect(gap_, &QSpinBox::valueChanged, this, [this](int value) {
     onoff::GapButtonClick(image_, n_, value);
     Refresh();
   });
 
-  auto* caption = new QLabel(QStringLiteral("Gap %"), this);
+  auto* caption = new QLabel(tr("Gap %"), this);
   caption->setObjectName(QStringLiteral("Label2"));
   caption->setFont(TahomaFont(13, true));
   caption->move(kDesigns[n - kFirstOnOffController].gap_caption_left, 48);

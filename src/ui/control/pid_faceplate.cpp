@@ -8,11 +8,13 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "engine/control/modes.h"
 #include "engine/control/pid_faceplate.h"
 #include "engine/control/pid_tuner.h"
 #include "engine/core/process_image.h"
 #include "ui/control/faceplate_controls.h"
 #include "ui/control/tag_label.h"
+#include "ui/core/engine_texts.h"
 
 namespace tessaro {
 
@@ -76,8 +78,10 @@ PidFaceplate::PidFaceplate(ProcessImage& image, PictureLoader& pictures, int n)
   op_tag_ = new TagLabel(this, "OpLabel", 0, 40,
                          n == kCascadeSlave ? std::optional<QColor>(kSilver) : std::nullopt);
   if (n == kCascadeSlave) {
-    MakeButton("Button1", "Casc", 152, 72, pid::CascadeButtonClick);
-    MakeButton("Button3", "Bypas", 152, 96, pid::BypassButtonClick);
+    //: Cascade (short: the button is 33 pixels wide)
+    MakeButton("Button1", tr("Casc"), 152, 72, pid::CascadeButtonClick);
+    //: Bypass (short: the button is 33 pixels wide)
+    MakeButton("Button3", tr("Bypas"), 152, 96, pid::BypassButtonClick);
   }
   BuildTuning();
   Refresh();
@@ -102,7 +106,7 @@ void PidFaceplate::BuildTuning() {
   connect(direct_, &QRadioButton::clicked, this, [this] { Run(pid::RadioButton1Click); });
   connect(reverse_, &QRadioButton::clicked, this, [this] { Run(pid::RadioButton2Click); });
 
-  auto* change = new QPushButton(QStringLiteral("Change"), this);
+  auto* change = new QPushButton(tr("Change"), this);
   change->setObjectName(QStringLiteral("Button2"));
   change->setGeometry(kTuningLeft, 216, 73, 25);
   connect(change, &QPushButton::clicked, this, [this] { Run(pid::Button2Click); });
@@ -127,7 +131,7 @@ void PidFaceplate::Refresh() {
   direct_->setEnabled(pid.TuningEnabled);
   reverse_->setEnabled(pid.TuningEnabled);
 
-  const bool captions = pid.ViewSize == "super";
+  const bool captions = ViewSizeOf(pid.ViewSize) == ViewSize::kSuper;
   if (captions != captions_shown_) {
     captions_shown_ = captions;
     update();
@@ -167,7 +171,7 @@ void PidFaceplate::paintEvent(QPaintEvent* event) {
   painter.setBackgroundMode(Qt::OpaqueMode);
   const int ascent = painter.fontMetrics().ascent();
   for (const BoxCaption& caption : PidBoxCaptions()) {
-    painter.drawText(caption.x, caption.y + ascent, QString::fromLatin1(caption.text));
+    painter.drawText(caption.x, caption.y + ascent, BoxCaptionText(caption.text));
   }
 }
 

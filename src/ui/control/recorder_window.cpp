@@ -4,6 +4,7 @@
 #include "engine/control/recorder.h"
 #include "engine/core/process_image.h"
 #include "ui/core/fonts.h"
+#include "ui/core/language.h"
 
 namespace tessaro {
 
@@ -57,7 +58,8 @@ void RecorderWindow::DrawStaleChart() {
 }
 
 void RecorderWindow::Refresh() {
-  setWindowTitle(QString::fromStdString(InstrumentCaption(image_, n_, RecorderStartCaption(n_))));
+  setWindowTitle(QString::fromStdString(
+      Translated(InstrumentCaptionText(image_, n_, Word(RecorderStartCaption(n_))))));
 }
 
 void RecorderWindow::showEvent(QShowEvent* event) {

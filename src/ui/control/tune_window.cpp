@@ -101,7 +101,7 @@ void TuneChart::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(QColor(20, 90, 220), 2, Qt::DashLine));
     painter.drawPath(model);
     painter.drawText(QRectF(plot.left() + 6, plot.top(), 200, 16), Qt::AlignLeft,
-                     QStringLiteral("model"));
+                     TuneWindow::tr("model"));
   }
 }
 
@@ -117,7 +117,7 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   auto* layout = new QVBoxLayout(this);
 
   auto* tests = new QHBoxLayout;
-  auto* step = new QGroupBox(QStringLiteral("Stapproef (vanuit Hand)"), this);
+  auto* step = new QGroupBox(tr("Stapproef (vanuit Hand)"), this);
   auto* step_form = new QFormLayout(step);
   step_size_ = new QDoubleSpinBox(step);
   step_size_->setObjectName(QStringLiteral("StepSize"));
@@ -128,17 +128,18 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   record_time_ = new QSpinBox(step);
   record_time_->setObjectName(QStringLiteral("RecordTime"));
   record_time_->setRange(0, 3600);
-  record_time_->setSuffix(QStringLiteral(" s"));
-  record_time_->setSpecialValueText(QStringLiteral("tot stil"));
-  auto* step_button = new QPushButton(QStringLiteral("Start stapproef"), step);
+  record_time_->setSuffix(tr(" s"));
+  record_time_->setSpecialValueText(tr("tot stil"));
+  auto* step_button = new QPushButton(tr("Start stapproef"), step);
   step_button->setObjectName(QStringLiteral("StepButton"));
   connect(step_button, &QPushButton::clicked, this, &TuneWindow::StartStep);
-  step_form->addRow(QStringLiteral("Stap"), step_size_);
-  step_form->addRow(QStringLiteral("Meten"), record_time_);
+  //: The size of the step in the output
+  step_form->addRow(tr("Stap", "step size"), step_size_);
+  step_form->addRow(tr("Meten"), record_time_);
   step_form->addRow(step_button);
   tests->addWidget(step);
 
-  auto* relay = new QGroupBox(QStringLiteral("Relaisproef (vanuit Auto)"), this);
+  auto* relay = new QGroupBox(tr("Relaisproef (vanuit Auto)"), this);
   auto* relay_form = new QFormLayout(relay);
   amplitude_ = new QDoubleSpinBox(relay);
   amplitude_->setObjectName(QStringLiteral("RelayAmplitude"));
@@ -153,11 +154,11 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   hysteresis_->setSingleStep(0.1);
   hysteresis_->setValue(0.5);
   hysteresis_->setSuffix(QStringLiteral(" %"));
-  auto* relay_button = new QPushButton(QStringLiteral("Start relaisproef"), relay);
+  auto* relay_button = new QPushButton(tr("Start relaisproef"), relay);
   relay_button->setObjectName(QStringLiteral("RelayButton"));
   connect(relay_button, &QPushButton::clicked, this, &TuneWindow::StartRelay);
-  relay_form->addRow(QStringLiteral("Amplitude"), amplitude_);
-  relay_form->addRow(QStringLiteral("Hysterese"), hysteresis_);
+  relay_form->addRow(tr("Amplitude"), amplitude_);
+  relay_form->addRow(tr("Hysterese"), hysteresis_);
   relay_form->addRow(relay_button);
   tests->addWidget(relay);
   layout->addLayout(tests);
@@ -166,7 +167,7 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("StatusLabel"));
   status_->setFont(TahomaFont(kFontPixels, true));
-  auto* stop = new QPushButton(QStringLiteral("Stop"), this);
+  auto* stop = new QPushButton(tr("Stop"), this);
   stop->setObjectName(QStringLiteral("StopButton"));
   connect(stop, &QPushButton::clicked, this, [this] {
     tuner_.Stop(image_, n_);
@@ -184,23 +185,22 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   closed_loop_time_ = new QSpinBox(this);
   closed_loop_time_->setObjectName(QStringLiteral("ClosedLoopTime"));
   closed_loop_time_->setRange(0, 600);
-  closed_loop_time_->setSuffix(QStringLiteral(" s"));
-  closed_loop_time_->setSpecialValueText(QStringLiteral("= dode tijd"));
+  closed_loop_time_->setSuffix(tr(" s"));
+  closed_loop_time_->setSpecialValueText(tr("= dode tijd"));
   connect(closed_loop_time_, &QSpinBox::valueChanged, this, [this](int tc) {
     tuner_.SetClosedLoopTime(n_, tc);
     shown_phase_ = -1;
     Refresh();
   });
-  tc_row->addWidget(new QLabel(QStringLiteral("Gesloten-lustijd tc (SIMC, IMC):"), this));
+  tc_row->addWidget(new QLabel(tr("Gesloten-lustijd tc (SIMC, IMC):"), this));
   tc_row->addWidget(closed_loop_time_);
   tc_row->addStretch();
   layout->addLayout(tc_row);
 
   proposals_ = new QTableWidget(0, 6, this);
   proposals_->setObjectName(QStringLiteral("Proposals"));
-  proposals_->setHorizontalHeaderLabels({QStringLiteral("Regel"), QStringLiteral("PB %"),
-                                         QStringLiteral("I-tijd s"), QStringLiteral("D-tijd s"),
-                                         QStringLiteral("Actie"), QStringLiteral("Doel")});
+  proposals_->setHorizontalHeaderLabels(
+      {tr("Regel"), tr("PB %"), tr("I-tijd s"), tr("D-tijd s"), tr("Actie"), tr("Doel")});
   proposals_->setSelectionBehavior(QAbstractItemView::SelectRows);
   proposals_->setSelectionMode(QAbstractItemView::SingleSelection);
   proposals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -210,10 +210,10 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   layout->addWidget(proposals_);
 
   auto* apply_row = new QHBoxLayout;
-  to_auto_ = new QCheckBox(QStringLiteral("daarna Auto"), this);
+  to_auto_ = new QCheckBox(tr("daarna Auto"), this);
   to_auto_->setObjectName(QStringLiteral("ToAuto"));
   to_auto_->setChecked(true);
-  apply_ = new QPushButton(QStringLiteral("Toepassen"), this);
+  apply_ = new QPushButton(tr("Toepassen"), this);
   apply_->setObjectName(QStringLiteral("ApplyButton"));
   connect(apply_, &QPushButton::clicked, this, &TuneWindow::Apply);
   apply_row->addStretch();
@@ -249,10 +249,9 @@ void TuneWindow::Apply() {
 
 void TuneWindow::Refresh() {
   const std::string title = image_.InstrumentTitle[8 + n_];
-  setWindowTitle(QStringLiteral("Afstemhulp Reg%1%2")
-                     .arg(n_)
-                     .arg(title.empty() ? QString() : QStringLiteral(" - ") +
-                                                           QString::fromStdString(title)));
+  setWindowTitle(title.empty()
+                     ? tr("Afstemhulp Reg%1").arg(n_)
+                     : tr("Afstemhulp Reg%1 - %2").arg(n_).arg(QString::fromStdString(title)));
   if (!isVisible() && shown_phase_ >= 0) return;
   const TuneSession& s = tuner_.session(n_);
   status_->setText(QString::fromStdString(s.status));
@@ -278,8 +277,8 @@ void TuneWindow::Refresh() {
     for (int c = 0; c < texts.size(); ++c) {
       auto* item = new QTableWidgetItem(texts[c]);
       if (c == 5 && !b.limited.empty()) {
-        item->setText(texts[c] + QStringLiteral(" [vak: ") + QString::fromStdString(b.limited) +
-                      QStringLiteral("]"));
+        //: The rule's value did not fit its box, which holds the nearest it allows
+        item->setText(tr("%1 [vak: %2]").arg(texts[c], QString::fromStdString(b.limited)));
       }
       proposals_->setItem(static_cast<int>(i), c, item);
     }

@@ -17,6 +17,7 @@
 #include "ui/core/builtin_pictures.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
+#include "ui/core/language.h"
 
 namespace tessaro {
 
@@ -45,11 +46,12 @@ Control* Place(Control* control, const QString& name, int left, int top, bool sh
   return control;
 }
 
-QPushButton* MakeCommandButton(QWidget* parent, const char* name, const char* text, int left,
+QPushButton* MakeCommandButton(QWidget* parent, const char* name, const QString& text, int left,
                                int width) {
-  auto* button = new QPushButton(QString::fromLatin1(text), parent);
+  auto* button = new QPushButton(text, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(left, 0, width, 25);
+  GrowToText(*button);
   return button;
 }
 
@@ -146,21 +148,21 @@ void MainWindow::BuildControls() {
   plate_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   plate_->resize(0, 0);
 
-  connect(MakeCommandButton(this, "Button1", "Exit", 0, 73), &QPushButton::clicked, this,
+  connect(MakeCommandButton(this, "Button1", tr("Exit"), 0, 73), &QPushButton::clicked, this,
           &MainWindow::Button1Click);
-  connect(MakeCommandButton(this, "Button2", "Screen", 80, 73), &QPushButton::clicked, this,
+  connect(MakeCommandButton(this, "Button2", tr("Screen"), 80, 73), &QPushButton::clicked, this,
           &MainWindow::ScreenClicked);
-  connect(MakeCommandButton(this, "Button3", "Logics", 160, 73), &QPushButton::clicked, this,
+  connect(MakeCommandButton(this, "Button3", tr("Logics"), 160, 73), &QPushButton::clicked, this,
           &MainWindow::LogicsClicked);
-  connect(MakeCommandButton(this, "Button4", "Kaart", 240, 57), &QPushButton::clicked, this,
+  connect(MakeCommandButton(this, "Button4", tr("Kaart"), 240, 57), &QPushButton::clicked, this,
           &MainWindow::KaartClicked);
   address_box_ =
       Place(MakeSpinBox(this, 3, kAddressFontPixels), QStringLiteral("SpinEdit1"), 296, 0, true);
   address_box_->resize(41, 26);
-  connect(MakeCommandButton(this, "Button5", "Opslaan/inlezen", 344, 89), &QPushButton::clicked,
+  connect(MakeCommandButton(this, "Button5", tr("Opslaan/inlezen"), 344, 89), &QPushButton::clicked,
           this, &MainWindow::OpslaanClicked);
   // The panel of the simulated board; hidden until the trainer has one.
-  simulatie_button_ = MakeCommandButton(this, "SimulatieButton", "Simulatie", 440, 73);
+  simulatie_button_ = MakeCommandButton(this, "SimulatieButton", tr("Simulatie"), 440, 73);
   simulatie_button_->hide();
   connect(simulatie_button_, &QPushButton::clicked, this, &MainWindow::SimulatieClicked);
   BuildRunControls();
@@ -213,19 +215,21 @@ void MainWindow::BuildControls() {
 // Right of the command buttons: pause, step and speed, each with a key that works from every
 // window of the program, and the run's state in large letters.
 void MainWindow::BuildRunControls() {
-  pauze_button_ = MakeCommandButton(this, "PauzeButton", "Pauze", 520, 73);
+  pauze_button_ = MakeCommandButton(this, "PauzeButton", tr("Pauze"), 520, 73);
   connect(pauze_button_, &QPushButton::clicked, this, &MainWindow::PauzeClicked);
-  QPushButton* stap = MakeCommandButton(this, "StapButton", "Stap", 600, 57);
+  QPushButton* stap = MakeCommandButton(this, "StapButton",
+                                         //: One second forward, then pause again
+                                         tr("Stap"), 600, 57);
   connect(stap, &QPushButton::clicked, this, &MainWindow::StapClicked);
   speed_box_ = new QComboBox(this);
   speed_box_->setObjectName(QStringLiteral("SpeedBox"));
   speed_box_->setGeometry(664, 0, 57, 25);
   for (int speed : kRunSpeeds) speed_box_->addItem(QStringLiteral("%1x").arg(speed), speed);
-  speed_box_->setToolTip(QStringLiteral("Snelheid (Ctrl+1, Ctrl+2, Ctrl+3)"));
+  speed_box_->setToolTip(tr("Snelheid (Ctrl+1, Ctrl+2, Ctrl+3)"));
   connect(speed_box_, &QComboBox::activated, this,
           [this](int index) { emit SpeedChosen(speed_box_->itemData(index).toInt()); });
-  pauze_button_->setToolTip(QStringLiteral("Pauze / verder (F5)"));
-  stap->setToolTip(QStringLiteral("Een seconde verder (F10)"));
+  pauze_button_->setToolTip(tr("Pauze / verder (F5)"));
+  stap->setToolTip(tr("Een seconde verder (F10)"));
 
   run_state_ = new QLabel(this);
   run_state_->setObjectName(QStringLiteral("RunState"));
@@ -274,14 +278,14 @@ void MainWindow::ShowProjectLine(const QString& line) {
 }
 
 void MainWindow::ShowRunState(const RunControl& run) {
-  pauze_button_->setText(QString::fromStdString(PauseButtonText(run)));
+  pauze_button_->setText(QString::fromStdString(Translated(PauseButton(run))));
   for (int i = 0; i < speed_box_->count(); ++i) {
     const int speed = speed_box_->itemData(i).toInt();
     auto* model = static_cast<QStandardItemModel*>(speed_box_->model());
     model->item(i)->setEnabled(SpeedOffered(run, speed));
     if (speed == run.speed) speed_box_->setCurrentIndex(i);
   }
-  const QString state = QString::fromStdString(RunStateText(run));
+  const QString state = QString::fromStdString(Translated(RunState(run)));
   run_state_->setText(state);
   run_state_->adjustSize();
   run_state_->setVisible(!state.isEmpty());
@@ -307,7 +311,7 @@ QWidget* MainWindow::ItemControl(int item) const {
 void MainWindow::LoadProcessPlate(const char* file, bool report_failure) {
   const QPixmap plate = zoom_percent_ > 100 ? sharp_pictures_.Load(file) : pictures_.Load(file);
   if (plate.isNull()) {
-    if (report_failure) messages_.Information("Geen Procesplaat.bmp gevonden");
+    if (report_failure) messages_.Information(tr("Geen Procesplaat.bmp gevonden").toStdString());
     return;
   }
   plate_file_ = file;

@@ -28,6 +28,8 @@ class QPushButton;
 class QSpinBox;
 class QTimer;
 
+class QMenu;
+
 namespace tessaro {
 
 struct ProcessImage;
@@ -120,6 +122,8 @@ class MainWindow : public QWidget, public ScreenView {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // "Taal / Language": the desktop's language, Dutch or English, from the next start on.
+  void AddLanguageMenu(QMenu& menu);
 
  private:
   // A control's place and font on the plate at its own size.

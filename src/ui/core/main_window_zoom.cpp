@@ -8,6 +8,8 @@
 #include <QShortcut>
 #include <cmath>
 
+#include "engine/core/messages.h"
+#include "ui/core/language.h"
 #include "ui/core/main_window.h"
 
 namespace tessaro {
@@ -58,13 +60,38 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     action->setChecked(checked);
     connect(action, &QAction::triggered, this, [this, choice] { ChooseZoom(choice(zoom_percent_)); });
   };
-  entry(QStringLiteral("Passend op het scherm\tCtrl+0"), zoom_choice_.fit,
+  entry(tr("Passend op het scherm\tCtrl+0"), zoom_choice_.fit,
         [](int) { return ZoomChoice{}; });
   entry(QStringLiteral("100 %"), zoom_choice_ == ZoomChoice{false, 100},
         [](int) { return ZoomChoice{false, 100}; });
-  entry(QStringLiteral("Groter\tCtrl++"), false, ZoomIn);
-  entry(QStringLiteral("Kleiner\tCtrl+-"), false, ZoomOut);
+  entry(tr("Groter\tCtrl++"), false, ZoomIn);
+  entry(tr("Kleiner\tCtrl+-"), false, ZoomOut);
+  menu.addSeparator();
+  AddLanguageMenu(menu);
   menu.exec(event->globalPos());
+}
+
+void MainWindow::AddLanguageMenu(QMenu& menu) {
+  // Both languages' words, so that it is found whichever one the program speaks now.
+  QMenu* languages = menu.addMenu(QStringLiteral("Taal / Language"));
+  languages->setObjectName(QStringLiteral("LanguageMenu"));
+  const QString stored = StoredLanguageChoice();
+  const std::pair<QString, QString> choices[] = {
+      {QString(), tr("Zoals het bureaublad")},
+      {QStringLiteral("nl"), QStringLiteral("Nederlands")},
+      {QStringLiteral("en"), QStringLiteral("English")}};
+  for (const auto& [code, name] : choices) {
+    QAction* action = languages->addAction(name);
+    action->setCheckable(true);
+    action->setChecked(code == stored);
+    connect(action, &QAction::triggered, this, [this, code = code] {
+      StoreLanguageChoice(code);
+      // In both languages: the one chosen may be the one the user reads.
+      messages_.Information(
+          "De taal wordt gebruikt vanaf de volgende start van Tessaro.\n"
+          "The language is used from the next start of Tessaro on.");
+    });
+  }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

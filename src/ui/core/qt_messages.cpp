@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "ui/core/language.h"
 #include "ui/core/owned_window.h"
 
 namespace tessaro {
@@ -81,6 +82,8 @@ QMessageBox::StandardButton QtMessages::Show(QMessageBox::Icon icon, const QStri
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+std::string QtMessages::Render(const Message& message) { return Translated(message); }
+
 void QtMessages::Information(const std::string& text) {
   Show(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok);
 }
@@ -93,9 +96,9 @@ bool QtMessages::Question(const std::string& text, const std::string& title) {
 SaveAnswer QtMessages::SaveQuestion(const std::string& text, const std::string& title) {
   switch (Show(QMessageBox::Question, QString::fromStdString(title), text,
                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, {},
-               {{QMessageBox::Save, QStringLiteral("Opslaan")},
-                {QMessageBox::Discard, QStringLiteral("Niet opslaan")},
-                {QMessageBox::Cancel, QStringLiteral("Annuleren")}})) {
+               {{QMessageBox::Save, QApplication::translate("Messages", "Opslaan")},
+                {QMessageBox::Discard, QApplication::translate("Messages", "Niet opslaan")},
+                {QMessageBox::Cancel, QApplication::translate("Messages", "Annuleren")}})) {
     case QMessageBox::Save:
       return SaveAnswer::Save;
     case QMessageBox::Discard:

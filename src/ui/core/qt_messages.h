@@ -20,6 +20,9 @@ class QtMessages : public Messages {
   // exists they stand on their own.
   void SetParent(QWidget* parent) { parent_ = parent; }
 
+  using Messages::Render;
+  // In the language the program speaks.
+  std::string Render(const Message& message) override;
   void Information(const std::string& text) override;
   bool Question(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;

@@ -23,6 +23,7 @@
 #include "ui/board/board_panel.h"
 #include "ui/control/chart_menu.h"
 #include "ui/control/onoff_faceplate.h"
+#include "ui/core/language.h"
 #include "ui/control/pid_faceplate.h"
 #include "ui/control/recorder_window.h"
 #include "ui/control/step_faceplate.h"
@@ -245,7 +246,7 @@ void Trainer::ScanTick() {
 }
 
 void Trainer::ShowProjectLine() {
-  if (session_) main_->ShowProjectLine(QString::fromStdString(session_->ScreenLine()));
+  if (session_) main_->ShowProjectLine(QString::fromStdString(Translated(session_->ScreenLinePhrase())));
 }
 
 void Trainer::MuxTick() {
@@ -276,7 +277,7 @@ void Trainer::InstallChartMenus() {
       auto* menu = new QMenu(scale);
       menu->setObjectName(QStringLiteral("TuneMenu"));
       menu->setAttribute(Qt::WA_DeleteOnClose);
-      menu->addAction(QStringLiteral("Afstemhulp\u2026"), this, [this, n] { OpenTuneWindow(n); });
+      menu->addAction(tr("Afstemhulp…"), this, [this, n] { OpenTuneWindow(n); });
       menu->popup(scale->mapToGlobal(at));
     });
   }
@@ -501,7 +502,7 @@ bool Trainer::OpenExample(const std::filesystem::path& file) {
 void Trainer::ShowLesson() {
   const auto document = LessonDocument(root_);
   if (!document) {
-    messages_.Information("Geen lessen.html gevonden");
+    messages_.Information(tr("Geen lessen.html gevonden").toStdString());
     return;
   }
   if (!lesson_) {

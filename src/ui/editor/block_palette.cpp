@@ -1,5 +1,6 @@
 #include "ui/editor/block_palette.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <string>
 
@@ -58,7 +59,7 @@ BlockPalette::BlockPalette(Palette palette, const PaletteDesign& design, Process
       pictures_(pictures),
       grid_(grid) {
   setObjectName(QString::fromLatin1(design.name));
-  setWindowTitle(QString::fromUtf8(design.title));
+  setWindowTitle(QCoreApplication::translate("Palette", design.title));
   setFont(TahomaFont(kFontPixels));
   setAutoFillBackground(true);
   QPalette colours = this->palette();

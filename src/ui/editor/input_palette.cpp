@@ -4,7 +4,8 @@ namespace tessaro {
 
 namespace {
 
-const PaletteDesign kDesign{"TForm5", "Plaats de inputblokken", {513, 351}, {320, 213}};
+const PaletteDesign kDesign{
+    "TForm5", QT_TRANSLATE_NOOP("Palette", "Plaats de inputblokken"), {513, 351}, {320, 213}};
 
 }  // namespace
 

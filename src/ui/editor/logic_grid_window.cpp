@@ -64,7 +64,7 @@ LogicGridWindow::LogicGridWindow(ProcessImage& image, Messages& messages, Pictur
                                  QWidget* parent)
     : QWidget(parent, Qt::Window), image_(image), messages_(messages), pictures_(pictures) {
   setObjectName(QStringLiteral("TForm3"));
-  setWindowTitle(QStringLiteral("Logics, bouw hier je logisch schema op"));
+  setWindowTitle(tr("Logics, bouw hier je logisch schema op"));
   setFont(TahomaFont(kFontPixels));
   resize(kInnerSize);
   move(kPosition);
@@ -114,11 +114,11 @@ void LogicGridWindow::BuildFields(QWidget* grid) {
 }
 
 void LogicGridWindow::BuildUndoActions() {
-  auto* undo = new QAction(QStringLiteral("Ongedaan maken"), this);
+  auto* undo = new QAction(tr("Ongedaan maken"), this);
   undo->setObjectName(QStringLiteral("UndoAction"));
   undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   connect(undo, &QAction::triggered, this, &LogicGridWindow::UndoClick);
-  auto* redo = new QAction(QStringLiteral("Opnieuw"), this);
+  auto* redo = new QAction(tr("Opnieuw"), this);
   redo->setObjectName(QStringLiteral("RedoAction"));
   redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});

@@ -4,7 +4,8 @@ namespace tessaro {
 
 namespace {
 
-const PaletteDesign kDesign{"TForm6", "Outputblokken", {213, 236}, {281, 233}};
+const PaletteDesign kDesign{
+    "TForm6", QT_TRANSLATE_NOOP("Palette", "Outputblokken"), {213, 236}, {281, 233}};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "ui/editor/processing_palette.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -13,7 +14,8 @@ namespace tessaro {
 
 namespace {
 
-const PaletteDesign kDesign{"TForm4", "Plaats de verwerkingsblokken", {998, 461}, {207, 344}};
+const PaletteDesign kDesign{
+    "TForm4", QT_TRANSLATE_NOOP("Palette", "Plaats de verwerkingsblokken"), {998, 461}, {207, 344}};
 
 struct GroupTitle {
   const char* text;
@@ -22,8 +24,12 @@ struct GroupTitle {
 };
 
 constexpr GroupTitle kGroupTitles[] = {
-    {"Logische poorten", 520, 16}, {"Set off schakelaar", 816, 104}, {"Regelaars", 320, 216},
-    {"Knipperautomaat", 816, 272}, {"Recorders", 96, 264},           {"Timers", 440, 336},
+    {QT_TRANSLATE_NOOP("Palette", "Logische poorten"), 520, 16},
+    {QT_TRANSLATE_NOOP("Palette", "Set off schakelaar"), 816, 104},
+    {QT_TRANSLATE_NOOP("Palette", "Regelaars"), 320, 216},
+    {QT_TRANSLATE_NOOP("Palette", "Knipperautomaat"), 816, 272},
+    {QT_TRANSLATE_NOOP("Palette", "Recorders"), 96, 264},
+    {QT_TRANSLATE_NOOP("Palette", "Timers"), 440, 336},
 };
 constexpr int kTitlePixels = 13;
 
@@ -47,7 +53,7 @@ ProcessingPalette::ProcessingPalette(ProcessImage& image, Messages& messages,
 
 void ProcessingPalette::AddGroupTitles() {
   for (const GroupTitle& title : kGroupTitles) {
-    auto* label = new QLabel(QString::fromLatin1(title.text), this);
+    auto* label = new QLabel(QCoreApplication::translate("Palette", title.text), this);
     label->setFont(TahomaFont(kTitlePixels, true));
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, Qt::yellow);
@@ -90,7 +96,7 @@ void ProcessingPalette::AddEditors() {
     }
     editor->setObjectName(QString::fromLatin1(design.name));
     editor->setFont(TahomaFont(design.font_pixels, true));
-    editor->setToolTip(QString::fromUtf8(design.hint));
+    editor->setToolTip(QCoreApplication::translate("Palette", design.hint));
     editor->setGeometry(design.left, design.top, design.width, EditorHeight(design.font_pixels));
     // The calculation block's editors stand on its picture.
     editor->raise();

@@ -39,7 +39,7 @@ struct CheckWindow::Outcome {
 CheckWindow::CheckWindow(Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog), messages_(messages) {
   setObjectName(QStringLiteral("CheckWindow"));
-  setWindowTitle(QStringLiteral("Controleer"));
+  setWindowTitle(tr("Controleer"));
   setModal(false);
   resize(720, 440);
 
@@ -53,7 +53,7 @@ CheckWindow::CheckWindow(Messages& messages, QWidget* parent)
   results_ = new QTreeWidget(this);
   results_->setObjectName(QStringLiteral("CheckResults"));
   results_->setColumnCount(2);
-  results_->setHeaderLabels({QStringLiteral("Controle"), QStringLiteral("Uitkomst")});
+  results_->setHeaderLabels({tr("Controle"), tr("Uitkomst")});
   results_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   results_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   results_->header()->setStretchLastSection(false);
@@ -65,7 +65,7 @@ CheckWindow::CheckWindow(Messages& messages, QWidget* parent)
   results_->setFocusPolicy(Qt::NoFocus);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* close = buttons->addButton(QStringLiteral("Sluiten"), QDialogButtonBox::AcceptRole);
+  QPushButton* close = buttons->addButton(tr("Sluiten"), QDialogButtonBox::AcceptRole);
   close->setObjectName(QStringLiteral("SluitenButton"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::hide);
 
@@ -88,7 +88,9 @@ void CheckWindow::Start(const ProcessImage& image, const std::filesystem::path& 
   std::ostringstream text;
   text << file.rdbuf();
   if (!file) {
-    messages_.Error("De controle " + check_file.filename().string() + " kan niet worden gelezen.");
+    messages_.Error(tr("De controle %1 kan niet worden gelezen.")
+                        .arg(Text(check_file.filename().string()))
+                        .toStdString());
     return emit Finished();
   }
   // The copy is the project as it is now on the screen, saved or not; the running trainer
@@ -98,9 +100,8 @@ void CheckWindow::Start(const ProcessImage& image, const std::filesystem::path& 
   if (!folder->isValid() || !SaveProjectAs(image, copy, messages_)) return emit Finished();
 
   project_name_ = project_name;
-  progress_ =
-      new QProgressDialog(QStringLiteral("Controleren…"), QString(), 0, kProgressSteps, this);
-  progress_->setWindowTitle(QStringLiteral("Controleer"));
+  progress_ = new QProgressDialog(tr("Controleren…"), QString(), 0, kProgressSteps, this);
+  progress_->setWindowTitle(tr("Controleer"));
   progress_->setCancelButton(nullptr);
   progress_->setMinimumDuration(500);
   progress_->setValue(0);
@@ -136,10 +137,12 @@ void CheckWindow::Start(const ProcessImage& image, const std::filesystem::path& 
 
 void CheckWindow::Done(const Outcome& outcome) {
   if (!outcome.failure.empty()) {
-    messages_.Error("De controle kon niet starten: " + outcome.failure);
+    messages_.Error(
+        tr("De controle kon niet starten: %1").arg(Text(outcome.failure)).toStdString());
   } else if (!outcome.script_error.empty()) {
-    messages_.Error("De controle zelf bevat een fout; vraag je docent ernaar.\n" +
-                    outcome.script_error);
+    messages_.Error(tr("De controle zelf bevat een fout; vraag je docent ernaar.\n%1")
+                        .arg(Text(outcome.script_error))
+                        .toStdString());
   } else {
     Fill(outcome.check, outcome.result);
     show();
@@ -151,25 +154,24 @@ void CheckWindow::Done(const Outcome& outcome) {
 
 void CheckWindow::Fill(const sim::Check& check, const sim::ProjectResult& result) {
   using Outcome = sim::ProjectResult::Outcome;
-  setWindowTitle(QStringLiteral("Controleer - %1").arg(project_name_));
+  setWindowTitle(tr("Controleer - %1").arg(project_name_));
   const int total = static_cast<int>(check.names.size());
   const int failed = static_cast<int>(
       std::count(result.verdicts.begin(), result.verdicts.end(), sim::Verdict::Failed));
   switch (result.outcome) {
     case Outcome::Passed:
-      summary_->setText(QStringLiteral("Alle %1 controles geslaagd.").arg(total));
+      summary_->setText(tr("Alle %1 controles geslaagd.").arg(total));
       break;
     case Outcome::Failed:
-      summary_->setText(
-          QStringLiteral("%1 van de %2 controles niet geslaagd.").arg(failed).arg(total));
+      summary_->setText(tr("%1 van de %2 controles niet geslaagd.").arg(failed).arg(total));
       break;
     case Outcome::NotLoaded:
-      summary_->setText(QStringLiteral("Het project kon niet worden gecontroleerd: ") +
-                        Text(result.reason));
+      summary_->setText(
+          tr("Het project kon niet worden gecontroleerd: %1").arg(Text(result.reason)));
       break;
     case Outcome::ScriptError:
-      summary_->setText(QStringLiteral("De controle stopte bij een fout in de controle zelf: ") +
-                        Text(result.reason));
+      summary_->setText(
+          tr("De controle stopte bij een fout in de controle zelf: %1").arg(Text(result.reason)));
       break;
   }
 
@@ -180,9 +182,9 @@ void CheckWindow::Fill(const sim::Check& check, const sim::ProjectResult& result
     const sim::Verdict verdict = result.verdicts[i];
     auto* row = new QTreeWidgetItem(results_);
     row->setText(0, Text(check.names[i]));
-    row->setText(1, verdict == sim::Verdict::Passed   ? QStringLiteral("✔ geslaagd")
-                    : verdict == sim::Verdict::Failed ? QStringLiteral("✘ niet geslaagd")
-                                                      : QStringLiteral("niet gecontroleerd"));
+    row->setText(1, verdict == sim::Verdict::Passed   ? tr("✔ geslaagd")
+                    : verdict == sim::Verdict::Failed ? tr("✘ niet geslaagd")
+                                                      : tr("niet gecontroleerd"));
     row->setForeground(1, verdict == sim::Verdict::Passed ? passed_colour : failed_colour);
     if (verdict != sim::Verdict::Passed) {
       QFont bold = row->font(0);
@@ -191,8 +193,8 @@ void CheckWindow::Fill(const sim::Check& check, const sim::ProjectResult& result
     }
     for (const sim::Expectation& e : result.failures()) {
       if (check.check_of_line.at(e.line) != i) continue;
-      new QTreeWidgetItem(row, {QStringLiteral("verwacht: ") + Text(e.expected)});
-      new QTreeWidgetItem(row, {QStringLiteral("gevonden: ") + Text(e.got)});
+      new QTreeWidgetItem(row, {tr("verwacht: %1").arg(Text(e.expected))});
+      new QTreeWidgetItem(row, {tr("gevonden: %1").arg(Text(e.got))});
     }
   }
   results_->expandAll();

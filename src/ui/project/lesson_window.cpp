@@ -22,7 +22,7 @@ constexpr int kTopMargin = 64;
 LessonWindow::LessonWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("LessonWindow"));
-  setWindowTitle(QStringLiteral("Lessen"));
+  setWindowTitle(tr("Lessen"));
   browser_->setObjectName(QStringLiteral("LessonText"));
   browser_->setOpenExternalLinks(true);
   auto* layout = new QVBoxLayout(this);

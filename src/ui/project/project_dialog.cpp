@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "ui/core/language.h"
+
 namespace tessaro {
 
 namespace {
@@ -16,17 +18,17 @@ constexpr int kRowStep = 40;
 constexpr int kHeight = 68 + 3 * kRowStep;
 
 QString AskFile(QWidget* parent, bool save, const QString& folder) {
-  const QString filter = QStringLiteral("Projecten (*.txt)");
+  const QString filter = ProjectDialog::tr("Projecten (*.txt)");
   if (save) {
     QString file =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Opslaan als"), folder, filter);
+        QFileDialog::getSaveFileName(parent, ProjectDialog::tr("Opslaan als"), folder, filter);
     // A name typed without its ending gets the projects' ending.
     if (!file.isEmpty() && !file.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) {
       file += QStringLiteral(".txt");
     }
     return file;
   }
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Openen"), folder, filter);
+  return QFileDialog::getOpenFileName(parent, ProjectDialog::tr("Openen"), folder, filter);
 }
 
 }  // namespace
@@ -36,7 +38,7 @@ ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
       actions_(std::move(actions)),
       chooser_(AskFile) {
   setObjectName(QStringLiteral("TForm21"));
-  setWindowTitle(QStringLiteral("Opslaan/Inlezen"));
+  setWindowTitle(tr("Opslaan/Inlezen"));
   setModal(false);
   // Three rows below the first hold the new actions; the first row stays where it was.
   setFixedSize(306, kHeight);
@@ -54,22 +56,24 @@ ProjectDialog::ProjectDialog(Actions actions, QWidget* parent)
     void (ProjectDialog::*click)();
   };
   const ButtonDesign buttons[] = {
-      {"Button1", QStringLiteral("Opslaan"), kLeftColumn, 0, &ProjectDialog::Opslaan},
-      {"Button2", QStringLiteral("Inlezen"), kRightColumn, 0, &ProjectDialog::Inlezen},
-      {"OpslaanAlsButton", QStringLiteral("Opslaan als…"), kLeftColumn, 1,
-       &ProjectDialog::OpslaanAls},
-      {"OpenenButton", QStringLiteral("Openen…"), kRightColumn, 1, &ProjectDialog::Openen},
-      {"NieuwButton", QStringLiteral("Nieuw"), kLeftColumn, 2, &ProjectDialog::Nieuw},
-      {"VoorbeeldenButton", QStringLiteral("Voorbeelden"), kRightColumn, 2, nullptr},
-      {"RecentButton", QStringLiteral("Recent"), kLeftColumn, 3, nullptr},
-      {"LesButton", QStringLiteral("Les (F1)"), kRightColumn, 3, &ProjectDialog::Les},
-      {"ControleerButton", QStringLiteral("Controleer"), kLeftColumn, 4,
-       &ProjectDialog::Controleer},
+      {"Button1", tr("Opslaan"), kLeftColumn, 0, &ProjectDialog::Opslaan},
+      {"Button2", tr("Inlezen"), kRightColumn, 0, &ProjectDialog::Inlezen},
+      {"OpslaanAlsButton", tr("Opslaan als…"), kLeftColumn, 1, &ProjectDialog::OpslaanAls},
+      {"OpenenButton", tr("Openen…"), kRightColumn, 1, &ProjectDialog::Openen},
+      {"NieuwButton", tr("Nieuw"), kLeftColumn, 2, &ProjectDialog::Nieuw},
+      {"VoorbeeldenButton", tr("Voorbeelden"), kRightColumn, 2, nullptr},
+      //: The projects saved or opened last
+      {"RecentButton", tr("Recent"), kLeftColumn, 3, nullptr},
+      //: The lesson document; F1 opens it too
+      {"LesButton", tr("Les (F1)"), kRightColumn, 3, &ProjectDialog::Les},
+      //: Runs the lesson's check on the project
+      {"ControleerButton", tr("Controleer"), kLeftColumn, 4, &ProjectDialog::Controleer},
   };
   for (const ButtonDesign& design : buttons) {
     auto* button = new QPushButton(design.text, this);
     button->setObjectName(QString::fromLatin1(design.name));
     button->setGeometry(design.left, 16 + design.row * kRowStep, kButtonWidth, kButtonHeight);
+    GrowToText(*button);
     button->setAutoDefault(false);
     if (design.click == &ProjectDialog::Controleer) check_button_ = button;
     if (design.click != nullptr) {
@@ -137,7 +141,7 @@ void ProjectDialog::FillRecentMenu() {
   recent_menu_->clear();
   const std::vector<Example> recent = actions_.recent ? actions_.recent() : std::vector<Example>{};
   if (recent.empty()) {
-    recent_menu_->addAction(QStringLiteral("(nog geen projecten)"))->setEnabled(false);
+    recent_menu_->addAction(tr("(nog geen projecten)"))->setEnabled(false);
     return;
   }
   for (const Example& project : recent) {
@@ -152,7 +156,7 @@ void ProjectDialog::FillExamplesMenu() {
   examples_menu_->clear();
   const std::vector<Example> examples = actions_.examples();
   if (examples.empty()) {
-    examples_menu_->addAction(QStringLiteral("(geen voorbeelden gevonden)"))->setEnabled(false);
+    examples_menu_->addAction(tr("(geen voorbeelden gevonden)"))->setEnabled(false);
     return;
   }
   for (const Example& example : examples) {

@@ -43,13 +43,13 @@ struct Heading {
 };
 
 constexpr Heading kHeadings[] = {
-    {"Label1", "Analoge ingangen 0 - 5 Volt", 8, 16},
-    {"Label2", "Digitale ingangen high/low", 8, 384},
-    {"Label3", "Spinknoppen 0 - 255", 184, 240},
-    {"Label4", "Digitale uitgangen high/low", 536, 240},
-    {"Label5", "beeldschermknoppen", 400, 384},
-    {"Label6", "Regelaars", 352, 224},
-    {"Label7", "Recorders", 208, 208},
+    {"Label1", QT_TRANSLATE_NOOP("LayoutWindow", "Analoge ingangen 0 - 5 Volt"), 8, 16},
+    {"Label2", QT_TRANSLATE_NOOP("LayoutWindow", "Digitale ingangen high/low"), 8, 384},
+    {"Label3", QT_TRANSLATE_NOOP("LayoutWindow", "Spinknoppen 0 - 255"), 184, 240},
+    {"Label4", QT_TRANSLATE_NOOP("LayoutWindow", "Digitale uitgangen high/low"), 536, 240},
+    {"Label5", QT_TRANSLATE_NOOP("LayoutWindow", "beeldschermknoppen"), 400, 384},
+    {"Label6", QT_TRANSLATE_NOOP("LayoutWindow", "Regelaars"), 352, 224},
+    {"Label7", QT_TRANSLATE_NOOP("LayoutWindow", "Recorders"), 208, 208},
 };
 
 QPixmap Plain(QSize size) {
@@ -78,7 +78,7 @@ LayoutWindow::LayoutWindow(ProcessImage& image, ScreenView& view, PictureLoader&
       view_(view),
       pictures_(pictures) {
   setObjectName(QStringLiteral("TForm2"));
-  setWindowTitle(QStringLiteral("Screen, maak hier je items zichtbaar"));
+  setWindowTitle(tr("Screen, maak hier je items zichtbaar"));
   setFont(TahomaFont(kFontPixels));
   setAutoFillBackground(true);
   QPalette palette = this->palette();
@@ -103,8 +103,8 @@ LayoutWindow::LayoutWindow(ProcessImage& image, ScreenView& view, PictureLoader&
 
 void LayoutWindow::BuildControls(QWidget* content) {
   for (const Heading& heading : kHeadings) {
-    auto* label = Place(new QLabel(QString::fromLatin1(heading.text), content),
-                        QString::fromLatin1(heading.name), heading.left, heading.top);
+    auto* label = Place(new QLabel(tr(heading.text), content), QString::fromLatin1(heading.name),
+                        heading.left, heading.top);
     label->setFont(TahomaFont(kFontPixels, true));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kHeadingBlue);
@@ -138,7 +138,7 @@ void LayoutWindow::BuildControls(QWidget* content) {
   horizontal_ = Place(new ArrowSpinBox(content), QStringLiteral("SpinEdit1"), 568, 16);
   horizontal_->setRange(0, kMaxItemLeft);
   horizontal_->resize(57, 22);
-  horizontal_->setToolTip(QStringLiteral("Verschuiven naar rechts"));
+  horizontal_->setToolTip(tr("Verschuiven naar rechts"));
   connect(horizontal_, &QSpinBox::valueChanged, this, [this](int value) {
     SetSpinEdit1(image_, view_, editor_, value);
     ShowState();
@@ -147,14 +147,13 @@ void LayoutWindow::BuildControls(QWidget* content) {
   vertical_ = Place(new ArrowSpinBox(content), QStringLiteral("SpinEdit2"), 648, 88);
   vertical_->setRange(0, kMaxItemTop);
   vertical_->resize(57, 22);
-  vertical_->setToolTip(QStringLiteral("Verschuiven naar onderen"));
+  vertical_->setToolTip(tr("Verschuiven naar onderen"));
   connect(vertical_, &QSpinBox::valueChanged, this, [this](int value) {
     SetSpinEdit2(image_, view_, editor_, value);
     ShowState();
   });
 
-  visible_ =
-      Place(new QCheckBox(QStringLiteral("Visible"), content), QStringLiteral("Visible"), 568, 120);
+  visible_ = Place(new QCheckBox(tr("Visible"), content), QStringLiteral("Visible"), 568, 120);
   visible_->adjustSize();
   connect(visible_, &QCheckBox::toggled, this, [this](bool ticked) {
     SetVisibleBox(image_, view_, editor_, ticked);

@@ -1,0 +1,232 @@
+#include "engine/core/texts.h"
+
+#include "engine/core/translation_mark.h"
+
+namespace tessaro {
+
+namespace {
+
+struct Entry {
+  TextId id;
+  const char* dutch;
+  const char* english;
+};
+
+// The Dutch patterns are the program's own words; the marker lets the translators' tool
+// (lupdate) find them, in the context "Message" that the windows translate them in. The
+// English column is what tessaro-sim --lang en prints; a window test keeps it equal to the
+// translation the windows use.
+constexpr Entry kTexts[] = {
+    {TextId::kWord, "%1", "%1"},
+    {TextId::kExitQuestion, TESSARO_TRANSLATE_NOOP("Message", "Afsluiten?"), "Exit?"},
+    {TextId::kExitTitle, TESSARO_TRANSLATE_NOOP("Message", "Exit"), "Exit"},
+    {TextId::kBoardFound, TESSARO_TRANSLATE_NOOP("Message", "Kaart gevonden op %1"),
+     "Board found at %1"},
+    {TextId::kNoBoardFound, TESSARO_TRANSLATE_NOOP("Message", "Geen kaart gevonden op %1"),
+     "No board found at %1"},
+    {TextId::kNoBoardOfThisType,
+     TESSARO_TRANSLATE_NOOP("Message", "Er zit geen kaart van dit type op USB."),
+     "There is no board of this type on USB."},
+    {TextId::kBoardElsewhere,
+     TESSARO_TRANSLATE_NOOP("Message",
+                            "Er zit wel een kaart op adres %1; de jumpers SK5 en SK6 op de kaart "
+                            "stellen het adres in."),
+     "There is a board at address %1; the jumpers SK5 and SK6 on the board set the address."},
+    {TextId::kBoardsElsewhere,
+     TESSARO_TRANSLATE_NOOP("Message",
+                            "Er zitten wel kaarten op adres %1; de jumpers SK5 en SK6 op de kaart "
+                            "stellen het adres in."),
+     "There are boards at addresses %1; the jumpers SK5 and SK6 on the board set the address."},
+    {TextId::kBoardDenied,
+     TESSARO_TRANSLATE_NOOP(
+         "Message",
+         "Deze gebruiker mag de kaart op adres %1 niet openen: installeer de udev-regel uit de "
+         "README (packaging/udev/60-tessaro-board.rules) en word lid van de groep plugdev."),
+     "This user may not open the board at address %1: install the udev rule from the README "
+     "(packaging/udev/60-tessaro-board.rules) and join the group plugdev."},
+    {TextId::kBoardBusy,
+     TESSARO_TRANSLATE_NOOP("Message",
+                            "De kaart op adres %1 is in gebruik bij een ander programma."),
+     "The board at address %1 is in use by another program."},
+    {TextId::kBoardSilent,
+     TESSARO_TRANSLATE_NOOP("Message", "De kaart op adres %1 geeft geen antwoord."),
+     "The board at address %1 does not answer."},
+    {TextId::kListTwo, TESSARO_TRANSLATE_NOOP("Message", "%1 en %2"), "%1 and %2"},
+    {TextId::kNewQuestion,
+     TESSARO_TRANSLATE_NOOP("Message",
+                            "Nieuw project beginnen? Wat niet is opgeslagen, gaat verloren."),
+     "Start a new project? What has not been saved is lost."},
+    {TextId::kNewTitle, TESSARO_TRANSLATE_NOOP("Message", "Nieuw"), "New"},
+    {TextId::kUnsavedTitle, TESSARO_TRANSLATE_NOOP("Message", "Niet opgeslagen"), "Not saved"},
+    {TextId::kUnsavedQuestion,
+     TESSARO_TRANSLATE_NOOP(
+         "Message",
+         "De wijzigingen in het project zijn niet opgeslagen. Opslaan in Velden/data1.txt?"),
+     "The changes to the project have not been saved. Save them in Velden/data1.txt?"},
+    {TextId::kUnsavedExampleQuestion,
+     TESSARO_TRANSLATE_NOOP(
+         "Message",
+         "De wijzigingen in het voorbeeld zijn niet opgeslagen. Opslaan als een nieuw project?"),
+     "The changes to the example have not been saved. Save them as a new project?"},
+    {TextId::kExampleRefused,
+     TESSARO_TRANSLATE_NOOP(
+         "Message", "De voorbeelden worden niet overschreven. Kies een andere map om op te slaan."),
+     "The examples are not overwritten. Choose another folder to save in."},
+    {TextId::kLoggingCaption, TESSARO_TRANSLATE_NOOP("Message", "%1 — logboek %2"), "%1 — log %2"},
+    {TextId::kProjectLine, TESSARO_TRANSLATE_NOOP("Message", "Project: %1"), "Project: %1"},
+    {TextId::kProjectNew, TESSARO_TRANSLATE_NOOP("Message", "nieuw"), "new"},
+    {TextId::kProjectExample, TESSARO_TRANSLATE_NOOP("Message", "%1 (voorbeeld)"), "%1 (example)"},
+    {TextId::kUnsavedMark, TESSARO_TRANSLATE_NOOP("Message", "%1 *"), "%1 *"},
+    {TextId::kPaused, TESSARO_TRANSLATE_NOOP("Message", "PAUZE"), "PAUSED"},
+    {TextId::kSpeed, TESSARO_TRANSLATE_NOOP("Message", "%1x"), "%1x"},
+    {TextId::kPauseButton, TESSARO_TRANSLATE_NOOP("Message", "Pauze"), "Pause"},
+    {TextId::kResumeButton, TESSARO_TRANSLATE_NOOP("Message", "Verder"), "Resume"},
+    // A controller's caption before its block is placed: its range and unit.
+    {TextId::kRangeCaption, TESSARO_TRANSLATE_NOOP("Message", " (%1 tot %2%3)"), " (%1 to %2%3)"},
+    // Why a file could not be used, and the sentences that name the file and the cause.
+    {TextId::kCauseDiskFull, TESSARO_TRANSLATE_NOOP("Message", "de schijf is vol"),
+     "the disk is full"},
+    {TextId::kCauseTooBig, TESSARO_TRANSLATE_NOOP("Message", "het bestand wordt te groot"),
+     "the file grows too big"},
+    {TextId::kCauseNoAccess, TESSARO_TRANSLATE_NOOP("Message", "geen toegang"), "access denied"},
+    {TextId::kCauseReadOnly, TESSARO_TRANSLATE_NOOP("Message", "de schijf is alleen te lezen"),
+     "the disk is read-only"},
+    {TextId::kCauseMissing, TESSARO_TRANSLATE_NOOP("Message", "bestaat niet"), "does not exist"},
+    {TextId::kCauseNoFolder, TESSARO_TRANSLATE_NOOP("Message", "de map bestaat niet"),
+     "the folder does not exist"},
+    {TextId::kCauseIsFolder, TESSARO_TRANSLATE_NOOP("Message", "het is een map"), "it is a folder"},
+    {TextId::kCauseLinkLoop, TESSARO_TRANSLATE_NOOP("Message", "de koppeling wijst naar zichzelf"),
+     "the link points to itself"},
+    {TextId::kCauseNameTooLong, TESSARO_TRANSLATE_NOOP("Message", "de naam is te lang"),
+     "the name is too long"},
+    {TextId::kCauseDiskError,
+     TESSARO_TRANSLATE_NOOP("Message", "de schijf geeft een lees- of schrijffout"),
+     "the disk gives a read or write error"},
+    {TextId::kCauseInUse, TESSARO_TRANSLATE_NOOP("Message", "het bestand is in gebruik"),
+     "the file is in use"},
+    {TextId::kCauseTooManyOpen, TESSARO_TRANSLATE_NOOP("Message", "er zijn te veel bestanden open"),
+     "too many files are open"},
+    {TextId::kCauseNotAFile, TESSARO_TRANSLATE_NOOP("Message", "het is geen gewoon bestand"),
+     "it is no regular file"},
+    {TextId::kCauseIoError, TESSARO_TRANSLATE_NOOP("Message", "I/O error %1"), "I/O error %1"},
+    {TextId::kCannotSave, TESSARO_TRANSLATE_NOOP("Message", "Kan %1 niet opslaan: %2."),
+     "Cannot save %1: %2."},
+    {TextId::kCannotLoad, TESSARO_TRANSLATE_NOOP("Message", "Kan %1 niet inlezen: %2."),
+     "Cannot load %1: %2."},
+    {TextId::kCannotWrite, TESSARO_TRANSLATE_NOOP("Message", "Kan %1 niet schrijven: %2."),
+     "Cannot write %1: %2."},
+    {TextId::kPictureNotMade,
+     TESSARO_TRANSLATE_NOOP("Message", "de afbeelding kon niet worden gemaakt"),
+     "the picture could not be made"},
+    {TextId::kNoProject, TESSARO_TRANSLATE_NOOP("Message", "%1 is geen Tessaro-project."),
+     "%1 is no Tessaro project."},
+    {TextId::kFileNotFound, TESSARO_TRANSLATE_NOOP("Message", "File not found: %1"),
+     "File not found: %1"},
+    {TextId::kFileAccessDenied, TESSARO_TRANSLATE_NOOP("Message", "File access denied: %1"),
+     "File access denied: %1"},
+    {TextId::kInvalidFilename, TESSARO_TRANSLATE_NOOP("Message", "Invalid filename: %1"),
+     "Invalid filename: %1"},
+    {TextId::kInvalidNumber, TESSARO_TRANSLATE_NOOP("Message", "Invalid numeric input"),
+     "Invalid numeric input"},
+    {TextId::kProjectTooBig,
+     TESSARO_TRANSLATE_NOOP("Message", "Geen projectbestand: groter dan %1 MiB"),
+     "No project file: larger than %1 MiB"},
+    {TextId::kProjectLineTooLong,
+     TESSARO_TRANSLATE_NOOP("Message", "Geen projectbestand: regel %1 is langer dan %2 tekens"),
+     "No project file: line %1 is longer than %2 characters"},
+    // Grid pictures a project names that are not there: the first few by name (%1, quoted),
+    // the system's reason (%2), and how many more (%3).
+    {TextId::kPicturesMissing, TESSARO_TRANSLATE_NOOP("Message", "Cannot open file %1. %2"),
+     "Cannot open file %1. %2"},
+    {TextId::kPicturesMissingOneMore,
+     TESSARO_TRANSLATE_NOOP("Message", "Cannot open file %1 en nog %3 ander bestand. %2."),
+     "Cannot open file %1 and %3 other file. %2."},
+    {TextId::kPicturesMissingMore,
+     TESSARO_TRANSLATE_NOOP("Message", "Cannot open file %1 en nog %3 andere bestanden. %2."),
+     "Cannot open file %1 and %3 other files. %2."},
+};
+static_assert(std::size(kTexts) == static_cast<std::size_t>(TextId::kCount));
+
+constexpr bool InIdOrder() {
+  for (std::size_t i = 0; i < std::size(kTexts); ++i) {
+    if (kTexts[i].id != static_cast<TextId>(i)) return false;
+  }
+  return true;
+}
+static_assert(InIdOrder(), "the table lists every id in the order of the enum");
+
+}  // namespace
+
+const char* Pattern(TextId id, Language language) {
+  const Entry& entry = kTexts[static_cast<std::size_t>(id)];
+  return language == Language::kEnglish ? entry.english : entry.dutch;
+}
+
+std::string Fill(std::string_view pattern, const std::vector<std::string>& args) {
+  std::string text;
+  text.reserve(pattern.size());
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+        pattern[i + 1] <= '9') {
+      const std::size_t n = static_cast<std::size_t>(pattern[i + 1] - '1');
+      if (n < args.size()) {
+        text += args[n];
+        ++i;
+        continue;
+      }
+    }
+    text += pattern[i];
+  }
+  return text;
+}
+
+Phrase Word(std::string word) {
+  Phrase text(TextId::kWord);
+  text.word = std::move(word);
+  return text;
+}
+
+namespace {
+
+std::string SayOne(const Phrase& text, const PatternSource& source) {
+  if (text.id == TextId::kWord) return text.word;
+  std::vector<std::string> args;
+  for (const Phrase& arg : text.args) args.push_back(SayOne(arg, source));
+  return Fill(source(text.id), args);
+}
+
+}  // namespace
+
+std::string Say(const Message& message, const PatternSource& source) {
+  std::string text;
+  for (const Phrase& line : message) {
+    if (!text.empty()) text += '\n';
+    text += SayOne(line, source);
+  }
+  return text;
+}
+
+std::string Say(const Message& message, Language language) {
+  return Say(message, [language](TextId id) { return std::string(Pattern(id, language)); });
+}
+
+Phrase ListOf(const std::vector<std::string>& items) {
+  if (items.size() < 2) return Word(items.empty() ? std::string() : items[0]);
+  std::string head = items[0];
+  for (std::size_t i = 1; i + 1 < items.size(); ++i) head += ", " + items[i];
+  return Phrase{TextId::kListTwo, {Word(head), Word(items.back())}};
+}
+
+bool LanguageFromName(std::string_view name, Language* language) {
+  const std::string_view code = name.substr(0, name.find_first_of("_-.@"));
+  if (code == "nl") {
+    *language = Language::kDutch;
+  } else if (code == "en") {
+    *language = Language::kEnglish;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tessaro

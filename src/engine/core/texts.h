@@ -1,0 +1,111 @@
+// The sentences the engine says to the user, by id. The engine never builds a sentence of
+// its own: it names one with its arguments (a file, an address, a count), and whoever shows
+// it turns that into text. The windows translate the Dutch pattern through Qt (context
+// "Message"); tessaro-sim prints the Dutch or, asked for it, the English pattern. A pattern
+// is whole, with %1..%9 where its arguments go, so that a translation may reorder them.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tessaro {
+
+enum class TextId {
+  kWord,  // not a sentence: a word given as it is (a file name, a number)
+  kExitQuestion,
+  kExitTitle,
+  kBoardFound,
+  kNoBoardFound,
+  kNoBoardOfThisType,
+  kBoardElsewhere,
+  kBoardsElsewhere,
+  kBoardDenied,
+  kBoardBusy,
+  kBoardSilent,
+  kListTwo,
+  kNewQuestion,
+  kNewTitle,
+  kUnsavedTitle,
+  kUnsavedQuestion,
+  kUnsavedExampleQuestion,
+  kExampleRefused,
+  kLoggingCaption,
+  kProjectLine,
+  kProjectNew,
+  kProjectExample,
+  kUnsavedMark,
+  kPaused,
+  kSpeed,
+  kPauseButton,
+  kResumeButton,
+  kRangeCaption,
+  kCauseDiskFull,
+  kCauseTooBig,
+  kCauseNoAccess,
+  kCauseReadOnly,
+  kCauseMissing,
+  kCauseNoFolder,
+  kCauseIsFolder,
+  kCauseLinkLoop,
+  kCauseNameTooLong,
+  kCauseDiskError,
+  kCauseInUse,
+  kCauseTooManyOpen,
+  kCauseNotAFile,
+  kCauseIoError,
+  kCannotSave,
+  kCannotLoad,
+  kCannotWrite,
+  kPictureNotMade,
+  kNoProject,
+  kFileNotFound,
+  kFileAccessDenied,
+  kInvalidFilename,
+  kInvalidNumber,
+  kProjectTooBig,
+  kProjectLineTooLong,
+  kPicturesMissing,
+  kPicturesMissingOneMore,
+  kPicturesMissingMore,
+  kCount  // not a text: the number of ids
+};
+
+enum class Language { kDutch, kEnglish };
+
+// One sentence: its id and the arguments that fill its %1, %2, ... An argument is a word
+// or a part that is itself said in the language (a list joined with "en").
+struct Phrase {
+  Phrase(TextId id, std::vector<Phrase> args = {}) : id(id), args(std::move(args)) {}
+  TextId id;
+  std::vector<Phrase> args;
+  std::string word;  // the text of a kWord
+};
+Phrase Word(std::string word);
+
+// A message is one or more sentences, each on a line of its own.
+using Message = std::vector<Phrase>;
+
+// The pattern of `id` in `language`.
+const char* Pattern(TextId id, Language language = Language::kDutch);
+// `pattern` with %1..%9 replaced by the arguments; a placeholder without an argument, and
+// every other %, stays as it is.
+std::string Fill(std::string_view pattern, const std::vector<std::string>& args);
+// Where the patterns come from: the engine's own table, or the windows' translations.
+using PatternSource = std::function<std::string(TextId)>;
+// The message with each pattern from `source`, its sentences joined by line ends.
+std::string Say(const Message& message, const PatternSource& source);
+// The message in `language`.
+std::string Say(const Message& message, Language language = Language::kDutch);
+inline std::string Say(const Phrase& text, Language language = Language::kDutch) {
+  return Say(Message{text}, language);
+}
+// "1", "1 en 3", "0, 1 en 3" (the last two joined as the language joins two).
+Phrase ListOf(const std::vector<std::string>& items);
+// The language a tessaro-sim option or a locale name asks for: "en", "en_GB" English,
+// "nl", "nl_BE" Dutch; false for any other word.
+bool LanguageFromName(std::string_view name, Language* language);
+
+}  // namespace tessaro

@@ -111,6 +111,10 @@ wait "$linux" 2> /dev/null
 wait_for 5 gone '^Tessaro$' || fail "the Linux program's window stayed"
 
 # --- the installed program, started from a folder without pictures, as the Start menu does ---
+# Wine's Windows speaks English; the user has chosen the program's own language, Dutch, whose
+# words the checks below look for (the choice is kept where Qt keeps settings on Windows).
+wine reg add 'HKCU\Software\Tessaro\Tessaro\view' /v language /d nl /f > /dev/null 2>&1 ||
+  fail "the language choice could not be stored"
 mkdir "$scratch/start"
 (cd "$scratch/start" && exec wine "C:\\Program Files\\Tessaro\\bin\\tessaro.exe") \
   > "$scratch/windows.log" 2>&1 &

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "engine/board/lab.h"
@@ -126,6 +127,21 @@ double Reading(const Lab& lab, std::string_view name) {
   return 0;
 }
 
+// A heating element: a zigzag from `start` whose teeth stand `step.x()` apart, the first at
+// `first` and every other one `step.y()` lower; it glows as its power (0..100 %) rises.
+void HeatingElement(QPainter& painter, QPointF start, QPointF first, QPointF step, int teeth,
+                    std::optional<QPointF> end, double power) {
+  QPainterPath path;
+  path.moveTo(start);
+  for (int i = 0; i < teeth; ++i) {
+    path.lineTo(first.x() + step.x() * i, first.y() + (i % 2 == 0 ? 0 : step.y()));
+  }
+  if (end) path.lineTo(*end);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Mix(kIdle, kActive, Share(power, 0, 100)), 3));
+  painter.drawPath(path);
+}
+
 void DrawNothing(QPainter& painter, const Lab&, const QRectF& area) {
   Caption(
       painter, area.adjusted(20, 20, -20, -20),
@@ -152,13 +168,7 @@ void DrawHeater(QPainter& painter, const Lab& lab, const QRectF&) {
           Qt::AlignCenter);
 
   // The heating element under it.
-  QPainterPath coil;
-  coil.moveTo(80, 160);
-  for (int i = 0; i < 8; ++i) coil.lineTo(87.5 + 15 * i, i % 2 == 0 ? 150 : 170);
-  coil.lineTo(200, 160);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(Mix(kIdle, kActive, Share(power, 0, 100)), 3));
-  painter.drawPath(coil);
+  HeatingElement(painter, {80, 160}, {87.5, 150}, {15, 20}, 8, QPointF(200, 160), power);
   Caption(painter, QRectF(60, 178, 160, 18),
           QCoreApplication::translate("ProcessView", "verwarming %1 %").arg(Number(power, 0)),
           false, Qt::AlignCenter);
@@ -317,14 +327,8 @@ void DrawOven(QPainter& painter, const Lab& lab, const QRectF&) {
   painter.setBrush(Mix(QColor(150, 165, 185), QColor(230, 60, 30), heat));
   painter.drawRect(chamber);
   Caption(painter, chamber, QStringLiteral("oven"), true, Qt::AlignCenter);
-  QPainterPath element;
-  element.moveTo(chamber.left() + 6, body.bottom() - 22);
-  for (int i = 0; i < 10; ++i) {
-    element.lineTo(chamber.left() + 13 + 14 * i, body.bottom() - (i % 2 == 0 ? 28 : 16));
-  }
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(Mix(kIdle, kActive, Share(power, 0, 100)), 3));
-  painter.drawPath(element);
+  HeatingElement(painter, {chamber.left() + 6, body.bottom() - 22},
+                 {chamber.left() + 13, body.bottom() - 28}, {14, 12}, 10, std::nullopt, power);
   Caption(painter, QRectF(30, 186, 180, 18),
           QCoreApplication::translate("ProcessView", "verwarming %1 %").arg(Number(power, 0)),
           false, Qt::AlignCenter);

@@ -1,13 +1,14 @@
 // What the session keeps for the windows: the recent projects, the line that names the
 // project on the operator screen, and the open lesson with the process it is made for.
+#include "engine/project/project_session.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/board/simulated_board.h"
+#include "engine/core/utf8_path.h"
 #include "engine/editor/grid.h"
 #include "engine/editor/placement.h"
 #include "engine/project/project_file.h"
-#include "engine/core/utf8_path.h"
-#include "engine/project/project_session.h"
 #include "fakes.h"
 #include "project_test_support.h"
 

@@ -19,6 +19,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 #endif
 

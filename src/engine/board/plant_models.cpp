@@ -174,12 +174,16 @@ std::unique_ptr<Plant> Make() {
 // The processes the lab offers, with the channels each reads and drives (see the models).
 constexpr PlantType kPlantTypes[] = {
     {"none", TESSARO_TRANSLATE_NOOP("Process", "Geen proces"), 0, 0, 0, 0, Make<NonePlant>},
-    {"heater", TESSARO_TRANSLATE_NOOP("Process", "Verwarming"), Bit(1), Bit(1), Bit(1), 0, Make<HeaterPlant>},
-    {"tank", TESSARO_TRANSLATE_NOOP("Process", "Tank"), Bit(2), Bit(2), Bit(2), Bit(1) | Bit(2), Make<TankPlant>},
-    {"valve", TESSARO_TRANSLATE_NOOP("Process", "Motorklep"), 0, Bit(3) | Bit(4), Bit(3), 0, Make<MotorValvePlant>},
-    {"labheater", TESSARO_TRANSLATE_NOOP("Process", "Labverwarming"), Bit(1), Bit(1), Bit(1), 0, Make<LabHeaterPlant>},
-    {"twotanks", TESSARO_TRANSLATE_NOOP("Process", "Twee tanks"), Bit(2), Bit(2), Bit(2) | Bit(4), Bit(1) | Bit(2),
-     Make<TwoTankPlant>},
+    {"heater", TESSARO_TRANSLATE_NOOP("Process", "Verwarming"), Bit(1), Bit(1), Bit(1), 0,
+     Make<HeaterPlant>},
+    {"tank", TESSARO_TRANSLATE_NOOP("Process", "Tank"), Bit(2), Bit(2), Bit(2), Bit(1) | Bit(2),
+     Make<TankPlant>},
+    {"valve", TESSARO_TRANSLATE_NOOP("Process", "Motorklep"), 0, Bit(3) | Bit(4), Bit(3), 0,
+     Make<MotorValvePlant>},
+    {"labheater", TESSARO_TRANSLATE_NOOP("Process", "Labverwarming"), Bit(1), Bit(1), Bit(1), 0,
+     Make<LabHeaterPlant>},
+    {"twotanks", TESSARO_TRANSLATE_NOOP("Process", "Twee tanks"), Bit(2), Bit(2), Bit(2) | Bit(4),
+     Bit(1) | Bit(2), Make<TwoTankPlant>},
     {"oven", TESSARO_TRANSLATE_NOOP("Process", "Oven"), Bit(2), 0, Bit(4), 0, Make<OvenPlant>},
 };
 

@@ -23,8 +23,7 @@ Phrase InstrumentCaptionText(const InstrumentTables& image, int slot,
   if (slot < 1 || slot > kRangeSlots) return caption;
   const std::string& log = image.LogFile[static_cast<size_t>(slot)];
   if (log.empty()) return caption;
-  return Phrase{TextId::kLoggingCaption,
-                {caption, Word(Utf8Name(Utf8Path(log).filename()))}};
+  return Phrase{TextId::kLoggingCaption, {caption, Word(Utf8Name(Utf8Path(log).filename()))}};
 }
 
 std::string InstrumentCaption(const InstrumentTables& image, int slot,

@@ -9,10 +9,10 @@
 
 #include "engine/board/board.h"
 #include "engine/core/messages.h"
-#include "engine/core/utf8_path.h"
 #include "engine/core/operator_screen.h"
 #include "engine/core/paths.h"
 #include "engine/core/process_image.h"
+#include "engine/core/utf8_path.h"
 #include "engine/editor/edit_history.h"
 #include "engine/project/project_extras.h"
 

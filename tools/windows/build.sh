@@ -50,8 +50,10 @@ export LC_ALL=C.UTF-8
 export TESSARO_WIN_CACHE=${TESSARO_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaro-win}
 export WINEPREFIX=${WINEPREFIX:-$TESSARO_WIN_CACHE/wine}
 # The Wine prefix is made (or brought up to date) before any test, whose output its
-# notices would otherwise join.
-wine cmd /c exit > /dev/null 2>&1 || true
+# notices would otherwise join. The first Wine process returns before the prefix is
+# finished, so wait until the Wine server of this prefix has nothing left to do.
+wine wineboot --init > /dev/null 2>&1 || true
+wineserver -w
 low="nice -n 19"
 command -v ionice > /dev/null && low="$low ionice -c3"
 

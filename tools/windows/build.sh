@@ -44,6 +44,9 @@ if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sou
 fi
 
 export WINEDEBUG=${WINEDEBUG:--all}
+# No .NET or HTML engine in the prefix: nothing here needs them, and making a prefix would
+# otherwise offer to install them in a window of its own where a display is set.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 # Wine turns Unix file names and command lines into Windows' with the Unix locale's character
 # set: names beyond ASCII (the tests use accents and Cyrillic) need a UTF-8 one.
 export LC_ALL=C.UTF-8

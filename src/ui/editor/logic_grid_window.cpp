@@ -18,6 +18,7 @@
 #include "engine/editor/grid.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
+#include "ui/core/language.h"
 #include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/editor/input_palette.h"
@@ -146,7 +147,7 @@ void LogicGridWindow::ShowUndone(const UndoResult& result) {
 }
 
 QString LogicGridWindow::HoverText(int row, int column) const {
-  return QString::fromStdString(FieldHoverText(image_, row, column));
+  return QString::fromStdString(Translated(FieldHoverText(image_, row, column)));
 }
 
 void LogicGridWindow::RefreshHover() {

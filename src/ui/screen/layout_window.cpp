@@ -13,6 +13,7 @@
 #include "engine/screen/screen_items.h"
 #include "ui/control/faceplate_controls.h"
 #include "ui/core/fonts.h"
+#include "ui/core/language.h"
 #include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/screen/jpeg_image.h"
@@ -56,10 +57,6 @@ QPixmap Plain(QSize size) {
   QPixmap picture(size);
   picture.fill(kGrey);
   return picture;
-}
-
-QString Latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 template <typename Control>
@@ -118,8 +115,9 @@ void LayoutWindow::BuildControls(QWidget* content) {
   const auto& items = ScreenItems();
   for (int n = 1; n <= static_cast<int>(items.size()); ++n) {
     const ScreenItemInfo& item = items[static_cast<size_t>(n - 1)];
-    auto* radio = Place(new QRadioButton(Latin1(item.caption), content),
-                        QStringLiteral("RadioButton%1").arg(n), item.radio_left, item.radio_top);
+    auto* radio =
+        Place(new QRadioButton(QString::fromStdString(Translated(ItemCaption(item))), content),
+              QStringLiteral("RadioButton%1").arg(n), item.radio_left, item.radio_top);
     radio->setFont(TahomaFont(kFontPixels, true));
     radio->resize(radio->sizeHint().width(), kRadioHeight);
     radios_->addButton(radio, n);

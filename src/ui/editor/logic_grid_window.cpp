@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QImage>
@@ -152,8 +153,15 @@ QString LogicGridWindow::HoverText(int row, int column) const {
 
 void LogicGridWindow::RefreshHover() {
   if (hover_row_ == 0 || !QToolTip::isVisible()) return;
-  QToolTip::showText(hover_at_, HoverText(hover_row_, hover_column_),
-                     Field(hover_row_, hover_column_));
+  QLabel* field = Field(hover_row_, hover_column_);
+  // Renewed while the pointer stays on the field. Once it has gone, to another window that
+  // tells this one nothing of its moves, the text goes with it instead of being kept up.
+  if (!field->rect().contains(field->mapFromGlobal(QCursor::pos()))) {
+    hover_row_ = 0;
+    QToolTip::hideText();
+    return;
+  }
+  QToolTip::showText(hover_at_, HoverText(hover_row_, hover_column_), field);
 }
 
 bool LogicGridWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -273,6 +273,11 @@ class TranslationTest : public QObject {
     QCOMPARE(shown.controls.size(), dutch.controls.size());
     // Really English: the operator screen's buttons speak it.
     QCOMPARE(shown.controls.at(QStringLiteral("TForm1/Button4")).text, QStringLiteral("Board"));
+    // The layout window's headings and the screen items' names too.
+    QCOMPARE(shown.controls.at(QStringLiteral("TForm2/Label1")).text,
+             QStringLiteral("Analog inputs 0 - 5 Volt"));
+    QCOMPARE(shown.controls.at(QStringLiteral("TForm2/RadioButton35")).text,
+             QStringLiteral("PID Controller cascade"));
     for (const auto& [name, text] : shown.clipped) {
       QVERIFY2(false, qPrintable("clipped in English: " + name + " \"" + text + '"'));
     }

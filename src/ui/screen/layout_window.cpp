@@ -100,8 +100,9 @@ LayoutWindow::LayoutWindow(ProcessImage& image, ScreenView& view, PictureLoader&
 
 void LayoutWindow::BuildControls(QWidget* content) {
   for (const Heading& heading : kHeadings) {
-    auto* label = Place(new QLabel(tr(heading.text), content), QString::fromLatin1(heading.name),
-                        heading.left, heading.top);
+    auto* label =
+        Place(new QLabel(QCoreApplication::translate("LayoutWindow", heading.text), content),
+              QString::fromLatin1(heading.name), heading.left, heading.top);
     label->setFont(TahomaFont(kFontPixels, true));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kHeadingBlue);

@@ -473,26 +473,32 @@
     </message>
     <message>
         <source>links</source>
+        <extracomment>A side a block reads its input from: the left one</extracomment>
         <translation>left</translation>
     </message>
     <message>
         <source>boven</source>
+        <extracomment>A side a block reads its input from: the upper one</extracomment>
         <translation>upper</translation>
     </message>
     <message>
         <source>onder</source>
+        <extracomment>A side a block reads its input from: the lower one</extracomment>
         <translation>lower</translation>
     </message>
     <message>
         <source>rechts</source>
+        <extracomment>An edge a block writes its output to: the right one</extracomment>
         <translation>right</translation>
     </message>
     <message>
         <source>naar boven</source>
+        <extracomment>An edge a block writes its output to: up, to the field above</extracomment>
         <translation>up</translation>
     </message>
     <message>
         <source>naar onder</source>
+        <extracomment>An edge a block writes its output to: down, to the field below</extracomment>
         <translation>down</translation>
     </message>
     <message>

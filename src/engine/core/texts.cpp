@@ -148,11 +148,17 @@ constexpr Entry kTexts[] = {
     // holds. The sides a block reads and the edges it writes, listed with "%1, %2".
     {TextId::kHelpReads, TESSARO_TRANSLATE_NOOP("Message", "Leest: %1"), "Reads: %1"},
     {TextId::kHelpWrites, TESSARO_TRANSLATE_NOOP("Message", "Schrijft: %1"), "Writes: %1"},
+    //: A side a block reads its input from: the left one
     {TextId::kSideLeft, TESSARO_TRANSLATE_NOOP("Message", "links"), "left"},
+    //: A side a block reads its input from: the upper one
     {TextId::kSideUpper, TESSARO_TRANSLATE_NOOP("Message", "boven"), "upper"},
+    //: A side a block reads its input from: the lower one
     {TextId::kSideLower, TESSARO_TRANSLATE_NOOP("Message", "onder"), "lower"},
+    //: An edge a block writes its output to: the right one
     {TextId::kEdgeRight, TESSARO_TRANSLATE_NOOP("Message", "rechts"), "right"},
+    //: An edge a block writes its output to: up, to the field above
     {TextId::kEdgeUp, TESSARO_TRANSLATE_NOOP("Message", "naar boven"), "up"},
+    //: An edge a block writes its output to: down, to the field below
     {TextId::kEdgeDown, TESSARO_TRANSLATE_NOOP("Message", "naar onder"), "down"},
     {TextId::kSideList, TESSARO_TRANSLATE_NOOP("Message", "%1, %2"), "%1, %2"},
     // What the block's settings A and B mean.

@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="nl">
 <context>
+    <name>Block</name>
+    <message>
+        <source>Draad: geeft de waarde door.</source>
+        <translation>Wire: passes the value on.</translation>
+    </message>
+    <message>
+        <source>EN-poort: 255 als alle ingangen 255 zijn, anders 0.</source>
+        <translation>AND gate: 255 when all inputs are 255, else 0.</translation>
+    </message>
+    <message>
+        <source>NEN-poort: 0 als alle ingangen 255 zijn, anders 255.</source>
+        <translation>NAND gate: 0 when all inputs are 255, else 255.</translation>
+    </message>
+    <message>
+        <source>OF-poort: 255 als een ingang 255 is, anders 0.</source>
+        <translation>OR gate: 255 when an input is 255, else 0.</translation>
+    </message>
+    <message>
+        <source>NOF-poort: 255 als geen ingang 255 is, anders 0.</source>
+        <translation>NOR gate: 255 when no input is 255, else 0.</translation>
+    </message>
+    <message>
+        <source>Leeg veld: doet niets.</source>
+        <translation>Empty field: does nothing.</translation>
+    </message>
+    <message>
+        <source>Analoge uitgang van de kaart: de waarde van links, 0..255 is 0..5 V.</source>
+        <translation>Analog output of the board: the value from the left, 0..255 is 0..5 V.</translation>
+    </message>
+    <message>
+        <source>Digitale uitgang van de kaart: aan bij 255, uit bij 0, anders blijft hij.</source>
+        <translation>Digital output of the board: on at 255, off at 0, otherwise it holds.</translation>
+    </message>
+    <message>
+        <source>vertraging in s</source>
+        <translation>delay in s</translation>
+    </message>
+    <message>
+        <source>teller</source>
+        <translation>counter</translation>
+    </message>
+    <message>
+        <source>Recorder: schrijft de waarde van links elke 4 s op zijn kaart.</source>
+        <translation>Recorder: writes the value from the left on its chart every 4 s.</translation>
+    </message>
+    <message>
+        <source>Waarde van een spinknop op het bedieningsscherm.</source>
+        <translation>Value of a value knob on the operator screen.</translation>
+    </message>
+    <message>
+        <source>Analoge ingang van de kaart (via de multiplexer).</source>
+        <translation>Analog input of the board (through the multiplexer).</translation>
+    </message>
+    <message>
+        <source>Digitale ingang van de kaart: 0 of 255.</source>
+        <translation>Digital input of the board: 0 or 255.</translation>
+    </message>
+    <message>
+        <source>Drukknop op het bedieningsscherm: elke klik wisselt 0 en 255.</source>
+        <translation>Push button on the operator screen: every click switches between 0 and 255.</translation>
+    </message>
+    <message>
+        <source>Sinusgever: een golf tussen 40 en 200.</source>
+        <translation>Sine generator: a wave between 40 and 200.</translation>
+    </message>
+    <message>
+        <source>Range verkleinen: 0..255 wordt 51..255.</source>
+        <translation>Range narrower: 0..255 becomes 51..255.</translation>
+    </message>
+    <message>
+        <source>Range vergroten: 51..255 wordt 0..255.</source>
+        <translation>Range wider: 51..255 becomes 0..255.</translation>
+    </message>
+    <message>
+        <source>Worteltrekker: de wortel van links, op de schaal 0..255.</source>
+        <translation>Square root: the root of the value from the left, on the scale 0..255.</translation>
+    </message>
+    <message>
+        <source>PID-regelaar: meet links, stuurt rechts; instellen op zijn regelaarvenster.</source>
+        <translation>PID controller: measures on the left, drives on the right; set it up in its controller window.</translation>
+    </message>
+    <message>
+        <source>PID-regelaar (knecht): meet links, setpunt van boven in cascade, stuurt rechts.</source>
+        <translation>PID controller (slave): measures on the left, setpoint from above in cascade, drives on the right.</translation>
+    </message>
+    <message>
+        <source>Stapregelaar voor een motorklep: rechts open-pulsen, onder dicht-pulsen.</source>
+        <translation>Step controller for a motor valve: opening pulses on the right, closing pulses below.</translation>
+    </message>
+    <message>
+        <source>Aan/uit-regelaar: rechts 255 of 0, met een schakelspleet rond het setpunt.</source>
+        <translation>On/off controller: 255 or 0 on the right, with a switching gap around the setpoint.</translation>
+    </message>
+    <message>
+        <source>Hoogste-keuze: de grootste van links en boven.</source>
+        <translation>High select: the larger of left and upper.</translation>
+    </message>
+    <message>
+        <source>Laagste-keuze: de kleinste van links en onder.</source>
+        <translation>Low select: the smaller of left and lower.</translation>
+    </message>
+    <message>
+        <source>Invertor: 255 min de waarde van links (0 wordt 255).</source>
+        <translation>Inverter: 255 minus the value from the left (0 becomes 255).</translation>
+    </message>
+    <message>
+        <source>EX-OF-poort: 255 als precies een van boven en onder 255 is, de ander 0.</source>
+        <translation>XOR gate: 255 when exactly one of upper and lower is 255, the other 0.</translation>
+    </message>
+    <message>
+        <source>Flipflop: links 255 zet hem aan, onder 255 zet hem uit (uit wint).</source>
+        <translation>Flip-flop: 255 on the left sets it, 255 below resets it (reset wins).</translation>
+    </message>
+    <message>
+        <source>Analoog naar digitaal: 255 vanaf A, 0 vanaf B, daartussen blijft hij.</source>
+        <translation>Analog to digital: 255 from A up, 0 from B down, in between it holds.</translation>
+    </message>
+    <message>
+        <source>bovenschakelpunt</source>
+        <translation>upper switching point</translation>
+    </message>
+    <message>
+        <source>onderschakelpunt</source>
+        <translation>lower switching point</translation>
+    </message>
+    <message>
+        <source>Opkomend vertraagd: 255 als links A seconden aan is.</source>
+        <translation>Delayed on: 255 once the left input has been on for A seconds.</translation>
+    </message>
+    <message>
+        <source>Afvallend vertraagd: 0 als links A seconden uit is.</source>
+        <translation>Delayed off: 0 once the left input has been off for A seconds.</translation>
+    </message>
+    <message>
+        <source>Rekenblok: links x A / 100 + B, begrensd op 0..255.</source>
+        <translation>Arithmetic block: left x A / 100 + B, limited to 0..255.</translation>
+    </message>
+    <message>
+        <source>factor in %</source>
+        <translation>factor in %</translation>
+    </message>
+    <message>
+        <source>optelling</source>
+        <translation>offset</translation>
+    </message>
+    <message>
+        <source>Automatische uitschakelaar: 255 zolang links aan is, hoogstens A seconden.</source>
+        <translation>Automatic switch-off: 255 while the left input is on, for at most A seconds.</translation>
+    </message>
+    <message>
+        <source>aan-tijd in s</source>
+        <translation>on time in s</translation>
+    </message>
+    <message>
+        <source>Knipperaar: knippert met een periode van B + 1 s zolang links 255 is.</source>
+        <translation>Blinker: blinks with a period of B + 1 s while the left input is 255.</translation>
+    </message>
+    <message>
+        <source>knippertijd in s</source>
+        <translation>blink time in s</translation>
+    </message>
+    <message>
+        <source>Begrenzer: de waarde van links, begrensd tussen A en B.</source>
+        <translation>Limiter: the value from the left, limited between A and B.</translation>
+    </message>
+    <message>
+        <source>ondergrens</source>
+        <translation>lower bound</translation>
+    </message>
+    <message>
+        <source>bovengrens</source>
+        <translation>upper bound</translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message>
         <source>PB %</source>
@@ -287,6 +462,112 @@
     <message>
         <source>Cannot open file %1 en nog %3 andere bestanden. %2.</source>
         <translation>Cannot open file %1 and %3 other files. %2.</translation>
+    </message>
+    <message>
+        <source>Leest: %1</source>
+        <translation>Reads: %1</translation>
+    </message>
+    <message>
+        <source>Schrijft: %1</source>
+        <translation>Writes: %1</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <extracomment>A side a block reads its input from: the left one</extracomment>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>boven</source>
+        <extracomment>A side a block reads its input from: the upper one</extracomment>
+        <translation>upper</translation>
+    </message>
+    <message>
+        <source>onder</source>
+        <extracomment>A side a block reads its input from: the lower one</extracomment>
+        <translation>lower</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <extracomment>An edge a block writes its output to: the right one</extracomment>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>naar boven</source>
+        <extracomment>An edge a block writes its output to: up, to the field above</extracomment>
+        <translation>up</translation>
+    </message>
+    <message>
+        <source>naar onder</source>
+        <extracomment>An edge a block writes its output to: down, to the field below</extracomment>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>A: %1, B: %2</source>
+        <translation>A: %1, B: %2</translation>
+    </message>
+    <message>
+        <source>Instellingen: bereik, eenheid en naam uit de vakken van het palet</source>
+        <translation>Settings: range, unit and name from the boxes of the palette</translation>
+    </message>
+    <message>
+        <source>Veld %1,%2: %3</source>
+        <translation>Field %1,%2: %3</translation>
+    </message>
+    <message>
+        <source>leeg</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>In links: %1</source>
+        <translation>Left input: %1</translation>
+    </message>
+    <message>
+        <source>In boven: %1</source>
+        <translation>Upper input: %1</translation>
+    </message>
+    <message>
+        <source>In onder: %1</source>
+        <translation>Lower input: %1</translation>
+    </message>
+    <message>
+        <source>%1 (niet gelezen)</source>
+        <translation>%1 (not read)</translation>
+    </message>
+    <message>
+        <source>Uit rechts: %1</source>
+        <translation>Output right: %1</translation>
+    </message>
+    <message>
+        <source>Uit naar boven: %1</source>
+        <translation>Output up: %1</translation>
+    </message>
+    <message>
+        <source>Uit naar onder: %1</source>
+        <translation>Output down: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %)</source>
+        <translation>%1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>A (%1) = %2</source>
+        <translation>A (%1) = %2</translation>
+    </message>
+    <message>
+        <source>B (%1) = %2</source>
+        <translation>B (%1) = %2</translation>
+    </message>
+    <message>
+        <source>Bereik %1..%2 %3</source>
+        <translation>Range %1..%2 %3</translation>
+    </message>
+    <message>
+        <source>loopt niet: label verborgen, zie Screen</source>
+        <translation>not running: label hidden, see Screen</translation>
     </message>
 </context>
 <context>
@@ -653,6 +934,49 @@ The inputs follow the switches and the sliders.</translation>
     <message>
         <source>A2uit verwarming → A4in</source>
         <translation>A2uit heating → A4in</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenItem</name>
+    <message>
+        <source>Recorder%1</source>
+        <translation>Recorder %1</translation>
+    </message>
+    <message>
+        <source>Analoge Ingang%1</source>
+        <translation>Analog Input %1</translation>
+    </message>
+    <message>
+        <source>Digitale Ingang%1</source>
+        <translation>Digital Input %1</translation>
+    </message>
+    <message>
+        <source>SpinKnop%1</source>
+        <translation>Value Knob %1</translation>
+    </message>
+    <message>
+        <source>Digitaal Uit%1</source>
+        <translation>Digital Out %1</translation>
+    </message>
+    <message>
+        <source>PID Regelaar %1</source>
+        <translation>PID Controller %1</translation>
+    </message>
+    <message>
+        <source>Stappen Regelaar %1</source>
+        <translation>Step Controller %1</translation>
+    </message>
+    <message>
+        <source>Knop%1</source>
+        <translation>Button %1</translation>
+    </message>
+    <message>
+        <source>Aan/uit Regelaar %1</source>
+        <translation>On/off Controller %1</translation>
+    </message>
+    <message>
+        <source>PID Regelaar cascade</source>
+        <translation>PID Controller cascade</translation>
     </message>
 </context>
 <context>

@@ -6,20 +6,21 @@
 
 #include "engine/core/block_keys.h"
 #include "engine/core/process_image.h"
+#include "engine/core/texts.h"
 
 namespace tessaro {
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
+bool Contains(const Message& text, const std::string& part) {
+  return Say(text).find(part) != std::string::npos;
 }
 
 TEST(BlockHelp, EveryPaletteEntryExplainsItself) {
   for (const BlockKeyInfo& info : BlockKeys()) {
     SCOPED_TRACE(std::string(info.key));
-    EXPECT_FALSE(BlockHelp(info.key).empty());
+    EXPECT_FALSE(Say(BlockHelp(info.key)).empty());
   }
-  EXPECT_EQ(BlockHelp("and1"), "");  // keys are compared exactly
+  EXPECT_EQ(Say(BlockHelp("and1")), "");  // keys are compared exactly
 }
 
 TEST(BlockHelp, TheInputsNamedAreTheSidesTheBlockReads) {
@@ -43,7 +44,7 @@ TEST(BlockHelp, AFieldShowsItsLiveValuesAndParameters) {
   image.OutDown[3][3] = 9;     // upper input, not read by ADS
   image.OutRight[4][3] = 255;
   image.DecimalSeparator = ',';
-  EXPECT_EQ(FieldHoverText(image, 4, 3),
+  EXPECT_EQ(Say(FieldHoverText(image, 4, 3)),
             "Veld 4,3: ADS\n"
             "In links: 153 (60,0 %)\n"
             "In boven: 9 (3,5 %) (niet gelezen)\n"
@@ -72,8 +73,8 @@ TEST(BlockHelp, AFieldShowsItsLiveValuesAndParameters) {
   image.FieldGrid[1][1] = "A1in";
   EXPECT_FALSE(Contains(FieldHoverText(image, 1, 1), "In links"));
   EXPECT_FALSE(Contains(FieldHoverText(image, 1, 7), "Uit"));
-  EXPECT_EQ(FieldHoverText(image, 0, 3), "");
-  EXPECT_EQ(FieldHoverText(image, 3, 8), "");
+  EXPECT_EQ(Say(FieldHoverText(image, 0, 3)), "");
+  EXPECT_EQ(Say(FieldHoverText(image, 3, 8)), "");
 }
 
 }  // namespace

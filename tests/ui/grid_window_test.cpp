@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QAction>
 #include <QHelpEvent>
+#include <QCursor>
 #include <QToolTip>
 #include <QtTest>
 
@@ -330,8 +331,10 @@ void GridWindowTest::HoverTextShowsTheFieldsLiveValues() {
   QVERIFY2(after.contains(QStringLiteral("In links: 255 (100.0 %)")), qPrintable(after));
   QVERIFY2(after.contains(QStringLiteral("Uit rechts: 0 (0.0 %)")), qPrintable(after));
 
-  // Hovering a field shows that text as its tooltip.
-  QHelpEvent hover(QEvent::ToolTip, QPoint(10, 10), e.Field(2, 2)->mapToGlobal(QPoint(10, 10)));
+  // Hovering a field shows that text as its tooltip, renewed while the pointer stays on it.
+  const QPoint on_field = e.Field(2, 2)->mapToGlobal(QPoint(10, 10));
+  QCursor::setPos(on_field);
+  QHelpEvent hover(QEvent::ToolTip, QPoint(10, 10), on_field);
   QApplication::sendEvent(e.Field(2, 2), &hover);
   QTRY_VERIFY(QToolTip::isVisible());
   QCOMPARE(QToolTip::text(), after);

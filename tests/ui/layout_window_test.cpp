@@ -164,7 +164,7 @@ void LayoutWindowTest::WindowFollowsTheDesign() {
   for (int n = 1; n <= 47; ++n) {
     auto* radio = rig.Editor<QRadioButton>(QStringLiteral("RadioButton%1").arg(n));
     const auto& item = items[static_cast<size_t>(n - 1)];
-    QCOMPARE(radio->text(), QString::fromLatin1(item.caption.data(), item.caption.size()));
+    QCOMPARE(radio->text(), QString::fromStdString(tessaro::Say(tessaro::ItemCaption(item))));
     QCOMPARE(radio->pos(), QPoint(item.radio_left, item.radio_top));
     QVERIFY(radio->font().bold());
     QVERIFY(!radio->isChecked());
@@ -173,6 +173,13 @@ void LayoutWindowTest::WindowFollowsTheDesign() {
     QCOMPARE(radio->group(), group);
   }
   QVERIFY(group->exclusive());
+  // The names as the program has always written them.
+  QCOMPARE(rig.Editor<QRadioButton>(QStringLiteral("RadioButton9"))->text(),
+           QStringLiteral("Analoge Ingang1"));
+  QCOMPARE(rig.Editor<QRadioButton>(QStringLiteral("RadioButton35"))->text(),
+           QStringLiteral("PID Regelaar cascade"));
+  QCOMPARE(rig.Editor<QRadioButton>(QStringLiteral("RadioButton47"))->text(),
+           QStringLiteral("Aan/uit Regelaar 9"));
 
   auto* preview = rig.Editor<QLabel>(QStringLiteral("Image1"));
   QCOMPARE(preview->geometry(), QRect(568, 40, 71, 71));

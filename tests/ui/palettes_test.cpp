@@ -102,7 +102,7 @@ void PalettesTest::WindowsAsDesigned() {
     QCOMPARE(picture->geometry(), entry.place);
     QCOMPARE(picture->pixmap().size(), entry.place.size());
     // The entry's own name first, then what the block does.
-    const QString help = QString::fromStdString(tessaro::BlockHelp(entry.key));
+    const QString help = QString::fromStdString(tessaro::Say(tessaro::BlockHelp(entry.key)));
     QVERIFY(!help.isEmpty());
     QCOMPARE(picture->toolTip(),
              entry.tooltip.isEmpty() ? help : entry.tooltip + QLatin1Char('\n') + help);

@@ -19,8 +19,11 @@
 #include <set>
 
 #include "engine/board/simulated_board.h"
+#include "engine/core/block_table.h"
 #include "engine/core/process_image.h"
 #include "engine/core/texts.h"
+#include "engine/editor/block_help.h"
+#include "engine/screen/screen_items.h"
 #include "support/recording_messages.h"
 #include "support/test_pictures.h"
 #include "ui/core/language.h"
@@ -191,7 +194,8 @@ class TranslationTest : public QObject {
          QStringLiteral("QT_TRANSLATE_NOOP+=TESSARO_TRANSLATE_NOOP"), SourceDir() + "/src/ui",
          SourceDir() + "/src/engine/core/texts.cpp",
          SourceDir() + "/src/engine/core/block_table.cpp",
-         SourceDir() + "/src/engine/board/plant_models.cpp", QStringLiteral("-ts"), fresh});
+         SourceDir() + "/src/engine/board/plant_models.cpp",
+         SourceDir() + "/src/engine/screen/screen_items.cpp", QStringLiteral("-ts"), fresh});
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
     // lupdate names a class's context with its namespace when it sees the headers.
@@ -219,8 +223,17 @@ class TranslationTest : public QObject {
     const tessaro::Phrase board{tessaro::TextId::kBoardsElsewhere,
                                 {tessaro::ListOf({"0", "2", "3"})}};
     QCOMPARE(tessaro::Translated(board), tessaro::Say(board, tessaro::Language::kEnglish));
+    // The terms of the engine's tables: every block's help with the meanings of its settings,
+    // and the screen items' names.
+    tessaro::Message terms;
+    for (const tessaro::BlockEntry& entry : tessaro::BlockEntries()) {
+      for (const tessaro::Phrase& line : tessaro::BlockHelp(entry.key)) terms.push_back(line);
+    }
+    for (const auto& item : tessaro::ScreenItems()) terms.push_back(tessaro::ItemCaption(item));
+    QCOMPARE(tessaro::Translated(terms), tessaro::Say(terms, tessaro::Language::kEnglish));
     QCoreApplication::removeTranslator(&english);
     QCOMPARE(tessaro::Translated(board), tessaro::Say(board));
+    QCOMPARE(tessaro::Translated(terms), tessaro::Say(terms));
   }
 
   void TheDesktopsLanguageUnlessOneWasChosen() {
@@ -260,6 +273,11 @@ class TranslationTest : public QObject {
     QCOMPARE(shown.controls.size(), dutch.controls.size());
     // Really English: the operator screen's buttons speak it.
     QCOMPARE(shown.controls.at(QStringLiteral("TForm1/Button4")).text, QStringLiteral("Board"));
+    // The layout window's headings and the screen items' names too.
+    QCOMPARE(shown.controls.at(QStringLiteral("TForm2/Label1")).text,
+             QStringLiteral("Analog inputs 0 - 5 Volt"));
+    QCOMPARE(shown.controls.at(QStringLiteral("TForm2/RadioButton35")).text,
+             QStringLiteral("PID Controller cascade"));
     for (const auto& [name, text] : shown.clipped) {
       QVERIFY2(false, qPrintable("clipped in English: " + name + " \"" + text + '"'));
     }

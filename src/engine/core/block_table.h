@@ -12,6 +12,7 @@
 
 #include "engine/core/block_code.h"
 #include "engine/core/block_keys.h"
+#include "engine/core/texts.h"
 
 namespace tessaro {
 
@@ -30,9 +31,9 @@ enum class StepGroup : uint8_t {
 
 // A parameter (FieldParamA or FieldParamB) of a block placed from the processing palette.
 struct BlockParam {
-  const char* meaning = nullptr;  // shown in the help; null when the block has no parameters
-  int editor = 0;                 // the SpinEdit whose value a placement copies, 0 for none
-  bool reset = false;             // without an editor: a placement sets it to 0
+  Term meaning;        // shown in the help; no Dutch when the block has no parameters
+  int editor = 0;      // the SpinEdit whose value a placement copies, 0 for none
+  bool reset = false;  // without an editor: a placement sets it to 0
 };
 
 // The symbol inside a grid picture (see tools/assets).
@@ -100,7 +101,7 @@ struct BlockType {
   Palette palette;
   PaletteSpot spot;
   const char* name;  // the entry's name in its palette's hint, "" for none
-  const char* help;  // what the block does
+  Term help;         // what the block does
   unsigned reads = 0;
   unsigned writes = 0;
   bool analog_in = false;

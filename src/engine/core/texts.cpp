@@ -144,6 +144,53 @@ constexpr Entry kTexts[] = {
     {TextId::kPicturesMissingMore,
      TESSARO_TRANSLATE_NOOP("Message", "Cannot open file %1 en nog %3 andere bestanden. %2."),
      "Cannot open file %1 and %3 other files. %2."},
+    // Block help and field hover text: what a palette entry does, and what a grid field
+    // holds. The sides a block reads and the edges it writes, listed with "%1, %2".
+    {TextId::kHelpReads, TESSARO_TRANSLATE_NOOP("Message", "Leest: %1"), "Reads: %1"},
+    {TextId::kHelpWrites, TESSARO_TRANSLATE_NOOP("Message", "Schrijft: %1"), "Writes: %1"},
+    //: A side a block reads its input from: the left one
+    {TextId::kSideLeft, TESSARO_TRANSLATE_NOOP("Message", "links"), "left"},
+    //: A side a block reads its input from: the upper one
+    {TextId::kSideUpper, TESSARO_TRANSLATE_NOOP("Message", "boven"), "upper"},
+    //: A side a block reads its input from: the lower one
+    {TextId::kSideLower, TESSARO_TRANSLATE_NOOP("Message", "onder"), "lower"},
+    //: An edge a block writes its output to: the right one
+    {TextId::kEdgeRight, TESSARO_TRANSLATE_NOOP("Message", "rechts"), "right"},
+    //: An edge a block writes its output to: up, to the field above
+    {TextId::kEdgeUp, TESSARO_TRANSLATE_NOOP("Message", "naar boven"), "up"},
+    //: An edge a block writes its output to: down, to the field below
+    {TextId::kEdgeDown, TESSARO_TRANSLATE_NOOP("Message", "naar onder"), "down"},
+    {TextId::kSideList, TESSARO_TRANSLATE_NOOP("Message", "%1, %2"), "%1, %2"},
+    // What the block's settings A and B mean.
+    {TextId::kHelpParameters, TESSARO_TRANSLATE_NOOP("Message", "A: %1, B: %2"), "A: %1, B: %2"},
+    {TextId::kHelpSettings,
+     TESSARO_TRANSLATE_NOOP("Message",
+                            "Instellingen: bereik, eenheid en naam uit de vakken van het palet"),
+     "Settings: range, unit and name from the boxes of the palette"},
+    // A grid field: its row, column and key (or "leeg").
+    {TextId::kHoverField, TESSARO_TRANSLATE_NOOP("Message", "Veld %1,%2: %3"), "Field %1,%2: %3"},
+    {TextId::kHoverEmpty, TESSARO_TRANSLATE_NOOP("Message", "leeg"), "empty"},
+    {TextId::kHoverInLeft, TESSARO_TRANSLATE_NOOP("Message", "In links: %1"), "Left input: %1"},
+    {TextId::kHoverInUpper, TESSARO_TRANSLATE_NOOP("Message", "In boven: %1"), "Upper input: %1"},
+    {TextId::kHoverInLower, TESSARO_TRANSLATE_NOOP("Message", "In onder: %1"), "Lower input: %1"},
+    {TextId::kHoverNotRead, TESSARO_TRANSLATE_NOOP("Message", "%1 (niet gelezen)"),
+     "%1 (not read)"},
+    {TextId::kHoverOutRight, TESSARO_TRANSLATE_NOOP("Message", "Uit rechts: %1"),
+     "Output right: %1"},
+    {TextId::kHoverOutUp, TESSARO_TRANSLATE_NOOP("Message", "Uit naar boven: %1"), "Output up: %1"},
+    {TextId::kHoverOutDown, TESSARO_TRANSLATE_NOOP("Message", "Uit naar onder: %1"),
+     "Output down: %1"},
+    // A byte (%1) of an analog signal with its percent (%2).
+    {TextId::kHoverPercent, TESSARO_TRANSLATE_NOOP("Message", "%1 (%2 %)"), "%1 (%2 %)"},
+    // A setting's meaning (%1) and value (%2).
+    {TextId::kHoverParamA, TESSARO_TRANSLATE_NOOP("Message", "A (%1) = %2"), "A (%1) = %2"},
+    {TextId::kHoverParamB, TESSARO_TRANSLATE_NOOP("Message", "B (%1) = %2"), "B (%1) = %2"},
+    // An instrument's range: low (%1), high (%2) and unit (%3).
+    {TextId::kHoverRange, TESSARO_TRANSLATE_NOOP("Message", "Bereik %1..%2 %3"), "Range %1..%2 %3"},
+    // "Screen" is the operator screen's button that opens the layout window.
+    {TextId::kHoverNotRunning,
+     TESSARO_TRANSLATE_NOOP("Message", "loopt niet: label verborgen, zie Screen"),
+     "not running: label hidden, see Screen"},
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(TextId::kCount));
 
@@ -189,10 +236,13 @@ Phrase Word(std::string word) {
 namespace {
 
 std::string SayOne(const Phrase& text, const PatternSource& source) {
-  if (text.id == TextId::kWord) return text.word;
+  const bool term = text.term.dutch != nullptr;
+  if (!term && text.id == TextId::kWord) return text.word;
   std::vector<std::string> args;
   for (const Phrase& arg : text.args) args.push_back(SayOne(arg, source));
-  return Fill(source(text.id), args);
+  if (term) return Fill(source(text.term), args);
+  const Entry& entry = kTexts[static_cast<std::size_t>(text.id)];
+  return Fill(source(Term{"Message", entry.dutch, entry.english}), args);
 }
 
 }  // namespace
@@ -207,7 +257,9 @@ std::string Say(const Message& message, const PatternSource& source) {
 }
 
 std::string Say(const Message& message, Language language) {
-  return Say(message, [language](TextId id) { return std::string(Pattern(id, language)); });
+  return Say(message, [language](const Term& term) {
+    return std::string(language == Language::kEnglish ? term.english : term.dutch);
+  });
 }
 
 Phrase ListOf(const std::vector<std::string>& items) {

@@ -70,18 +70,56 @@ enum class TextId {
   kPicturesMissing,
   kPicturesMissingOneMore,
   kPicturesMissingMore,
+  // Block help and field hover text.
+  kHelpReads,
+  kHelpWrites,
+  kSideLeft,
+  kSideUpper,
+  kSideLower,
+  kEdgeRight,
+  kEdgeUp,
+  kEdgeDown,
+  kSideList,
+  kHelpParameters,
+  kHelpSettings,
+  kHoverField,
+  kHoverEmpty,
+  kHoverInLeft,
+  kHoverInUpper,
+  kHoverInLower,
+  kHoverNotRead,
+  kHoverOutRight,
+  kHoverOutUp,
+  kHoverOutDown,
+  kHoverPercent,
+  kHoverParamA,
+  kHoverParamB,
+  kHoverRange,
+  kHoverNotRunning,
   kCount  // not a text: the number of ids
 };
 
 enum class Language { kDutch, kEnglish };
 
-// One sentence: its id and the arguments that fill its %1, %2, ... An argument is a word
-// or a part that is itself said in the language (a list joined with "en").
+// A text of one of the engine's tables (a block's help, a screen item's name), kept there
+// with its English beside it: the windows translate the Dutch in `context`, tessaro-sim
+// prints the Dutch or the English. Like a pattern it may hold %1..%9.
+struct Term {
+  const char* context = nullptr;
+  const char* dutch = nullptr;
+  const char* english = nullptr;
+};
+
+// One sentence: its id, or a table's term, and the arguments that fill its %1, %2, ... An
+// argument is a word or a part that is itself said in the language (a list joined with "en").
 struct Phrase {
   Phrase(TextId id, std::vector<Phrase> args = {}) : id(id), args(std::move(args)) {}
+  Phrase(const Term& term, std::vector<Phrase> args = {})
+      : id(TextId::kWord), args(std::move(args)), term(term) {}
   TextId id;
   std::vector<Phrase> args;
   std::string word;  // the text of a kWord
+  Term term;         // the pattern of a table's term, when its Dutch is set
 };
 Phrase Word(std::string word);
 
@@ -93,8 +131,9 @@ const char* Pattern(TextId id, Language language = Language::kDutch);
 // `pattern` with %1..%9 replaced by the arguments; a placeholder without an argument, and
 // every other %, stays as it is.
 std::string Fill(std::string_view pattern, const std::vector<std::string>& args);
-// Where the patterns come from: the engine's own table, or the windows' translations.
-using PatternSource = std::function<std::string(TextId)>;
+// Where the patterns come from: the engine's own, or the windows' translations. A sentence
+// of the engine's own table is asked for as the term of the context "Message".
+using PatternSource = std::function<std::string(const Term&)>;
 // The message with each pattern from `source`, its sentences joined by line ends.
 std::string Say(const Message& message, const PatternSource& source);
 // The message in `language`.

@@ -13,13 +13,13 @@ namespace {
 // What the help says of a block: the block table's row, or nothing for a text that is no
 // key (and an empty field).
 struct Help {
-  const char* does = nullptr;
+  Term does;
   unsigned reads = 0;   // InputSide flags
   unsigned writes = 0;  // OutputEdge flags
   bool analog_in = false;
   bool analog_out = false;
-  const char* a = nullptr;  // what FieldParamA means, if the block uses it
-  const char* b = nullptr;
+  Term a;  // what FieldParamA means, if the block uses it
+  Term b;
 };
 
 Help HelpOf(std::string_view key) {
@@ -31,59 +31,74 @@ Help HelpOf(std::string_view key) {
   return {};
 }
 
-std::string SideList(unsigned sides, const char* const names[3]) {
-  std::string text;
+// The sides (or edges) among `sides` by name: "links, onder".
+Phrase SideList(unsigned sides, const TextId names[3]) {
+  std::vector<Phrase> named;
   for (int i = 0; i < 3; ++i) {
-    if ((sides & (1u << i)) == 0) continue;
-    if (!text.empty()) text += ", ";
-    text += names[i];
+    if ((sides & (1u << i)) != 0) named.emplace_back(names[i]);
   }
-  return text;
+  Phrase list = named.front();
+  for (std::size_t i = 1; i < named.size(); ++i) {
+    list = Phrase{TextId::kSideList, {list, named[i]}};
+  }
+  return list;
 }
 
-constexpr const char* kInputNames[3] = {"links", "boven", "onder"};
-constexpr const char* kOutputNames[3] = {"rechts", "naar boven", "naar onder"};
+constexpr TextId kInputNames[3] = {TextId::kSideLeft, TextId::kSideUpper, TextId::kSideLower};
+constexpr TextId kOutputNames[3] = {TextId::kEdgeRight, TextId::kEdgeUp, TextId::kEdgeDown};
+constexpr TextId kInputLines[3] = {TextId::kHoverInLeft, TextId::kHoverInUpper,
+                                   TextId::kHoverInLower};
+constexpr TextId kOutputLines[3] = {TextId::kHoverOutRight, TextId::kHoverOutUp,
+                                    TextId::kHoverOutDown};
 
-std::string ValueText(const ProcessImage& image, uint8_t v, bool analog) {
-  std::string text = std::to_string(v);
-  if (analog) text += " (" + FormatValue(BytePercent(v), image.DecimalSeparator) + " %)";
-  return text;
+Phrase Number(long long n) { return Word(std::to_string(n)); }
+
+Phrase ValueText(const ProcessImage& image, uint8_t v, bool analog) {
+  if (!analog) return Number(v);
+  return Phrase{TextId::kHoverPercent,
+                {Number(v), Word(FormatValue(BytePercent(v), image.DecimalSeparator))}};
 }
 
-bool UsesParameters(const Help& help) { return help.a != nullptr; }
+bool UsesParameters(const Help& help) { return help.a.dutch != nullptr; }
 
 }  // namespace
 
-std::string BlockHelp(std::string_view key) {
+Message BlockHelp(std::string_view key) {
   const BlockCode code = DecodeKey(key);
-  if (code.kind == BlockKind::Unknown) return "";
+  if (code.kind == BlockKind::Unknown) return {};
   const Help help = HelpOf(key.empty() ? "Leeg" : key);
-  std::string text = help.does;
-  if (help.reads != 0) text += "\nLeest: " + SideList(help.reads, kInputNames);
-  if (help.writes != 0) text += "\nSchrijft: " + SideList(help.writes, kOutputNames);
-  if (help.a != nullptr) text += std::string("\nA: ") + help.a + ", B: " + help.b;
+  Message text{Phrase{help.does}};
+  if (help.reads != 0)
+    text.emplace_back(TextId::kHelpReads, std::vector{SideList(help.reads, kInputNames)});
+  if (help.writes != 0) {
+    text.emplace_back(TextId::kHelpWrites, std::vector{SideList(help.writes, kOutputNames)});
+  }
+  if (UsesParameters(help)) {
+    text.emplace_back(TextId::kHelpParameters, std::vector{Phrase{help.a}, Phrase{help.b}});
+  }
   if (code.kind == BlockKind::Recorder || code.kind == BlockKind::Controller) {
-    text += "\nInstellingen: bereik, eenheid en naam uit de vakken van het palet";
+    text.emplace_back(TextId::kHelpSettings);
   }
   return text;
 }
 
-std::string FieldHoverText(const ProcessImage& image, int row, int column) {
-  if (row < 1 || row > kRows || column < 1 || column > kColumns) return "";
+Message FieldHoverText(const ProcessImage& image, int row, int column) {
+  if (row < 1 || row > kRows || column < 1 || column > kColumns) return {};
   const std::string& key = image.FieldGrid[row][column];
   const BlockCode code = DecodeKey(key);
   const Help help = HelpOf(key.empty() ? "Leeg" : key);
-  std::string text = "Veld " + std::to_string(row) + "," + std::to_string(column) + ": " +
-                     (key.empty() ? "leeg" : key);
+  Message text{
+      Phrase{TextId::kHoverField,
+             {Number(row), Number(column), key.empty() ? Phrase{TextId::kHoverEmpty} : Word(key)}}};
   // Column 1 has nothing to its left; the inputs of the other columns are always shown, so
   // that the road of a value can be followed through wires and unused sides alike.
   if (column > 1) {
     const uint8_t inputs[3] = {LeftInput(image, row, column), UpperInput(image, row, column),
                                LowerInput(image, row, column)};
     for (int i = 0; i < 3; ++i) {
-      const bool read = (help.reads & (1u << i)) != 0;
-      text += "\nIn " + std::string(kInputNames[i]) + ": " +
-              ValueText(image, inputs[i], help.analog_in) + (read ? "" : " (niet gelezen)");
+      Phrase value = ValueText(image, inputs[i], help.analog_in);
+      if ((help.reads & (1u << i)) == 0) value = Phrase{TextId::kHoverNotRead, {value}};
+      text.emplace_back(kInputLines[i], std::vector{value});
     }
   }
   if (column < kColumns) {
@@ -93,25 +108,26 @@ std::string FieldHoverText(const ProcessImage& image, int row, int column) {
     const unsigned writes = help.writes != 0 ? help.writes : unsigned{kToRight};
     for (int i = 0; i < 3; ++i) {
       if ((writes & (1u << i)) == 0) continue;
-      text += "\nUit " + std::string(kOutputNames[i]) + ": " +
-              ValueText(image, outputs[i], help.analog_out);
+      text.emplace_back(kOutputLines[i],
+                        std::vector{ValueText(image, outputs[i], help.analog_out)});
     }
   }
   if (UsesParameters(help) && column >= kFirstProcessingColumn && column <= kLastProcessingColumn) {
-    text += "\nA (" + std::string(help.a) + ") = " + std::to_string(image.FieldParamA[row][column]);
-    text += "\nB (" + std::string(help.b) + ") = " + std::to_string(image.FieldParamB[row][column]);
+    text.emplace_back(TextId::kHoverParamA,
+                      std::vector{Phrase{help.a}, Number(image.FieldParamA[row][column])});
+    text.emplace_back(TextId::kHoverParamB,
+                      std::vector{Phrase{help.b}, Number(image.FieldParamB[row][column])});
   }
   if (code.kind == BlockKind::Recorder || code.kind == BlockKind::Controller) {
     const int slot = code.kind == BlockKind::Recorder ? code.number : kRecorders + code.number;
-    text += "\nBereik " + std::to_string(image.RangeLow[slot]) + ".." +
-            std::to_string(image.RangeHigh[slot]) + " " + image.RangeUnit[slot];
+    text.emplace_back(TextId::kHoverRange,
+                      std::vector{Number(image.RangeLow[slot]), Number(image.RangeHigh[slot]),
+                                  Word(image.RangeUnit[slot])});
     // An instrument runs only while its label is on the operator screen.
     const int item = ItemIndexOf(
         code.kind == BlockKind::Recorder ? ItemKind::RecorderLabel : ItemKind::ControllerLabel,
         code.number);
-    if (item >= 0 && image.ItemVisible[item] != 1) {
-      text += "\nloopt niet: label verborgen, zie Screen";
-    }
+    if (item >= 0 && image.ItemVisible[item] != 1) text.emplace_back(TextId::kHoverNotRunning);
   }
   return text;
 }

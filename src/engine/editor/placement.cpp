@@ -46,7 +46,7 @@ void CopyRangeSettings(ProcessImage& image, int slot) {
 // false for a key without such settings.
 bool CopyFieldSettings(ProcessImage& image, BlockCode code, int r, int c) {
   const BlockType* type = TypeOf(code);
-  if (type == nullptr || type->a.meaning == nullptr) return false;
+  if (type == nullptr || type->a.meaning.dutch == nullptr) return false;
   const auto copy = [&image](const BlockParam& param, int32_t& field) {
     if (param.editor != 0) {
       field = image.Editors.SpinEdit[static_cast<size_t>(param.editor)];

@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "engine/core/texts.h"
+
 namespace tessaro {
 
 struct ProcessImage;
@@ -19,12 +21,15 @@ struct ScreenItemInfo {
   int number;  // 1-based number within its kind (recorder 3, knob 2, controller 7, ...)
   int default_left;
   int default_top;
-  std::string_view caption;  // caption of the item's radio button in the layout editor
+  Term caption;  // its name on its radio button in the layout editor, %1 its number
   int radio_left;
   int radio_top;
 };
 
 const std::array<ScreenItemInfo, 47>& ScreenItems();
+
+// The item's name as the layout editor shows it: "Recorder1", "PID Regelaar cascade", ...
+Phrase ItemCaption(const ScreenItemInfo& item);
 
 // Index 0..46 of the item with this key, or -1. Keys are compared whole and case-sensitively.
 int ItemIndex(std::string_view key);

@@ -115,7 +115,7 @@ void Hover(Simulator& s, const Line& l) {
   ExpectWords(l, 4);
   const int r = static_cast<int>(Integer(l[2], 1, kRows, "row"));
   const int c = static_cast<int>(Integer(l[3], 1, kColumns, "column"));
-  std::string text = FieldHoverText(s.image(), r, c);
+  std::string text = s.Render(FieldHoverText(s.image(), r, c));
   for (size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i)) {
     text.replace(i, 1, "; ");
   }

@@ -82,8 +82,8 @@ void GrowToText(QAbstractButton& button) {
 }
 
 std::string Translated(const Message& message) {
-  return Say(message, [](TextId id) {
-    return QCoreApplication::translate("Message", Pattern(id)).toStdString();
+  return Say(message, [](const Term& term) {
+    return QCoreApplication::translate(term.context, term.dutch).toStdString();
   });
 }
 

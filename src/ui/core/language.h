@@ -33,8 +33,8 @@ Language CurrentLanguage();
 // language grows to the right to the text it holds where that does not fit.
 void GrowToText(QAbstractButton& button);
 
-// A message of the engine in the current language: each pattern translated in the context
-// "Message", then filled in.
+// A message of the engine in the current language: each pattern translated in its context
+// ("Message" for the engine's sentences, the table's for a term), then filled in.
 std::string Translated(const Message& message);
 inline std::string Translated(const Phrase& text) { return Translated(Message{text}); }
 

@@ -10,6 +10,7 @@
 #include "engine/editor/placement.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
+#include "ui/core/language.h"
 #include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/editor/logic_grid_window.h"
@@ -78,7 +79,7 @@ void BlockPalette::AddEntries() {
     picture->setGeometry(entry.place);
     picture->setPixmap(PaletteEntryPicture(entry.key, entry.place.size()));
     // The entry's name, and what the block does.
-    const QString help = QString::fromStdString(BlockHelp(entry.key));
+    const QString help = QString::fromStdString(Translated(BlockHelp(entry.key)));
     picture->setToolTip(entry.tooltip.isEmpty() ? help : entry.tooltip + QLatin1Char('\n') + help);
     const std::string key = entry.key;
     connect(picture, &ClickLabel::clicked, this, [this, key] { Choose(key); });

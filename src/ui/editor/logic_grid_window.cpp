@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QImage>
@@ -18,6 +19,7 @@
 #include "engine/editor/grid.h"
 #include "ui/core/click_label.h"
 #include "ui/core/fonts.h"
+#include "ui/core/language.h"
 #include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/editor/input_palette.h"
@@ -146,13 +148,20 @@ void LogicGridWindow::ShowUndone(const UndoResult& result) {
 }
 
 QString LogicGridWindow::HoverText(int row, int column) const {
-  return QString::fromStdString(FieldHoverText(image_, row, column));
+  return QString::fromStdString(Translated(FieldHoverText(image_, row, column)));
 }
 
 void LogicGridWindow::RefreshHover() {
   if (hover_row_ == 0 || !QToolTip::isVisible()) return;
-  QToolTip::showText(hover_at_, HoverText(hover_row_, hover_column_),
-                     Field(hover_row_, hover_column_));
+  QLabel* field = Field(hover_row_, hover_column_);
+  // Renewed while the pointer stays on the field. Once it has gone, to another window that
+  // tells this one nothing of its moves, the text goes with it instead of being kept up.
+  if (!field->rect().contains(field->mapFromGlobal(QCursor::pos()))) {
+    hover_row_ = 0;
+    QToolTip::hideText();
+    return;
+  }
+  QToolTip::showText(hover_at_, HoverText(hover_row_, hover_column_), field);
 }
 
 bool LogicGridWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -13,6 +13,7 @@
 #include "engine/screen/screen_items.h"
 #include "ui/control/faceplate_controls.h"
 #include "ui/core/fonts.h"
+#include "ui/core/language.h"
 #include "ui/core/owned_window.h"
 #include "ui/core/picture_loader.h"
 #include "ui/screen/jpeg_image.h"
@@ -58,10 +59,6 @@ QPixmap Plain(QSize size) {
   return picture;
 }
 
-QString Latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 template <typename Control>
 Control* Place(Control* control, const QString& name, int left, int top) {
   control->setObjectName(name);
@@ -103,8 +100,9 @@ LayoutWindow::LayoutWindow(ProcessImage& image, ScreenView& view, PictureLoader&
 
 void LayoutWindow::BuildControls(QWidget* content) {
   for (const Heading& heading : kHeadings) {
-    auto* label = Place(new QLabel(tr(heading.text), content), QString::fromLatin1(heading.name),
-                        heading.left, heading.top);
+    auto* label =
+        Place(new QLabel(QCoreApplication::translate("LayoutWindow", heading.text), content),
+              QString::fromLatin1(heading.name), heading.left, heading.top);
     label->setFont(TahomaFont(kFontPixels, true));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kHeadingBlue);
@@ -118,8 +116,9 @@ void LayoutWindow::BuildControls(QWidget* content) {
   const auto& items = ScreenItems();
   for (int n = 1; n <= static_cast<int>(items.size()); ++n) {
     const ScreenItemInfo& item = items[static_cast<size_t>(n - 1)];
-    auto* radio = Place(new QRadioButton(Latin1(item.caption), content),
-                        QStringLiteral("RadioButton%1").arg(n), item.radio_left, item.radio_top);
+    auto* radio =
+        Place(new QRadioButton(QString::fromStdString(Translated(ItemCaption(item))), content),
+              QStringLiteral("RadioButton%1").arg(n), item.radio_left, item.radio_top);
     radio->setFont(TahomaFont(kFontPixels, true));
     radio->resize(radio->sizeHint().width(), kRadioHeight);
     radios_->addButton(radio, n);

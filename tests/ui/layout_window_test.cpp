@@ -365,6 +365,11 @@ void LayoutWindowTest::PreviewKeepsItsPictureWhenOneIsMissing() {
 }
 
 void LayoutWindowTest::WiringDrawingIsDecodedFromTheBuiltInJpeg() {
+  // The English drawing is the same drawing with other words.
+  const QImage english = tessaro::LoadJpeg(QStringLiteral(":/screen/Bedrading-en.jpg"));
+  QCOMPARE(english.size(), QSize(404, 406));
+  QVERIFY(english != tessaro::LoadJpeg(kDrawing));
+
   const QImage drawing = tessaro::LoadJpeg(kDrawing);
   QCOMPARE(drawing.size(), QSize(404, 406));
   // White paper with dark ink: the corners are white, and a good share of pixels is ink.

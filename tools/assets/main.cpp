@@ -1,6 +1,6 @@
 // tessaro-assets: draws every picture the trainer loads at run time and writes them into the
 // Velden and Teks folders under the folder given on the command line. With --wiring it writes
-// only the multiplexer wiring drawing, the JPEG that is built into the layout editor; with
+// only the multiplexer wiring drawings, the JPEGs that are built into the layout editor; with
 // --icons the program's icon into an icon theme folder.
 #include <QGuiApplication>
 #include <cstdio>
@@ -31,12 +31,29 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   std::optional<std::string> error;
   if (wiring) {
-    // The drawing, and beside it its copy at twice the size for dense screens.
-    error = tessaro::assets::WriteJpeg(argv[2], tessaro::assets::WiringDrawing());
-    std::string dense = argv[2];
-    dense.insert(dense.rfind('.') == std::string::npos ? dense.size() : dense.rfind('.'), "@2x");
-    tessaro::assets::SetDrawingScale(2);
-    if (!error) error = tessaro::assets::WriteJpeg(dense, tessaro::assets::WiringDrawing());
+    // The drawing in Dutch, and beside it the English one ("-en"), each with a copy at twice
+    // the size for dense screens ("@2x").
+    const std::string file = argv[2];
+    const auto named = [&file](const char* tail) {
+      std::string name = file;
+      name.insert(file.rfind('.') == std::string::npos ? file.size() : file.rfind('.'), tail);
+      return name;
+    };
+    struct Drawing {
+      const char* tail;
+      tessaro::Language language;
+      int scale;
+    };
+    constexpr Drawing kDrawings[] = {{"", tessaro::Language::kDutch, 1},
+                                     {"@2x", tessaro::Language::kDutch, 2},
+                                     {"-en", tessaro::Language::kEnglish, 1},
+                                     {"-en@2x", tessaro::Language::kEnglish, 2}};
+    for (const Drawing& drawing : kDrawings) {
+      tessaro::assets::SetDrawingScale(drawing.scale);
+      error = tessaro::assets::WriteJpeg(named(drawing.tail),
+                                         tessaro::assets::WiringDrawing(drawing.language));
+      if (error) break;
+    }
     tessaro::assets::SetDrawingScale(1);
   }
   if (icons) error = tessaro::assets::WriteAppIcons(argv[2], QString::fromLocal8Bit(argv[3]));

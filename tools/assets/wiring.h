@@ -7,10 +7,12 @@
 #include <optional>
 #include <string>
 
+#include "engine/core/texts.h"
+
 namespace tessaro::assets {
 
-// The drawing, 404 x 406.
-QImage WiringDrawing();
+// The drawing, 404 x 406, with its words in `language`.
+QImage WiringDrawing(Language language = Language::kDutch);
 
 // Writes `image` as a baseline colour JPEG without chroma subsampling, so thin lines and small
 // letters stay sharp. The file is written under a temporary name and renamed. Returns the

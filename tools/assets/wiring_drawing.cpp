@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <array>
+#include <iterator>
 
 #include "canvas.h"
 #include "wiring.h"
@@ -22,6 +23,38 @@ const QColor kChip(236, 242, 250);
 const QColor kBoard(232, 236, 228);
 const QColor kSupply(200, 30, 30);
 const QColor kPinNumber(110, 110, 110);
+
+// The words in the drawing, in the program's own language and in English. Pin, chip and input
+// names are the same in both.
+struct Words {
+  const char* title;
+  const char* board;
+  const char* terminals[4];  // analog in 1, 2; digital out 7, 8
+  const char* header[3];     // the select table's "out 7", "out 8" and "channel"
+  const char* on;
+  const char* off;
+  const char* notes[2];
+};
+constexpr Words kDutch = {
+    "Acht analoge ingangen met een CD4052B",
+    "Kaart",
+    {"analoog in 1", "analoog in 2", "digitaal uit 7", "digitaal uit 8"},
+    {"uit 7", "uit 8", "kanaal"},
+    "aan",
+    "uit",
+    {"Uitgang aan trekt de lijn laag (0), uit houdt de 1 k\u03a9 hem op 12 V (1).",
+     "Min van de 12 V voeding, GND van de kaart en de CD4052B samen."}};
+constexpr Words kEnglish = {
+    "Eight analog inputs with a CD4052B",
+    "Board",
+    {"analog in 1", "analog in 2", "digital out 7", "digital out 8"},
+    {"out 7", "out 8", "channel"},
+    "on",
+    "off",
+    {"An output that is on pulls the line low (0); off, the 1 k\u03a9 holds it at 12 V (1).",
+     "Minus of the 12 V supply, the board's GND and the CD4052B's joined."}};
+
+QString Say(const char* text) { return QString::fromUtf8(text); }
 
 // The multiplex steps: the state of outputs 7 and 8 and the first of the two analog inputs
 // read in it (the board's input 1 gives that one, input 2 the next).
@@ -139,9 +172,9 @@ void Resistor(QPainter& painter, double x, double y1, double y2) {
        colour::kInk, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void DrawTitle(QPainter& painter) {
-  Text(painter, QRectF(0, 2, kWidth, 18), QStringLiteral("Acht analoge ingangen met een CD4052B"),
-       13, true, colour::kInk, Qt::AlignCenter);
+void DrawTitle(QPainter& painter, const Words& words) {
+  Text(painter, QRectF(0, 2, kWidth, 18), Say(words.title), 13, true, colour::kInk,
+       Qt::AlignCenter);
 }
 
 void DrawChip(QPainter& painter) {
@@ -201,18 +234,16 @@ void DrawInputs(QPainter& painter) {
 }
 
 // The four lines between chip and board, with the pull-ups on the select lines.
-void DrawBoardLines(QPainter& painter) {
+void DrawBoardLines(QPainter& painter, const Words& words) {
   struct Connection {
     const char* chip_pin;
     int pin;
     double y;
-    const char* board_terminal;
   };
-  constexpr Connection kLines[] = {{"X", 13, kXLineY, "analoog in 1"},
-                                   {"Y", 3, kYLineY, "analoog in 2"},
-                                   {"A", 10, kALineY, "digitaal uit 7"},
-                                   {"B", 9, kBLineY, "digitaal uit 8"}};
-  for (const Connection& c : kLines) {
+  constexpr Connection kLines[] = {
+      {"X", 13, kXLineY}, {"Y", 3, kYLineY}, {"A", 10, kALineY}, {"B", 9, kBLineY}};
+  for (size_t i = 0; i < std::size(kLines); ++i) {
+    const Connection& c = kLines[i];
     Line(painter, QPointF(kChipBox.right(), c.y), QPointF(kBoardBox.left(), c.y));
     Text(painter, QRectF(kChipBox.right() - 24, c.y - 7, 20, 14), QString::fromLatin1(c.chip_pin),
          11, true, colour::kBoxEdge, Qt::AlignRight | Qt::AlignVCenter);
@@ -220,7 +251,7 @@ void DrawBoardLines(QPainter& painter) {
               Qt::AlignLeft | Qt::AlignVCenter);
     Terminal(painter, QPointF(kBoardBox.left(), c.y));
     Text(painter, QRectF(kBoardBox.left() + 8, c.y - 8, kBoardBox.width() - 10, 16),
-         QString::fromLatin1(c.board_terminal), 11, false, colour::kInk,
+         Say(words.terminals[i]), 11, false, colour::kInk,
          Qt::AlignLeft | Qt::AlignVCenter);
   }
 
@@ -235,14 +266,14 @@ void DrawBoardLines(QPainter& painter) {
   Supply(painter, QPointF(kPullUpX, 246), false);
 }
 
-void DrawBoard(QPainter& painter) {
+void DrawBoard(QPainter& painter, const Words& words) {
   painter.save();
   painter.setPen(QPen(colour::kInk, 2));
   painter.setBrush(kBoard);
   painter.drawRect(kBoardBox);
   painter.restore();
   Text(painter, QRectF(kBoardBox.left(), kBoardBox.top() + 3, kBoardBox.width(), 16),
-       QStringLiteral("Kaart"), 12, true, colour::kInk, Qt::AlignCenter);
+       Say(words.board), 12, true, colour::kInk, Qt::AlignCenter);
   const double ground_x = kBoardBox.center().x();
   Text(painter, QRectF(ground_x - 20, kBoardBox.bottom() - 17, 40, 14), QStringLiteral("GND"), 11,
        false, colour::kInk, Qt::AlignCenter);
@@ -252,14 +283,15 @@ void DrawBoard(QPainter& painter) {
 }
 
 // Which inputs each select state reads, in the order the multiplexer steps through them.
-void DrawSelectTable(QPainter& painter) {
+void DrawSelectTable(QPainter& painter, const Words& words) {
   constexpr double kTop = 288;
   constexpr double kRow = 17;
   constexpr std::array<double, 7> kColumns = {8, 62, 116, 150, 186, 258, 330};
   constexpr double kRight = 396;
-  const std::array<QString, 7> header = {
-      QStringLiteral("uit 7"),  QStringLiteral("uit 8"), QStringLiteral("B"),   QStringLiteral("A"),
-      QStringLiteral("kanaal"), QStringLiteral("in 1"),  QStringLiteral("in 2")};
+  const std::array<QString, 7> header = {Say(words.header[0]), Say(words.header[1]),
+                                         QStringLiteral("B"),  QStringLiteral("A"),
+                                         Say(words.header[2]), QStringLiteral("in 1"),
+                                         QStringLiteral("in 2")};
   auto cell = [&](size_t column, double y, const QString& text, bool bold) {
     const double right = column + 1 < kColumns.size() ? kColumns[column + 1] : kRight;
     Text(painter, QRectF(kColumns[column], y, right - kColumns[column], kRow), text, 11, bold,
@@ -273,7 +305,7 @@ void DrawSelectTable(QPainter& painter) {
   for (size_t c = 0; c < header.size(); ++c) cell(c, kTop, header[c], true);
   double y = kTop + kRow;
   for (const SelectStep& step : kSteps) {
-    const auto on_off = [](bool on) { return on ? QStringLiteral("aan") : QStringLiteral("uit"); };
+    const auto on_off = [&words](bool on) { return Say(on ? words.on : words.off); };
     const int channel = Channel(step);
     cell(0, y, on_off(step.out7), false);
     cell(1, y, on_off(step.out8), false);
@@ -291,27 +323,25 @@ void DrawSelectTable(QPainter& painter) {
     painter.drawLine(QPointF(kColumns[0], line), QPointF(kRight, line));
   }
   painter.restore();
-  Text(
-      painter, QRectF(4, y + 3, kWidth - 8, 14),
-      QStringLiteral("Uitgang aan trekt de lijn laag (0), uit houdt de 1 k\u03a9 hem op 12 V (1)."),
-      10, false, colour::kHint, Qt::AlignCenter);
-  Text(painter, QRectF(4, y + 17, kWidth - 8, 14),
-       QStringLiteral("Min van de 12 V voeding, GND van de kaart en de CD4052B samen."), 10, false,
-       colour::kHint, Qt::AlignCenter);
+  for (int line = 0; line < 2; ++line) {
+    Text(painter, QRectF(4, y + 3 + 14 * line, kWidth - 8, 14), Say(words.notes[line]), 10, false,
+         colour::kHint, Qt::AlignCenter);
+  }
 }
 
 }  // namespace
 
-QImage WiringDrawing() {
+QImage WiringDrawing(Language language) {
+  const Words& words = language == Language::kEnglish ? kEnglish : kDutch;
   Canvas canvas(kWidth, kHeight, colour::kPaper);
   QPainter& painter = canvas.painter();
-  DrawTitle(painter);
+  DrawTitle(painter, words);
   // The two boxes first: the pin names and terminals stand on them.
   DrawChip(painter);
-  DrawBoard(painter);
-  DrawBoardLines(painter);
+  DrawBoard(painter, words);
+  DrawBoardLines(painter, words);
   DrawInputs(painter);
-  DrawSelectTable(painter);
+  DrawSelectTable(painter, words);
   return canvas.Finish();
 }
 

@@ -32,8 +32,13 @@ const QColor kSilver(192, 192, 192);
 const QColor kGrey(128, 128, 128);
 const QColor kHeadingBlue(0, 0, 255);
 
-const QString kWiringFile = QStringLiteral(":/screen/Bedrading.jpg");
-const QString kDenseWiringFile = QStringLiteral(":/screen/Bedrading@2x.jpg");
+// The wiring drawing in the language the program speaks (its words are drawn in), or its copy
+// at twice the size.
+QString WiringFile(bool dense) {
+  return QStringLiteral(":/screen/Bedrading%1%2.jpg")
+      .arg(CurrentLanguage() == Language::kEnglish ? QStringLiteral("-en") : QString(),
+           dense ? QStringLiteral("@2x") : QString());
+}
 constexpr QSize kWiringSize(404, 406);
 constexpr QSize kPreviewSize(71, 71);
 
@@ -165,13 +170,13 @@ void LayoutWindow::BuildControls(QWidget* content) {
   // On a dense screen its copy at twice the size, drawn for it.
   QPixmap drawing;
   if (qApp->devicePixelRatio() > 1) {
-    const QImage dense = LoadJpeg(kDenseWiringFile);
+    const QImage dense = LoadJpeg(WiringFile(true));
     if (dense.size() == kWiringSize * 2) {
       drawing = QPixmap::fromImage(dense);
       drawing.setDevicePixelRatio(2);
     }
   }
-  wiring->setPixmap(drawing.isNull() ? WiringPicture(kWiringFile) : drawing);
+  wiring->setPixmap(drawing.isNull() ? WiringPicture(WiringFile(false)) : drawing);
 }
 
 QPixmap LayoutWindow::WiringPicture(const QString& file) {

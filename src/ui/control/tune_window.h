@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "engine/core/texts.h"
+
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -51,7 +53,7 @@ class TuneWindow : public QWidget {
   void StartStep();
   void StartRelay();
   void Apply();
-  void ShowRefusal(const std::string& why);
+  void ShowRefusal(const Message& why);
 
   ProcessImage& image_;
   PidTuner& tuner_;

@@ -420,6 +420,98 @@
         <source>D-tijd %1 -&gt; %2</source>
         <translation>D-time %1 -&gt; %2</translation>
     </message>
+    <message>
+        <source>Verbinding met kaart op %1 verbroken</source>
+        <translation>Connection to the board at %1 lost</translation>
+    </message>
+    <message>
+        <source>Kaartbibliotheek %1 niet geladen: %2.</source>
+        <translation>Board library %1 not loaded: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is van een andere gebruiker</source>
+        <translation>%1 belongs to another user</translation>
+    </message>
+    <message>
+        <source>%1 is een koppeling van een andere gebruiker</source>
+        <translation>%1 is a link of another user</translation>
+    </message>
+    <message>
+        <source>%1 mag ook door anderen worden gewijzigd</source>
+        <translation>%1 may be changed by others too</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>het is een FIFO</source>
+        <translation>it is a FIFO</translation>
+    </message>
+    <message>
+        <source>het is een apparaat</source>
+        <translation>it is a device</translation>
+    </message>
+    <message>
+        <source>het is een socket</source>
+        <translation>it is a socket</translation>
+    </message>
+    <message>
+        <source>het is een koppeling</source>
+        <translation>it is a link</translation>
+    </message>
+    <message>
+        <source>%1 is een koppeling</source>
+        <translation>%1 is a link</translation>
+    </message>
+    <message>
+        <source>%1 is een koppeling die Tessaro niet heeft gemaakt</source>
+        <translation>%1 is a link that Tessaro did not make</translation>
+    </message>
+    <message>
+        <source>De map %1 wordt niet gebruikt: %2. Tessaro werkt nu in een nieuwe map: %3.</source>
+        <translation>The folder %1 is not used: %2. Tessaro now works in a new folder: %3.</translation>
+    </message>
+    <message>
+        <source>De map %1 wordt niet gebruikt: %2. Er kon geen nieuwe map worden gemaakt.</source>
+        <translation>The folder %1 is not used: %2. No new folder could be made.</translation>
+    </message>
+    <message>
+        <source>Geen eigen map: HOME is niet gezet</source>
+        <translation>No folder of your own: HOME is not set</translation>
+    </message>
+    <message>
+        <source>Kan de map niet maken: %1: %2</source>
+        <translation>Cannot make the folder: %1: %2</translation>
+    </message>
+    <message>
+        <source>Kan de map niet lezen: %1: %2</source>
+        <translation>Cannot read the folder: %1: %2</translation>
+    </message>
+    <message>
+        <source>Kan de koppeling niet vervangen: %1: %2</source>
+        <translation>Cannot replace the link: %1: %2</translation>
+    </message>
+    <message>
+        <source>Kan niet kopiëren naar %1: %2</source>
+        <translation>Cannot copy to %1: %2</translation>
+    </message>
+    <message>
+        <source>Geen map: %1</source>
+        <translation>Not a folder: %1</translation>
+    </message>
+    <message>
+        <source>geen instrument</source>
+        <translation>no instrument</translation>
+    </message>
+    <message>
+        <source>Logboek niet gestart, %1: %2.</source>
+        <translation>Log not started, %1: %2.</translation>
+    </message>
+    <message>
+        <source>Logboek gestopt, %1 neemt niets meer aan: %2.</source>
+        <translation>Log stopped, %1 takes nothing more: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

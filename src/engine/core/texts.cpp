@@ -236,6 +236,67 @@ constexpr Entry kTexts[] = {
     {TextId::kLimitedPb, TESSARO_TRANSLATE_NOOP("Message", "PB %1 -> %2"), "PB %1 -> %2"},
     {TextId::kLimitedTi, TESSARO_TRANSLATE_NOOP("Message", "I-tijd %1 -> %2"), "I-time %1 -> %2"},
     {TextId::kLimitedTd, TESSARO_TRANSLATE_NOOP("Message", "D-tijd %1 -> %2"), "D-time %1 -> %2"},
+    // A board on USB that stopped answering (%1: its address).
+    {TextId::kBoardLost, TESSARO_TRANSLATE_NOOP("Message", "Verbinding met kaart op %1 verbroken"),
+     "Connection to the board at %1 lost"},
+    // A board library that is not loaded (%1), and why (%2): a file or folder on its way that
+    // is not safely the user's own.
+    {TextId::kLibraryRefused,
+     TESSARO_TRANSLATE_NOOP("Message", "Kaartbibliotheek %1 niet geladen: %2."),
+     "Board library %1 not loaded: %2."},
+    {TextId::kNotOwnOtherUser, TESSARO_TRANSLATE_NOOP("Message", "%1 is van een andere gebruiker"),
+     "%1 belongs to another user"},
+    {TextId::kNotOwnLinkOtherUser,
+     TESSARO_TRANSLATE_NOOP("Message", "%1 is een koppeling van een andere gebruiker"),
+     "%1 is a link of another user"},
+    {TextId::kNotOwnWritable,
+     TESSARO_TRANSLATE_NOOP("Message", "%1 mag ook door anderen worden gewijzigd"),
+     "%1 may be changed by others too"},
+    // A file or folder (%1) and what the system said of it (%2).
+    {TextId::kPathCause, TESSARO_TRANSLATE_NOOP("Message", "%1: %2"), "%1: %2"},
+    {TextId::kCauseFifo, TESSARO_TRANSLATE_NOOP("Message", "het is een FIFO"), "it is a FIFO"},
+    {TextId::kCauseDevice, TESSARO_TRANSLATE_NOOP("Message", "het is een apparaat"),
+     "it is a device"},
+    {TextId::kCauseSocket, TESSARO_TRANSLATE_NOOP("Message", "het is een socket"),
+     "it is a socket"},
+    {TextId::kCauseLink, TESSARO_TRANSLATE_NOOP("Message", "het is een koppeling"), "it is a link"},
+    // The user's own folder of an installed program (%1), not used for the reason %2; the
+    // new folder the program works in instead (%3).
+    {TextId::kUserFolderIsLink, TESSARO_TRANSLATE_NOOP("Message", "%1 is een koppeling"),
+     "%1 is a link"},
+    {TextId::kUserFolderStrangeLink,
+     TESSARO_TRANSLATE_NOOP("Message", "%1 is een koppeling die Tessaro niet heeft gemaakt"),
+     "%1 is a link that Tessaro did not make"},
+    {TextId::kUserFolderNotUsed,
+     TESSARO_TRANSLATE_NOOP(
+         "Message", "De map %1 wordt niet gebruikt: %2. Tessaro werkt nu in een nieuwe map: %3."),
+     "The folder %1 is not used: %2. Tessaro now works in a new folder: %3."},
+    {TextId::kUserFolderNotUsedNoNew,
+     TESSARO_TRANSLATE_NOOP(
+         "Message", "De map %1 wordt niet gebruikt: %2. Er kon geen nieuwe map worden gemaakt."),
+     "The folder %1 is not used: %2. No new folder could be made."},
+    {TextId::kNoOwnFolder, TESSARO_TRANSLATE_NOOP("Message", "Geen eigen map: HOME is niet gezet"),
+     "No folder of your own: HOME is not set"},
+    // Preparing the user's own folder: the folder, link or file (%1) and the system's words
+    // for what went wrong (%2).
+    {TextId::kCannotMakeFolder, TESSARO_TRANSLATE_NOOP("Message", "Kan de map niet maken: %1: %2"),
+     "Cannot make the folder: %1: %2"},
+    {TextId::kCannotReadFolder, TESSARO_TRANSLATE_NOOP("Message", "Kan de map niet lezen: %1: %2"),
+     "Cannot read the folder: %1: %2"},
+    {TextId::kCannotReplaceLink,
+     TESSARO_TRANSLATE_NOOP("Message", "Kan de koppeling niet vervangen: %1: %2"),
+     "Cannot replace the link: %1: %2"},
+    {TextId::kCannotCopyTo, TESSARO_TRANSLATE_NOOP("Message", "Kan niet kopiëren naar %1: %2"),
+     "Cannot copy to %1: %2"},
+    {TextId::kNotAFolder, TESSARO_TRANSLATE_NOOP("Message", "Geen map: %1"), "Not a folder: %1"},
+    // An instrument's logbook: the file (%1) and why it did not start or stopped (%2).
+    {TextId::kLogNoInstrument, TESSARO_TRANSLATE_NOOP("Message", "geen instrument"),
+     "no instrument"},
+    {TextId::kLogNotStarted, TESSARO_TRANSLATE_NOOP("Message", "Logboek niet gestart, %1: %2."),
+     "Log not started, %1: %2."},
+    {TextId::kLogStopped,
+     TESSARO_TRANSLATE_NOOP("Message", "Logboek gestopt, %1 neemt niets meer aan: %2."),
+     "Log stopped, %1 takes nothing more: %2."},
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(TextId::kCount));
 

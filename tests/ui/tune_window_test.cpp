@@ -118,6 +118,9 @@ class TuneWindowTest : public QObject {
     window.findChild<QPushButton*>(QStringLiteral("StepButton"))->click();
     auto* status = window.findChild<QLabel*>(QStringLiteral("StatusLabel"));
     QCOMPARE(status->text(), QStringLiteral("De stapproef begint in Hand"));
+    // The controller's cycles refresh the window: the refusal stays in sight.
+    window.Refresh();
+    QCOMPARE(status->text(), QStringLiteral("De stapproef begint in Hand"));
     QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("ApplyButton"))->isEnabled());
     // In English the engine's refusal is said in English too.
     QVERIFY(

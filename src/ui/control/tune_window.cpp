@@ -174,6 +174,7 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   stop->setObjectName(QStringLiteral("StopButton"));
   connect(stop, &QPushButton::clicked, this, [this] {
     tuner_.Stop(image_, n_);
+    refusal_.clear();
     if (applied_) applied_();  // the faceplate shows the output put back
     Refresh();
   });
@@ -237,9 +238,9 @@ void TuneWindow::StartRelay() {
 }
 
 void TuneWindow::ShowRefusal(const Message& why) {
+  refusal_ = why;
   shown_phase_ = -1;
   Refresh();
-  if (!why.empty()) status_->setText(Said(why));
 }
 
 void TuneWindow::Apply() {
@@ -257,7 +258,9 @@ void TuneWindow::Refresh() {
                      : tr("Afstemhulp Reg%1 - %2").arg(n_).arg(QString::fromStdString(title)));
   if (!isVisible() && shown_phase_ >= 0) return;
   const TuneSession& s = tuner_.session(n_);
-  status_->setText(Said(s.status));
+  // A refusal stays in sight until a test starts or is stopped; the cycles that refresh the
+  // window would otherwise wipe it within a second.
+  status_->setText(Said(refusal_.empty() ? s.status : refusal_));
   if (s.samples.size() != shown_samples_ || static_cast<int>(s.phase) != shown_phase_) {
     chart_->update();
   }

@@ -71,6 +71,7 @@ class TuneWindow : public QWidget {
   QPushButton* apply_ = nullptr;
   size_t shown_samples_ = 0;
   int shown_phase_ = -1;
+  Message refusal_;  // why the last test asked for could not start
 };
 
 }  // namespace tessaro

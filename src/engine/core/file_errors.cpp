@@ -49,8 +49,6 @@ Phrase FileCause(int err) {
   }
 }
 
-std::string FileErrorCause(int err) { return Say(FileCause(err)); }
-
 Phrase PathCause(const std::filesystem::path& path, int err) {
   return Phrase{TextId::kPathCause, {Word(path.string()), FileCause(err)}};
 }

@@ -16,7 +16,6 @@ namespace tessaro {
 
 // The cause of system error `err`, without a full stop ("de schijf is vol").
 Phrase FileCause(int err);
-std::string FileErrorCause(int err);  // in the program's own words
 
 // `path` and the cause of system error `err`: "Velden: geen toegang".
 Phrase PathCause(const std::filesystem::path& path, int err);

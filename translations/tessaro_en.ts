@@ -569,6 +569,230 @@
         <source>loopt niet: label verborgen, zie Screen</source>
         <translation>not running: label hidden, see Screen</translation>
     </message>
+    <message>
+        <source>Geen PID-regelaar</source>
+        <translation>No PID controller</translation>
+    </message>
+    <message>
+        <source>De stapproef begint in Hand</source>
+        <translation>The step test starts in Man</translation>
+    </message>
+    <message>
+        <source>De stap is 0,5 tot 100 %</source>
+        <translation>The step is 0.5 to 100 %</translation>
+    </message>
+    <message>
+        <source>De stap valt buiten de uitgangsgrenzen</source>
+        <translation>The step falls outside the output limits</translation>
+    </message>
+    <message>
+        <source>De relaisproef begint in Auto, rond het setpoint</source>
+        <translation>The relay test starts in Auto, about the setpoint</translation>
+    </message>
+    <message>
+        <source>De amplitude is 0,5 tot 50 %</source>
+        <translation>The amplitude is 0.5 to 50 %</translation>
+    </message>
+    <message>
+        <source>De hysterese is 0 tot 10 %</source>
+        <translation>The hysteresis is 0 to 10 %</translation>
+    </message>
+    <message>
+        <source>De uitgangsgrenzen laten geen slingering toe</source>
+        <translation>The output limits leave no room to oscillate</translation>
+    </message>
+    <message>
+        <source>Wacht tot de meetwaarde stil staat</source>
+        <translation>Waiting for the process value to settle</translation>
+    </message>
+    <message>
+        <source>Relais slingert rond het setpoint</source>
+        <translation>The relay oscillates about the setpoint</translation>
+    </message>
+    <message>
+        <source>Gestopt</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Afgebroken: de regelaar staat niet meer op Hand</source>
+        <translation>Aborted: the controller is no longer in Man</translation>
+    </message>
+    <message>
+        <source>Afgebroken: de uitgang is met de hand veranderd</source>
+        <translation>Aborted: the output was changed by hand</translation>
+    </message>
+    <message>
+        <source>Stap gegeven: de reactie wordt gemeten</source>
+        <translation>Step given: measuring the response</translation>
+    </message>
+    <message>
+        <source>Te weinig reactie op de stap</source>
+        <translation>Too little response to the step</translation>
+    </message>
+    <message>
+        <source>Geen model gevonden bij deze reactie</source>
+        <translation>No model fits this response</translation>
+    </message>
+    <message>
+        <source>De slingering is kleiner dan de hysterese</source>
+        <translation>The oscillation is smaller than the hysteresis</translation>
+    </message>
+    <message>
+        <source>Geen regelmatige slingering gevonden</source>
+        <translation>No regular oscillation found</translation>
+    </message>
+    <message>
+        <source>K %1 %/%, tau %2 s, dode tijd %3 s, fit %4 %</source>
+        <translation>K %1 %/%, tau %2 s, dead time %3 s, fit %4 %</translation>
+    </message>
+    <message>
+        <source>Ku %1 %/%, Pu %2 s, slingering %3 %</source>
+        <translation>Ku %1 %/%, Pu %2 s, oscillation %3 %</translation>
+    </message>
+    <message>
+        <source>snel, kwartdemping: elke slingering een kwart van de vorige</source>
+        <translation>fast, quarter decay: each swing a quarter of the one before</translation>
+    </message>
+    <message>
+        <source>nog sneller door de D-actie, ook kwartdemping</source>
+        <translation>faster still through the D action, quarter decay too</translation>
+    </message>
+    <message>
+        <source>kwartdemping, ook bij een grotere dode tijd</source>
+        <translation>quarter decay, also with a longer dead time</translation>
+    </message>
+    <message>
+        <source>kwartdemping met D-actie, ook bij grotere dode tijd</source>
+        <translation>quarter decay with D action, also with a longer dead time</translation>
+    </message>
+    <message>
+        <source>rustig: gesloten lus als een eerste orde met tijd tc, weinig doorschot</source>
+        <translation>calm: the closed loop as a first order with time tc, little overshoot</translation>
+    </message>
+    <message>
+        <source>modelvolgend: setpointstap zonder doorschot, met D-actie</source>
+        <translation>model following: a setpoint step without overshoot, with D action</translation>
+    </message>
+    <message>
+        <source>snel, kwartdemping</source>
+        <translation>fast, quarter decay</translation>
+    </message>
+    <message>
+        <source>snel met D-actie, kwartdemping</source>
+        <translation>fast with D action, quarter decay</translation>
+    </message>
+    <message>
+        <source>voorzichtig: minder doorschot, ruim stabiel</source>
+        <translation>cautious: less overshoot, well within stability</translation>
+    </message>
+    <message>
+        <source>voorzichtig met D-actie, ruim stabiel</source>
+        <translation>cautious with D action, well within stability</translation>
+    </message>
+    <message>
+        <source>PB %1 -&gt; %2</source>
+        <translation>PB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>I-tijd %1 -&gt; %2</source>
+        <translation>I-time %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>D-tijd %1 -&gt; %2</source>
+        <translation>D-time %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Verbinding met kaart op %1 verbroken</source>
+        <translation>Connection to the board at %1 lost</translation>
+    </message>
+    <message>
+        <source>Kaartbibliotheek %1 niet geladen: %2.</source>
+        <translation>Board library %1 not loaded: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is van een andere gebruiker</source>
+        <translation>%1 belongs to another user</translation>
+    </message>
+    <message>
+        <source>%1 is een koppeling van een andere gebruiker</source>
+        <translation>%1 is a link of another user</translation>
+    </message>
+    <message>
+        <source>%1 mag ook door anderen worden gewijzigd</source>
+        <translation>%1 may be changed by others too</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>het is een FIFO</source>
+        <translation>it is a FIFO</translation>
+    </message>
+    <message>
+        <source>het is een apparaat</source>
+        <translation>it is a device</translation>
+    </message>
+    <message>
+        <source>het is een socket</source>
+        <translation>it is a socket</translation>
+    </message>
+    <message>
+        <source>het is een koppeling</source>
+        <translation>it is a link</translation>
+    </message>
+    <message>
+        <source>%1 is een koppeling</source>
+        <translation>%1 is a link</translation>
+    </message>
+    <message>
+        <source>%1 is een koppeling die Tessaro niet heeft gemaakt</source>
+        <translation>%1 is a link that Tessaro did not make</translation>
+    </message>
+    <message>
+        <source>De map %1 wordt niet gebruikt: %2. Tessaro werkt nu in een nieuwe map: %3.</source>
+        <translation>The folder %1 is not used: %2. Tessaro now works in a new folder: %3.</translation>
+    </message>
+    <message>
+        <source>De map %1 wordt niet gebruikt: %2. Er kon geen nieuwe map worden gemaakt.</source>
+        <translation>The folder %1 is not used: %2. No new folder could be made.</translation>
+    </message>
+    <message>
+        <source>Geen eigen map: HOME is niet gezet</source>
+        <translation>No folder of your own: HOME is not set</translation>
+    </message>
+    <message>
+        <source>Kan de map niet maken: %1: %2</source>
+        <translation>Cannot make the folder: %1: %2</translation>
+    </message>
+    <message>
+        <source>Kan de map niet lezen: %1: %2</source>
+        <translation>Cannot read the folder: %1: %2</translation>
+    </message>
+    <message>
+        <source>Kan de koppeling niet vervangen: %1: %2</source>
+        <translation>Cannot replace the link: %1: %2</translation>
+    </message>
+    <message>
+        <source>Kan niet kopiëren naar %1: %2</source>
+        <translation>Cannot copy to %1: %2</translation>
+    </message>
+    <message>
+        <source>Geen map: %1</source>
+        <translation>Not a folder: %1</translation>
+    </message>
+    <message>
+        <source>geen instrument</source>
+        <translation>no instrument</translation>
+    </message>
+    <message>
+        <source>Logboek niet gestart, %1: %2.</source>
+        <translation>Log not started, %1: %2.</translation>
+    </message>
+    <message>
+        <source>Logboek gestopt, %1 neemt niets meer aan: %2.</source>
+        <translation>Log stopped, %1 takes nothing more: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

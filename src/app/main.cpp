@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
   window.showMaximized();
   if (!work.problem.empty()) {
     QMetaObject::invokeMethod(
-        &window, [&messages, &work] { messages.Error(work.problem); }, Qt::QueuedConnection);
+        &window, [&messages, &work] { messages.Error(messages.Render(work.problem)); },
+        Qt::QueuedConnection);
   }
   trainer.FinishStartAfterFirstFrame();
   const tessaro::StartupProbe probe(window, [&trainer] { trainer.ShowEveryWindow(); });

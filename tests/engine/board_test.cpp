@@ -124,9 +124,11 @@ class TrustedLibraryTest : public LibraryBoardTest {
     int pipe_fds[2];
     EXPECT_EQ(::pipe(pipe_fds), 0);
     const int result = AsUnprivilegedUser([&] {
-      std::string refusal;
+      Message refusal;
       const bool loaded = LoadBoardLibrary(root_, trusted, refusal) != nullptr;
-      const std::string told = loaded ? "" : refusal.empty() ? "(refused, not a word)" : refusal;
+      const std::string told = loaded            ? ""
+                               : refusal.empty() ? "(refused, not a word)"
+                                                 : Say(refusal);
       return ::write(pipe_fds[1], told.data(), told.size()) == static_cast<ssize_t>(told.size());
     });
     ::close(pipe_fds[1]);

@@ -62,8 +62,9 @@ class InstrumentLogTest : public ScanTest {
 
 TEST_F(InstrumentLogTest, LogsGrowOverHoursAndCanBeReadWhileOpen) {
   InstrumentLogs logs;
-  ASSERT_EQ(logs.Start(image, 1, (folder / "rec.csv").string(), 0, SampleClock::Script), "");
-  ASSERT_EQ(logs.Start(image, 15, (folder / "onoff.csv").string(), 0, SampleClock::Script), "");
+  ASSERT_EQ(Say(logs.Start(image, 1, (folder / "rec.csv").string(), 0, SampleClock::Script)), "");
+  ASSERT_EQ(Say(logs.Start(image, 15, (folder / "onoff.csv").string(), 0, SampleClock::Script)),
+            "");
   EXPECT_THAT(InstrumentCaption(image, 1, "Form7"), HasSubstr("logboek rec.csv"));
   const int hours = 3;
   EXPECT_TRUE(Run(logs, hours * 3600 * 4).empty());
@@ -80,8 +81,9 @@ TEST_F(InstrumentLogTest, LogsGrowOverHoursAndCanBeReadWhileOpen) {
   logs.Stop(image, 1);
   EXPECT_EQ(InstrumentCaption(image, 1, "Form7"), "Form7");
   Run(logs, 16);
-  ASSERT_EQ(logs.Start(image, 1, (folder / "rec.csv").string(), image.ClockMs, SampleClock::Script),
-            "");
+  ASSERT_EQ(
+      Say(logs.Start(image, 1, (folder / "rec.csv").string(), image.ClockMs, SampleClock::Script)),
+      "");
   Run(logs, 16);
   logs.StopAll(image);
   const auto again = FileLines(folder / "rec.csv");
@@ -98,7 +100,7 @@ TEST_F(InstrumentLogTest, AFullDiskStopsTheLogOnAWholeRowWithOneMessageAndTheSca
     const uint64_t before = image.TrendTimes[7].taken;
     {
       FileSizeLimit disk(500);  // the header and a few rows
-      ASSERT_EQ(logs.Start(image, 15, path.string(), 0, SampleClock::Script), "");
+      ASSERT_EQ(Say(logs.Start(image, 15, path.string(), 0, SampleClock::Script)), "");
       for (int i = 0; i < 40; ++i) {
         for (auto& s : Run(logs, 4)) stopped.push_back(s);
         logs.Drain();
@@ -106,8 +108,8 @@ TEST_F(InstrumentLogTest, AFullDiskStopsTheLogOnAWholeRowWithOneMessageAndTheSca
     }
     ASSERT_EQ(stopped.size(), 1u);
     EXPECT_EQ(stopped[0].slot, 15);
-    EXPECT_THAT(stopped[0].message, HasSubstr(path.string()));
-    EXPECT_THAT(stopped[0].message, HasSubstr("het bestand wordt te groot"));
+    EXPECT_THAT(Say(stopped[0].message), HasSubstr(path.string()));
+    EXPECT_THAT(Say(stopped[0].message), HasSubstr("het bestand wordt te groot"));
     EXPECT_FALSE(logs.Logging(15));
     EXPECT_EQ(image.LogFile[15], "");
     EXPECT_EQ(image.TrendTimes[7].taken, before + 40);  // every cycle still ran
@@ -128,13 +130,13 @@ TEST_F(InstrumentLogTest, AFileWithoutRoomForItsHeaderIsNoLogAndIsNotLeftBehind)
   {
     FileSizeLimit disk(10);
     InstrumentLogs inline_logs(LogWriter::Mode::Inline);
-    EXPECT_THAT(inline_logs.Start(image, 1, path.string(), 0, SampleClock::Script),
+    EXPECT_THAT(Say(inline_logs.Start(image, 1, path.string(), 0, SampleClock::Script)),
                 HasSubstr(path.string()));
     EXPECT_FALSE(inline_logs.Logging(1));
     EXPECT_FALSE(fs::exists(path));
 
     InstrumentLogs logs(LogWriter::Mode::Background);
-    ASSERT_EQ(logs.Start(image, 1, path.string(), 0, SampleClock::Script), "");
+    ASSERT_EQ(Say(logs.Start(image, 1, path.string(), 0, SampleClock::Script)), "");
     logs.Drain();
     EXPECT_EQ(Run(logs, 1).size(), 1u);
   }
@@ -147,13 +149,20 @@ TEST_F(InstrumentLogTest, AFifoADeviceOrAFolderIsRefusedAtOnce) {
   // With a reader at the other end, so that a writer that opened it would not even wait.
   const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(reader, 0);
-  const std::pair<fs::path, const char*> cases[] = {
-      {fifo, "FIFO"}, {"/dev/null", "apparaat"}, {folder, "map"}};
-  for (const auto& [path, cause] : cases) {
+  // The message whole in both languages, its cause said in the same language.
+  const struct {
+    fs::path path;
+    const char* dutch;
+    const char* english;
+  } cases[] = {{fifo, "een FIFO", "a FIFO"},
+               {"/dev/null", "een apparaat", "a device"},
+               {folder, "een map", "a folder"}};
+  for (const auto& [path, dutch, english] : cases) {
     InstrumentLogs logs(LogWriter::Mode::Inline);
-    const std::string message = logs.Start(image, 1, path.string(), 0, SampleClock::Script);
-    EXPECT_THAT(message, HasSubstr(path.string()));
-    EXPECT_THAT(message, HasSubstr(cause));
+    const Message message = logs.Start(image, 1, path.string(), 0, SampleClock::Script);
+    EXPECT_EQ(Say(message), "Logboek niet gestart, " + path.string() + ": het is " + dutch + ".");
+    EXPECT_EQ(Say(message, Language::kEnglish),
+              "Log not started, " + path.string() + ": it is " + english + ".");
     EXPECT_FALSE(logs.Logging(1));
   }
   ::close(reader);
@@ -162,7 +171,7 @@ TEST_F(InstrumentLogTest, AFifoADeviceOrAFolderIsRefusedAtOnce) {
 TEST_F(InstrumentLogTest, AFileThatCannotBeOpenedStartsNoLog) {
   InstrumentLogs logs;
   const std::string message =
-      logs.Start(image, 1, (folder / "missing" / "x.csv").string(), 0, SampleClock::Wall);
+      Say(logs.Start(image, 1, (folder / "missing" / "x.csv").string(), 0, SampleClock::Wall));
   EXPECT_THAT(message, HasSubstr("x.csv"));
   EXPECT_FALSE(logs.Logging(1));
   EXPECT_EQ(image.LogFile[1], "");

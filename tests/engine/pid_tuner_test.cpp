@@ -1,5 +1,6 @@
 #include "engine/control/pid_tuner.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +12,8 @@
 namespace tessaro {
 namespace {
 
+using ::testing::MatchesRegex;
+
 // The heater's figures: 0.8 % per %, 60 s, 5 s of dead time.
 LagChain Heater() { return LagChain(0.8, {60}, 5); }
 
@@ -18,11 +21,11 @@ TEST(StepTest, WaitsForASteadyValueStepsFitsAndProposes) {
   TuneLoop loop(Heater());
   loop.process.Settle(0);
   PidState& pid = loop.image.Pid[1];
-  ASSERT_EQ(loop.tuner.StartStep(loop.image, 1, 10), "");
+  ASSERT_EQ(Say(loop.tuner.StartStep(loop.image, 1, 10)), "");
   EXPECT_EQ(loop.tuner.session(1).phase, TunePhase::Waiting);
   loop.RunTest();
   const TuneSession& s = loop.tuner.session(1);
-  ASSERT_EQ(s.phase, TunePhase::Done) << s.status;
+  ASSERT_EQ(s.phase, TunePhase::Done) << Say(s.status);
   // The output stays where the step put it, in hand.
   EXPECT_EQ(pid.Mode, "hand");
   EXPECT_EQ(pid.Out, 10);
@@ -33,7 +36,13 @@ TEST(StepTest, WaitsForASteadyValueStepsFitsAndProposes) {
   // Settled at about 4 time constants, not much later.
   EXPECT_LT(s.samples.size(), 400u);
   EXPECT_EQ(s.proposals.size(), 6u);
-  EXPECT_NE(s.status.find("K 0.8"), std::string::npos) << s.status;
+  // The model's line, its figures in their places in both languages.
+  EXPECT_THAT(Say(s.status),
+              MatchesRegex("K 0\\.8[0-9]* %/%, tau (59|60|61)[0-9.]* s, dode tijd [45][0-9.]* s, "
+                           "fit (99\\.9[0-9]*|100) %"));
+  EXPECT_THAT(Say(s.status, Language::kEnglish),
+              MatchesRegex("K 0\\.8[0-9]* %/%, tau (59|60|61)[0-9.]* s, dead time [45][0-9.]* s, "
+                           "fit (99\\.9[0-9]*|100) %"));
 }
 
 TEST(StepTest, ALongWaitForASteadyValueKeepsTheClockOfTheRecord) {
@@ -41,10 +50,10 @@ TEST(StepTest, ALongWaitForASteadyValueKeepsTheClockOfTheRecord) {
   // only the last stretch before the step, and the record's clock must run on unbroken.
   TuneLoop loop(Heater());
   loop.image.Pid[1].Out = 20;
-  ASSERT_EQ(loop.tuner.StartStep(loop.image, 1, 10), "");
+  ASSERT_EQ(Say(loop.tuner.StartStep(loop.image, 1, 10)), "");
   loop.RunTest();
   const TuneSession& s = loop.tuner.session(1);
-  ASSERT_EQ(s.phase, TunePhase::Done) << s.status;
+  ASSERT_EQ(s.phase, TunePhase::Done) << Say(s.status);
   EXPECT_GT(s.samples.front().t, 100);  // the waiting was long
   for (size_t i = 1; i < s.samples.size(); ++i) {
     ASSERT_EQ(s.samples[i].t, s.samples[i - 1].t + 1) << i;
@@ -58,7 +67,7 @@ TEST(StepTest, ALongWaitForASteadyValueKeepsTheClockOfTheRecord) {
 
 TEST(StepTest, AChosenWaitAndRecordTime) {
   TuneLoop loop(Heater());
-  ASSERT_EQ(loop.tuner.StartStep(loop.image, 1, 20, 12, 100), "");
+  ASSERT_EQ(Say(loop.tuner.StartStep(loop.image, 1, 20, 12, 100)), "");
   for (int i = 0; i < 12; ++i) loop.Cycle();
   EXPECT_EQ(loop.image.Pid[1].Out, 20);  // the step, after 12 s
   loop.RunTest();
@@ -71,19 +80,19 @@ TEST(StepTest, RefusesWhatCannotBeATest) {
   TuneLoop loop(Heater());
   ProcessImage& image = loop.image;
   pid::AutoButtonClick(image, 1);
-  EXPECT_EQ(loop.tuner.StartStep(image, 1, 10), "De stapproef begint in Hand");
+  EXPECT_EQ(Say(loop.tuner.StartStep(image, 1, 10)), "De stapproef begint in Hand");
   pid::ManualButtonClick(image, 1);
-  EXPECT_EQ(loop.tuner.StartStep(image, 1, 0), "De stap is 0,5 tot 100 %");
+  EXPECT_EQ(Say(loop.tuner.StartStep(image, 1, 0)), "De stap is 0,5 tot 100 %");
   // Output 0 at "Outp-min %" 0: a step down has nowhere to go.
-  EXPECT_EQ(loop.tuner.StartStep(image, 1, -10), "De stap valt buiten de uitgangsgrenzen");
-  EXPECT_EQ(loop.tuner.StartStep(image, 4, 10), "Geen PID-regelaar");
+  EXPECT_EQ(Say(loop.tuner.StartStep(image, 1, -10)), "De stap valt buiten de uitgangsgrenzen");
+  EXPECT_EQ(Say(loop.tuner.StartStep(image, 4, 10)), "Geen PID-regelaar");
   EXPECT_EQ(loop.tuner.session(1).phase, TunePhase::Idle);
 }
 
 TEST(StepTest, TheOperatorTakingOverEndsTheTest) {
   {
     TuneLoop loop(Heater());
-    ASSERT_EQ(loop.tuner.StartStep(loop.image, 1, 10), "");
+    ASSERT_EQ(Say(loop.tuner.StartStep(loop.image, 1, 10)), "");
     for (int i = 0; i < 5; ++i) loop.Cycle();
     pid::SpinButton1UpClick(loop.image, 1);  // the arrow moves the output while waiting
     loop.Cycle();
@@ -91,13 +100,13 @@ TEST(StepTest, TheOperatorTakingOverEndsTheTest) {
   }
   {
     TuneLoop loop(Heater());
-    ASSERT_EQ(loop.tuner.StartStep(loop.image, 1, 10, 3), "");
+    ASSERT_EQ(Say(loop.tuner.StartStep(loop.image, 1, 10, 3)), "");
     for (int i = 0; i < 10; ++i) loop.Cycle();
     pid::AutoButtonClick(loop.image, 1);
     loop.Cycle();
     const TuneSession& s = loop.tuner.session(1);
     EXPECT_EQ(s.phase, TunePhase::Failed);
-    EXPECT_EQ(s.status, "Afgebroken: de regelaar staat niet meer op Hand");
+    EXPECT_EQ(Say(s.status), "Afgebroken: de regelaar staat niet meer op Hand");
     // No proposal survives a broken test, so nothing can be applied.
     EXPECT_FALSE(loop.tuner.Apply(loop.image, 1, 0, false));
   }
@@ -106,7 +115,7 @@ TEST(StepTest, TheOperatorTakingOverEndsTheTest) {
 TEST(StepTest, ApplyGoesThroughTheBoxesAndCanSwitchToAuto) {
   TuneLoop loop(Heater());
   ProcessImage& image = loop.image;
-  ASSERT_EQ(loop.tuner.StartStep(image, 1, 10), "");
+  ASSERT_EQ(Say(loop.tuner.StartStep(image, 1, 10)), "");
   loop.RunTest();
   ASSERT_EQ(loop.tuner.session(1).phase, TunePhase::Done);
   const Proposal& simc = loop.tuner.session(1).proposals[4];
@@ -143,7 +152,7 @@ TEST(StepTest, ApplyGoesThroughTheBoxesAndCanSwitchToAuto) {
 TEST(StepTest, ADeadTimeOfNothingStillGivesFiniteSettings) {
   // A lag with no dead time at all: the fit may find none, the rules must not divide by it.
   TuneLoop loop(LagChain(1, {20}, 0));
-  ASSERT_EQ(loop.tuner.StartStep(loop.image, 1, 10), "");
+  ASSERT_EQ(Say(loop.tuner.StartStep(loop.image, 1, 10)), "");
   loop.RunTest();
   const TuneSession& s = loop.tuner.session(1);
   ASSERT_EQ(s.phase, TunePhase::Done);
@@ -184,11 +193,11 @@ TEST(RelayTest, FindsTheUltimateGainAndPeriodOfAThirdOrderProcess) {
   for (int i = 0; i < 3; ++i) loop.Cycle();
   pid::AutoButtonClick(image, 1);
   const double setpoint = pid.Sp;
-  ASSERT_EQ(loop.tuner.StartRelay(image, 1, 10, 0.05), "");
+  ASSERT_EQ(Say(loop.tuner.StartRelay(image, 1, 10, 0.05)), "");
   EXPECT_EQ(pid.Mode, "hand");
   loop.RunTest();
   const TuneSession& s = loop.tuner.session(1);
-  ASSERT_EQ(s.phase, TunePhase::Done) << s.status;
+  ASSERT_EQ(s.phase, TunePhase::Done) << Say(s.status);
   const Ultimate u = ThirdOrderUltimate(tau, kRelayLoopDelay);
   EXPECT_NEAR(s.ku, u.ku, 0.1 * u.ku);
   EXPECT_NEAR(s.pu, u.pu, 0.1 * u.pu);
@@ -208,21 +217,23 @@ TEST(RelayTest, DirectActionAndTheStartConditions) {
   TuneLoop loop(LagChain(-1, {20, 20, 20}, 0, 100));
   ProcessImage& image = loop.image;
   PidState& pid = image.Pid[1];
-  EXPECT_EQ(loop.tuner.StartRelay(image, 1, 10), "De relaisproef begint in Auto, rond het setpoint");
+  EXPECT_EQ(Say(loop.tuner.StartRelay(image, 1, 10)),
+            "De relaisproef begint in Auto, rond het setpoint");
   pid.Out = 50;
   loop.process.Settle(50);
   for (int i = 0; i < 3; ++i) loop.Cycle();
   pid::AutoButtonClick(image, 1);
-  EXPECT_EQ(loop.tuner.StartRelay(image, 1, 0), "De amplitude is 0,5 tot 50 %");
+  EXPECT_EQ(Say(loop.tuner.StartRelay(image, 1, 0)), "De amplitude is 0,5 tot 50 %");
   pid::SetBox(image, 1, PidBox::SpinEdit2, 50);
   pid::SetBox(image, 1, PidBox::SpinEdit3, 50);
-  EXPECT_EQ(loop.tuner.StartRelay(image, 1, 10), "De uitgangsgrenzen laten geen slingering toe");
+  EXPECT_EQ(Say(loop.tuner.StartRelay(image, 1, 10)),
+            "De uitgangsgrenzen laten geen slingering toe");
   pid::SetBox(image, 1, PidBox::SpinEdit2, 100);
   pid::SetBox(image, 1, PidBox::SpinEdit3, 0);
-  ASSERT_EQ(loop.tuner.StartRelay(image, 1, 10, 0.05), "");
+  ASSERT_EQ(Say(loop.tuner.StartRelay(image, 1, 10, 0.05)), "");
   loop.RunTest();
   const TuneSession& s = loop.tuner.session(1);
-  ASSERT_EQ(s.phase, TunePhase::Done) << s.status;
+  ASSERT_EQ(s.phase, TunePhase::Done) << Say(s.status);
   const double ku = ThirdOrderUltimate(20, kRelayLoopDelay).ku;
   EXPECT_NEAR(s.ku, ku, 0.1 * ku);
   EXPECT_TRUE(s.proposals[0].boxes.direct);
@@ -237,14 +248,14 @@ TEST(RelayTest, StoppingPutsTheOutputBackAndANewProjectEndsEveryTest) {
   loop.process.Settle(40);
   loop.Cycle();
   pid::AutoButtonClick(image, 1);
-  ASSERT_EQ(loop.tuner.StartRelay(image, 1, 10), "");
+  ASSERT_EQ(Say(loop.tuner.StartRelay(image, 1, 10)), "");
   for (int i = 0; i < 3; ++i) loop.Cycle();
   EXPECT_NE(pid.Out, 40);  // swinging
   loop.tuner.Stop(image, 1);
   EXPECT_EQ(pid.Out, 40);
-  EXPECT_EQ(loop.tuner.session(1).status, "Gestopt");
+  EXPECT_EQ(Say(loop.tuner.session(1).status), "Gestopt");
 
-  ASSERT_EQ(loop.tuner.StartStep(image, 1, 10), "");
+  ASSERT_EQ(Say(loop.tuner.StartStep(image, 1, 10)), "");
   loop.tuner.Reset();
   EXPECT_EQ(loop.tuner.session(1).phase, TunePhase::Idle);
   loop.Cycle();
@@ -261,7 +272,7 @@ TEST(Tuning, SummaryAndProposalLines) {
   s.model.dead_time = 5.8;
   s.model.fit = 0.99951;
   EXPECT_EQ(TuneSummary(s, 1), "tune 1 step state=done k=0.8 tau=60 theta=5.8 fit=0.9995");
-  Proposal p{"simc-pi", "", "", {}, ToFaceplate({1.5, 60, 0}, 0.8, 1)};
+  Proposal p{"simc-pi", "", Word(""), {}, ToFaceplate({1.5, 60, 0}, 0.8, 1)};
   EXPECT_EQ(ProposalLine(p, 1),
             "tune 1 simc-pi pb=66.67 ti=60 td=0 action=R pbbox=67 tibox=60 tdbox=0");
 }

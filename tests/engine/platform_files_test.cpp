@@ -105,30 +105,30 @@ TEST_F(PlatformFilesTest, ATemporaryLeftByAKilledSaveIsCleanedUp) {
 
 TEST_F(PlatformFilesTest, ALogAppendsWholeRowsAndLeavesNoEmptyFileBehind) {
   file_ = folder_ / Utf8Path("logboek \xC3\xA4.csv");
-  std::string error;
+  std::optional<Phrase> error;
   {
     auto log = LogWriter::Open(Utf8Name(file_), LogWriter::Mode::Inline, error);
-    ASSERT_NE(log, nullptr) << error;
+    ASSERT_NE(log, nullptr) << Say(error.value_or(Word("")));
   }
   EXPECT_FALSE(fs::exists(file_));
 
   {
     auto log = LogWriter::Open(Utf8Name(file_), LogWriter::Mode::Inline, error);
-    ASSERT_NE(log, nullptr) << error;
+    ASSERT_NE(log, nullptr) << Say(error.value_or(Word("")));
     log->Append("t,waarde\n");
     log->Append("0,1\n");
   }
   {
     auto log = LogWriter::Open(Utf8Name(file_), LogWriter::Mode::Background, error);
-    ASSERT_NE(log, nullptr) << error;
+    ASSERT_NE(log, nullptr) << Say(error.value_or(Word("")));
     log->Append("1,2\n");
     log->Drain();
-    EXPECT_EQ(log->Failure(), "");
+    EXPECT_FALSE(log->Failure());
   }
   EXPECT_EQ(ReadAll(file_), "t,waarde\n0,1\n1,2\n");
 
   EXPECT_EQ(LogWriter::Open(Utf8Name(folder_), LogWriter::Mode::Inline, error), nullptr);
-  EXPECT_EQ(error, "het is een map");
+  EXPECT_EQ(Say(error.value_or(Word("no cause"))), "het is een map");
 }
 
 // An installed program: the shipped pictures in a folder of their own, the user's own folder
@@ -145,14 +145,14 @@ TEST_F(PlatformFilesTest, TheUsersOwnFolderIsMadeFromTheShippedOneAndTrustedAfte
   std::ofstream(shared / "examples" / "les.txt") << "les";
 
   const WorkFolder first = ChooseWorkFolder(program, program, shared, user);
-  EXPECT_EQ(first.problem, "");
+  EXPECT_EQ(Say(first.problem), "");
   EXPECT_EQ(first.root, user);
   EXPECT_EQ(ReadAll(user / "Velden" / "papier.bmp"), "BM");
   EXPECT_EQ(ReadAll(user / "examples" / "les.txt"), "les");
 
   ASSERT_EQ(WriteFileWhole(user / "Velden" / "data1.txt", "project"), 0);
   const WorkFolder again = ChooseWorkFolder(program, program, shared, user);
-  EXPECT_EQ(again.problem, "");
+  EXPECT_EQ(Say(again.problem), "");
   EXPECT_EQ(again.root, user);
   EXPECT_EQ(ReadAll(user / "Velden" / "data1.txt"), "project");
 }
@@ -163,7 +163,7 @@ TEST_F(PlatformFilesTest, TheUsersOwnFolderIsMadeFromTheShippedOneAndTrustedAfte
 TEST_F(PlatformFilesTest, AFileEveryoneMayChangeIsNotTheUsersOwn) {
   file_ = folder_ / "K8055d.dll";
   std::ofstream(file_) << "MZ";
-  EXPECT_EQ(NotOwnCause(file_), "");
+  EXPECT_FALSE(NotOwnCause(file_));
 
   SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
   PSID everyone = nullptr;
@@ -182,7 +182,8 @@ TEST_F(PlatformFilesTest, AFileEveryoneMayChangeIsNotTheUsersOwn) {
             static_cast<DWORD>(ERROR_SUCCESS));
   LocalFree(acl);
   FreeSid(everyone);
-  EXPECT_EQ(NotOwnCause(file_), file_.string() + " mag ook door anderen worden gewijzigd");
+  EXPECT_EQ(Say(NotOwnCause(file_).value_or(Word("own"))),
+            file_.string() + " mag ook door anderen worden gewijzigd");
 }
 
 // A project another program holds open without sharing (an editor, a virus scanner) cannot

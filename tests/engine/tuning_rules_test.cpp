@@ -73,7 +73,7 @@ TEST(TuningRules, ConversionToTheFaceplateBoxes) {
   EXPECT_EQ(f.ti_box, 33);
   EXPECT_EQ(f.td_box, 0);
   EXPECT_FALSE(f.direct);
-  EXPECT_EQ(f.limited, "");
+  EXPECT_TRUE(f.limited.empty());
   // A falling process needs "D".
   EXPECT_TRUE(ToFaceplate({2.7, 30, 0}, -0.5, 1).direct);
   // What does not fit the boxes is said: the I-tijd box of controllers 1 and 2 ends at
@@ -82,7 +82,9 @@ TEST(TuningRules, ConversionToTheFaceplateBoxes) {
   EXPECT_EQ(f.pb_box, 1000);
   EXPECT_EQ(f.ti_box, 120);
   EXPECT_EQ(f.td_box, 4);
-  EXPECT_EQ(f.limited, "PB 2000 -> 1000; I-tijd 150 -> 120");
+  ASSERT_EQ(f.limited.size(), 2u);
+  EXPECT_EQ(Say(f.limited[0]), "PB 2000 -> 1000");
+  EXPECT_EQ(Say(f.limited[1]), "I-tijd 150 -> 120");
   EXPECT_EQ(ToFaceplate({150, 150, 0}, 1, 3).ti_box, 99);
   EXPECT_EQ(ToFaceplate({150, 150, 0}, 1, 3).pb_box, 1);
   // An integral time below half a second must not round to 0, which switches the integral
@@ -98,7 +100,7 @@ TEST(TuningRules, ProposalsNameEveryRuleOnce) {
   EXPECT_EQ(step[4].title, "SIMC PI (tc = 10 s)");
   EXPECT_EQ(step[4].boxes.pb_box, 67);  // 100 / 1.5 = 66.7
   EXPECT_EQ(step[4].boxes.ti_box, 60);
-  for (const Proposal& p : step) EXPECT_FALSE(p.aim.empty()) << p.name;
+  for (const Proposal& p : step) EXPECT_NE(Say(p.aim), "") << p.name;
   const auto relay = RelayProposals(5, 40, 1, 2);
   ASSERT_EQ(relay.size(), 4u);
   EXPECT_EQ(relay[3].name, "tl-pid");

@@ -85,7 +85,7 @@ TEST_F(BoardSelectionTest, WithoutAnyBoardTheSimulatedBoardStays) {
   selector_->SetDigitalChannel(2);
   EXPECT_EQ(selector_->ReadDigitalChannel(3), 1);
   EXPECT_TRUE(simulated_->DigitalOutput(2));
-  EXPECT_EQ(selector_->TakeNotice(), "");
+  EXPECT_EQ(Say(selector_->TakeNotice()), "");
 }
 
 TEST_F(BoardSelectionTest, ALibraryThatAnswersComesBeforeUsb) {
@@ -152,24 +152,24 @@ TEST_F(BoardSelectionTest, AnUnpluggedBoardIsReportedOnceAndCanBeReconnected) {
   EXPECT_EQ(image_.AnalogIn[1], 40);
   EXPECT_EQ(image_.AnalogIn[2], 41);
   EXPECT_EQ(image_.AnalogIn[8], 41);
-  EXPECT_EQ(selector_->TakeNotice(), "Verbinding met kaart op 1 verbroken");
+  EXPECT_EQ(Say(selector_->TakeNotice()), "Verbinding met kaart op 1 verbroken");
   selector_->SetDigitalChannel(1);
-  EXPECT_EQ(selector_->TakeNotice(), "");
+  EXPECT_EQ(Say(selector_->TakeNotice()), "");
   EXPECT_EQ(selector_->source(), BoardSource::kUsb);
 
   EXPECT_EQ(Kaart(1), "Geen kaart gevonden op 1\nEr zit geen kaart van dit type op USB.");
-  EXPECT_EQ(selector_->TakeNotice(), "");
+  EXPECT_EQ(Say(selector_->TakeNotice()), "");
 
   PlugUsbBoard(1);
   EXPECT_EQ(Kaart(1), "Kaart gevonden op 1");
   selector_->ReadAnalogChannel(1);
-  EXPECT_EQ(selector_->TakeNotice(), "");
+  EXPECT_EQ(Say(selector_->TakeNotice()), "");
 
   // A second loss is a new one.
   bus_->gone = true;
   Later();
   selector_->ReadAnalogChannel(1);
-  EXPECT_EQ(selector_->TakeNotice(), "Verbinding met kaart op 1 verbroken");
+  EXPECT_EQ(Say(selector_->TakeNotice()), "Verbinding met kaart op 1 verbroken");
 }
 
 TEST_F(BoardSelectionTest, KaartSaysWhatTheBusShows) {

@@ -44,7 +44,7 @@ class UserFolderTest : public ::testing::Test {
     text << in.rdbuf();
     return text.str();
   }
-  void Prepare() { ASSERT_EQ(PrepareUserFolder(shared_, user_), ""); }
+  void Prepare() { ASSERT_EQ(Say(PrepareUserFolder(shared_, user_)), ""); }
 
   fs::path scratch_, shared_, user_;
 };
@@ -100,7 +100,7 @@ TEST_F(UserFolderTest, LinksFollowAMovedInstallAndLeaveWithWhatItNoLongerShips) 
   // A link of the user's own that points nowhere stays.
   fs::create_symlink(scratch_ / "elsewhere" / "Knop1aan.bmp", user_ / "Teks" / "Knop1aan.bmp");
 
-  ASSERT_EQ(PrepareUserFolder(moved, user_), "");
+  ASSERT_EQ(Say(PrepareUserFolder(moved, user_)), "");
   EXPECT_EQ(fs::read_symlink(user_ / "Velden" / "papier.bmp"), moved / "Velden" / "papier.bmp");
   EXPECT_EQ(Read(user_ / "examples" / "heater_pid.txt"), "lesson");
   EXPECT_FALSE(fs::exists(fs::symlink_status(user_ / "Velden" / "AND1.bmp")));
@@ -116,10 +116,10 @@ TEST_F(UserFolderTest, AUserFolderInAnotherLetterCaseIsUsedAsItIs) {
 
 TEST_F(UserFolderTest, AFolderThatCannotBeMadeIsReported) {
   Write(scratch_ / "home" / ".local", "a file where the folder should be");
-  EXPECT_NE(PrepareUserFolder(shared_, user_), "");
+  EXPECT_NE(Say(PrepareUserFolder(shared_, user_)), "");
   fs::remove(scratch_ / "home" / ".local");
   Write(user_ / "Teks", "a file");
-  EXPECT_NE(PrepareUserFolder(shared_, user_).find("Teks"), std::string::npos);
+  EXPECT_NE(Say(PrepareUserFolder(shared_, user_)).find("Teks"), std::string::npos);
 }
 
 TEST_F(UserFolderTest, TheWorkFolderIsTheUsersOnlyWhenNoFolderAtHandHasVelden) {
@@ -131,7 +131,7 @@ TEST_F(UserFolderTest, TheWorkFolderIsTheUsersOnlyWhenNoFolderAtHandHasVelden) {
   // Installed and started from the menu: the user's folder, prepared.
   WorkFolder work = ChooseWorkFolder(somewhere, bin, shared_, user_);
   EXPECT_EQ(work.root, user_);
-  EXPECT_EQ(work.problem, "");
+  EXPECT_EQ(Say(work.problem), "");
   EXPECT_TRUE(fs::exists(user_ / "Teks" / "Procesplaat.bmp"));
 
   // Started in the user folder itself: still prepared, so an upgrade's pictures appear.
@@ -154,12 +154,12 @@ TEST_F(UserFolderTest, WithoutAUsableHomeTheProgramSaysSoAndShowsTheShippedPictu
   const fs::path bin = scratch_ / "usr" / "bin";
   const WorkFolder no_home = ChooseWorkFolder(scratch_, bin, shared_, {});
   EXPECT_EQ(no_home.root, shared_);
-  EXPECT_NE(no_home.problem, "");
+  EXPECT_NE(Say(no_home.problem), "");
 
   Write(scratch_ / "home", "not a folder");
   const WorkFolder broken = ChooseWorkFolder(scratch_, bin, shared_, user_);
   EXPECT_EQ(broken.root, shared_);
-  EXPECT_NE(broken.problem, "");
+  EXPECT_NE(Say(broken.problem), "");
 }
 
 // The per-user folder in a place others can reach (XDG_DATA_HOME in a shared folder): what

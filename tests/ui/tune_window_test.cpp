@@ -15,6 +15,7 @@
 #include "support/recording_messages.h"
 #include "support/test_pictures.h"
 #include "ui/control/faceplate_window.h"
+#include "ui/core/language.h"
 #include "ui/core/trainer.h"
 
 using tessaro::testing::RecordingMessages;
@@ -115,9 +116,19 @@ class TuneWindowTest : public QObject {
     tessaro::TuneWindow& window = trainer.tune_window(1);
     // The lesson opens in auto: no step test from there.
     window.findChild<QPushButton*>(QStringLiteral("StepButton"))->click();
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("StatusLabel"))->text(),
-             QStringLiteral("De stapproef begint in Hand"));
+    auto* status = window.findChild<QLabel*>(QStringLiteral("StatusLabel"));
+    QCOMPARE(status->text(), QStringLiteral("De stapproef begint in Hand"));
+    // The controller's cycles refresh the window: the refusal stays in sight.
+    window.Refresh();
+    QCOMPARE(status->text(), QStringLiteral("De stapproef begint in Hand"));
     QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("ApplyButton"))->isEnabled());
+    // In English the engine's refusal is said in English too.
+    QVERIFY(
+        tessaro::InstallTranslations(*QCoreApplication::instance(), tessaro::Language::kEnglish));
+    window.findChild<QPushButton*>(QStringLiteral("StepButton"))->click();
+    const QString english = status->text();
+    tessaro::InstallTranslations(*QCoreApplication::instance(), tessaro::Language::kDutch);
+    QCOMPARE(english, QStringLiteral("The step test starts in Man"));
   }
 };
 

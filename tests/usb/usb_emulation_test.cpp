@@ -202,12 +202,12 @@ TEST_F(KaartOnEmulatedBus, AnUnplugIsNoticedAndKaartConnectsAgainWithTheOutputs)
   chip.UnplugDuringNextRead();
   Tick();
   EXPECT_EQ(chip.UrbsEndedByUnplug(), 1);
-  EXPECT_EQ(selector_.TakeNotice(), "Verbinding met kaart op 2 verbroken");
+  EXPECT_EQ(Say(selector_.TakeNotice()), "Verbinding met kaart op 2 verbroken");
   bus_.Unplug(chip);
   for (int tick = 0; tick < 4; ++tick) Tick();
   selector_.OutputAnalogChannel(1, 150);
   selector_.SetDigitalChannel(3);
-  EXPECT_EQ(selector_.TakeNotice(), "");
+  EXPECT_EQ(Say(selector_.TakeNotice()), "");
   EXPECT_EQ(image_.AnalogIn[1], 33);
 
   EXPECT_EQ(Kaart(2), "Geen kaart gevonden op 2\nEr zit geen kaart van dit type op USB.");
@@ -231,7 +231,7 @@ TEST_F(KaartOnEmulatedBus, ABoardThatFallsSilentIsReportedLost) {
   for (int tick = 0; tick < 3; ++tick) {
     EXPECT_EQ(notice, "") << tick;
     Tick();
-    notice = selector_.TakeNotice();
+    notice = Say(selector_.TakeNotice());
   }
   EXPECT_EQ(notice, "Verbinding met kaart op 0 verbroken");
 }

@@ -1,6 +1,6 @@
 // tessaro-sim: runs a script against the trainer's engine, without windows.
-//   tessaro-sim [SCRIPT]
-//   tessaro-sim --project FILE... [--report FORMAT OUT]... SCRIPT
+//   tessaro-sim [--lang nl|en] [SCRIPT]
+//   tessaro-sim [--lang nl|en] --project FILE... [--report FORMAT OUT]... SCRIPT
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -26,8 +26,8 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: tessaro-sim [SCRIPT]\n"
-    "       tessaro-sim --project FILE... [--report FORMAT OUT]... SCRIPT\n"
+    "usage: tessaro-sim [--lang nl|en] [SCRIPT]\n"
+    "       tessaro-sim [--lang nl|en] --project FILE... [--report FORMAT OUT]... SCRIPT\n"
     "       tessaro-sim --help | --version\n";
 
 constexpr char kHelp[] =
@@ -37,6 +37,8 @@ constexpr char kHelp[] =
     "project FILE, each in a fresh trainer of its own.\n"
     "\n"
     "options:\n"
+    "  --lang nl|en          the language of the messages and captions printed: nl, Dutch\n"
+    "                        (the default), or en, English; first, before everything else\n"
     "  --project FILE...     the project files to check\n"
     "  --report FORMAT OUT   also write the results to the file OUT; FORMAT is tap, junit,\n"
     "                        html (a page for the teacher) or csv (a table for a\n"

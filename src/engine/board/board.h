@@ -26,8 +26,8 @@ class Board {
   virtual int32_t ReadDigitalChannel(int32_t channel) = 0;
 
   // A message for the user about the board that the calls themselves cannot return (a
-  // board that stopped answering), or empty. Each is handed out once.
-  virtual std::string TakeNotice() { return {}; }
+  // board that stopped answering), or none. Each is handed out once.
+  virtual Message TakeNotice() { return {}; }
   // After an OpenDevice(`address`) that failed: what the board's side can tell about why,
   // one finding per sentence, or none.
   virtual Message NoBoardReason(int32_t /*address*/) { return {}; }

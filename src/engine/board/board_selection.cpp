@@ -52,10 +52,10 @@ void BoardSelector::CloseDevice() { current_->CloseDevice(); }
 void BoardSelector::Watch() {
   if (source_ != BoardSource::kUsb || loss_noted_ || !usb_->Lost()) return;
   loss_noted_ = true;
-  notice_ = "Verbinding met kaart op " + std::to_string(usb_->Address()) + " verbroken";
+  notice_ = {Phrase{TextId::kBoardLost, {Word(std::to_string(usb_->Address()))}}};
 }
 
-std::string BoardSelector::TakeNotice() {
+Message BoardSelector::TakeNotice() {
   if (notice_.empty() && library_notice_) notice_ = library_notice_();
   return std::exchange(notice_, {});
 }
@@ -96,11 +96,11 @@ std::unique_ptr<BoardSelector> MakeBoardSelector(
     const std::filesystem::path& root, const std::vector<std::filesystem::path>& trusted) {
   // A library that may not be loaded is told once, however often "Kaart" finds it again.
   auto said = std::make_shared<std::set<std::string>>();
-  auto pending = std::make_shared<std::string>();
+  auto pending = std::make_shared<Message>();
   auto load_library = [root, trusted, said, pending]() -> std::unique_ptr<Board> {
-    std::string refusal;
+    Message refusal;
     auto board = LoadBoardLibrary(root, trusted, refusal);
-    if (!refusal.empty() && said->insert(refusal).second) *pending = refusal;
+    if (!refusal.empty() && said->insert(Say(refusal)).second) *pending = refusal;
     return board;
   };
   auto selector =

@@ -38,13 +38,13 @@ class BoardSelector : public Board {
   int32_t ReadDigitalChannel(int32_t channel) override;
 
   // Once per lost connection: the text telling that the board stopped answering.
-  std::string TakeNotice() override;
+  Message TakeNotice() override;
   // What the bus shows: no board of this kind, boards at other addresses, boards that the
   // user may not open or that another program holds.
   Message NoBoardReason(int32_t address) override;
 
   // What TakeNotice tells besides a lost connection: a board library that was refused.
-  void SetLibraryNotice(std::function<std::string()> take) { library_notice_ = std::move(take); }
+  void SetLibraryNotice(std::function<Message()> take) { library_notice_ = std::move(take); }
 
   BoardSource source() const { return source_; }
   // The simulated board, which takes the calls until another board answers.
@@ -63,8 +63,8 @@ class BoardSelector : public Board {
   BoardSource source_ = BoardSource::kSimulated;
   bool connected_ = false;  // current_ answered "Kaart"
   bool loss_noted_ = false;
-  std::string notice_;
-  std::function<std::string()> library_notice_;
+  Message notice_;
+  std::function<Message()> library_notice_;
 };
 
 // The program's board: the simulated board, a board library from `root`/Velden (when it is

@@ -61,8 +61,8 @@ std::optional<std::filesystem::path> FindBoardLibrary(const std::filesystem::pat
   return ResolveFolderFile(root, "Velden", BoardLibraryFileName());
 }
 
-std::string BoardLibraryDistrust(const fs::path& file, const fs::path& root,
-                                 const std::vector<fs::path>& trusted) {
+std::optional<Phrase> BoardLibraryDistrust(const fs::path& file, const fs::path& root,
+                                           const std::vector<fs::path>& trusted) {
   std::error_code ec;
   const fs::path real = fs::canonical(file, ec);
   for (const fs::path& folder : trusted) {
@@ -70,12 +70,12 @@ std::string BoardLibraryDistrust(const fs::path& file, const fs::path& root,
     const fs::path own = fs::canonical(folder, folder_ec);
     if (ec || folder_ec) continue;
     const fs::path relative = real.lexically_relative(own);
-    if (!relative.empty() && *relative.begin() != "..") return {};
+    if (!relative.empty() && *relative.begin() != "..") return std::nullopt;
   }
   fs::path at = root;
-  std::string cause = NotOwnCauseFollowed(at);
+  std::optional<Phrase> cause = NotOwnCauseFollowed(at);
   for (const fs::path& part : file.lexically_relative(root)) {
-    if (!cause.empty()) break;
+    if (cause) break;
     at /= part;
     cause = NotOwnCauseFollowed(at);
   }
@@ -84,14 +84,13 @@ std::string BoardLibraryDistrust(const fs::path& file, const fs::path& root,
 
 std::unique_ptr<LibraryBoard> LoadBoardLibrary(const fs::path& root,
                                                const std::vector<fs::path>& trusted,
-                                               std::string& refusal) {
+                                               Message& refusal) {
   refusal.clear();
   const auto found = FindBoardLibrary(root);
   if (!found) return nullptr;
   const fs::path file = fs::absolute(*found);
-  if (const std::string cause = BoardLibraryDistrust(file, fs::absolute(root), trusted);
-      !cause.empty()) {
-    refusal = "Kaartbibliotheek " + file.string() + " niet geladen: " + cause + ".";
+  if (auto cause = BoardLibraryDistrust(file, fs::absolute(root), trusted)) {
+    refusal = {Phrase{TextId::kLibraryRefused, {Word(file.string()), std::move(*cause)}}};
     return nullptr;
   }
   return LibraryBoard::Load(file);
@@ -99,7 +98,7 @@ std::unique_ptr<LibraryBoard> LoadBoardLibrary(const fs::path& root,
 
 std::unique_ptr<Board> MakeStartupBoard(const fs::path& root,
                                         const std::vector<fs::path>& trusted) {
-  std::string refusal;
+  Message refusal;
   if (auto board = LoadBoardLibrary(root, trusted, refusal)) return board;
   return std::make_unique<SimulatedBoard>();
 }

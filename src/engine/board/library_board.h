@@ -54,20 +54,20 @@ const char* BoardLibraryFileName();
 std::optional<std::filesystem::path> FindBoardLibrary(const std::filesystem::path& root);
 
 // Why the board library `file`, found under the working folder `root`, must not be loaded,
-// in words that name what is wrong; empty when it may. Loading runs the library's code as
+// in words that name what is wrong; nothing when it may. Loading runs the library's code as
 // the user, so the file and every folder from `root` down to it must be the user's own (or
 // root's), and a link on the way must be too, as must the file and folder it leads to.
 // A library in one of the `trusted` folders (the installed program's own) may always load.
-std::string BoardLibraryDistrust(const std::filesystem::path& file,
-                                 const std::filesystem::path& root,
-                                 const std::vector<std::filesystem::path>& trusted);
+std::optional<Phrase> BoardLibraryDistrust(const std::filesystem::path& file,
+                                           const std::filesystem::path& root,
+                                           const std::vector<std::filesystem::path>& trusted);
 
 // The board library in `root`/Velden when it is present, the user's own and complete; null
 // otherwise. When one is present but may not be loaded, `refusal` holds the text to show:
 // "Kaartbibliotheek FILE niet geladen: ...".
 std::unique_ptr<LibraryBoard> LoadBoardLibrary(const std::filesystem::path& root,
                                                const std::vector<std::filesystem::path>& trusted,
-                                               std::string& refusal);
+                                               Message& refusal);
 
 // The board the program starts with: the board library when LoadBoardLibrary gives one,
 // otherwise the simulated board. Never null.

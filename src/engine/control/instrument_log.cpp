@@ -10,7 +10,8 @@
 
 namespace tessaro {
 
-std::unique_ptr<LogWriter> LogWriter::Open(const std::string& path, Mode mode, std::string& error) {
+std::unique_ptr<LogWriter> LogWriter::Open(const std::string& path, Mode mode,
+                                           std::optional<Phrase>& error) {
   SystemFile file;
   bool created = false;
   if (file.OpenForAppending(Utf8Path(path), created, error) != 0) return nullptr;
@@ -43,25 +44,25 @@ LogWriter::~LogWriter() {
 
 void LogWriter::Append(std::string line) {
   if (mode_ == Mode::Inline) {
-    if (failure_.empty()) Write(line);
+    if (!failure_) Write(line);
     return;
   }
   {
     std::lock_guard lock(mutex_);
-    if (!failure_.empty()) return;
+    if (failure_) return;
     queue_.push_back(std::move(line));
   }
   wake_.notify_one();
 }
 
-std::string LogWriter::Failure() const {
+std::optional<Phrase> LogWriter::Failure() const {
   std::lock_guard lock(mutex_);
   return failure_;
 }
 
 void LogWriter::Drain() {
   std::unique_lock lock(mutex_);
-  drained_.wait(lock, [this] { return (queue_.empty() && !writing_) || !failure_.empty(); });
+  drained_.wait(lock, [this] { return (queue_.empty() && !writing_) || failure_.has_value(); });
 }
 
 void LogWriter::Run() {
@@ -76,7 +77,7 @@ void LogWriter::Run() {
     Write(line);
     lock.lock();
     writing_ = false;
-    if (!failure_.empty()) queue_.clear();
+    if (failure_) queue_.clear();
     if (queue_.empty()) drained_.notify_all();
   }
 }
@@ -87,27 +88,26 @@ bool LogWriter::Write(const std::string& line) {
   // on a whole row.
   const int64_t end = file_.Size();
   if (const int err = file_.Append(line.data(), line.size()); err != 0) {
-    const std::string why = FileErrorCause(err);
     if (end >= 0) file_.Truncate(end);
     std::lock_guard lock(mutex_);
-    failure_ = why;
+    failure_ = FileCause(err);
     return false;
   }
   return true;
 }
 
-std::string InstrumentLogs::Start(ProcessImage& image, int slot, const std::string& path,
-                                  int64_t origin_ms, SampleClock clock) {
-  if (!IsInstrumentSlot(slot)) return LogNotStartedText(path, "geen instrument");
+Message InstrumentLogs::Start(ProcessImage& image, int slot, const std::string& path,
+                              int64_t origin_ms, SampleClock clock) {
+  if (!IsInstrumentSlot(slot)) return {LogNotStarted(path, Phrase{TextId::kLogNoInstrument})};
   Stop(image, slot);
-  std::string error;
+  std::optional<Phrase> error;
   auto writer = LogWriter::Open(path, mode_, error);
-  if (!writer) return LogNotStartedText(path, error);
+  if (!writer) return {LogNotStarted(path, error.value_or(Word({})))};
   if (writer->WasEmpty()) writer->Append(CsvHeader(image, slot));
   // Written at once in the inline mode: a file that takes not even the header is no log.
   // (In the background mode a failure is told by Collect, whenever the writer finds it.)
-  if (mode_ == LogWriter::Mode::Inline && !writer->Failure().empty()) {
-    return LogNotStartedText(path, writer->Failure());
+  if (mode_ == LogWriter::Mode::Inline) {
+    if (auto failure = writer->Failure()) return {LogNotStarted(path, *failure)};
   }
   Log& log = logs_[static_cast<size_t>(slot)];
   log = {std::move(writer), path, clock, origin_ms, SamplesTaken(image, slot)};
@@ -143,9 +143,8 @@ std::vector<InstrumentLogs::Stopped> InstrumentLogs::Collect(ProcessImage& image
       log.writer->Append(CsvRow(image, slot, i, log.origin_ms, log.clock));
     }
     log.logged = taken;
-    const std::string failure = log.writer->Failure();
-    if (!failure.empty()) {
-      stopped.push_back({slot, LogStoppedText(log.path, failure)});
+    if (auto failure = log.writer->Failure()) {
+      stopped.push_back({slot, {LogStopped(log.path, *failure)}});
       Stop(image, slot);
     }
   }
@@ -158,12 +157,12 @@ void InstrumentLogs::Drain() {
   }
 }
 
-std::string LogNotStartedText(const std::string& path, const std::string& why) {
-  return "Logboek niet gestart, " + path + ": " + why + ".";
+Phrase LogNotStarted(const std::string& path, Phrase why) {
+  return Phrase{TextId::kLogNotStarted, {Word(path), std::move(why)}};
 }
 
-std::string LogStoppedText(const std::string& path, const std::string& why) {
-  return "Logboek gestopt, " + path + " neemt niets meer aan: " + why + ".";
+Phrase LogStopped(const std::string& path, Phrase why) {
+  return Phrase{TextId::kLogStopped, {Word(path), std::move(why)}};
 }
 
 }  // namespace tessaro

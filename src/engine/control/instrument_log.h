@@ -12,6 +12,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,7 +33,8 @@ class LogWriter {
   // Opens `path` for appending, creating it; null with `error` set (why, in words) when it
   // cannot. Only a regular file is taken: a FIFO, a device or a folder is refused at once.
   // A file the log made that is still empty when the log ends is removed.
-  static std::unique_ptr<LogWriter> Open(const std::string& path, Mode mode, std::string& error);
+  static std::unique_ptr<LogWriter> Open(const std::string& path, Mode mode,
+                                         std::optional<Phrase>& error);
   // Writes what is still queued, then closes the file.
   ~LogWriter();
 
@@ -43,8 +45,8 @@ class LogWriter {
   bool WasEmpty() const { return was_empty_; }
   // Queues one whole line; ignored once writing has failed.
   void Append(std::string line);
-  // Why writing failed, "" while it has not.
-  std::string Failure() const;
+  // Why writing failed; nothing while it has not.
+  std::optional<Phrase> Failure() const;
   // Waits until every queued line has been written or writing has failed.
   void Drain();
 
@@ -64,7 +66,7 @@ class LogWriter {
   std::deque<std::string> queue_;
   bool writing_ = false;
   bool closing_ = false;
-  std::string failure_;
+  std::optional<Phrase> failure_;
   std::thread thread_;
 };
 
@@ -75,16 +77,16 @@ class InstrumentLogs {
 
   // Starts logging instrument `slot` to `path` (ending a log it already has): a header when
   // the file is new or empty, then a row for each sample it takes from now on, t counted
-  // from `origin_ms`. Returns "" when started, else the message to show.
-  std::string Start(ProcessImage& image, int slot, const std::string& path, int64_t origin_ms,
-                    SampleClock clock);
+  // from `origin_ms`. Returns nothing when started, else the message to show.
+  Message Start(ProcessImage& image, int slot, const std::string& path, int64_t origin_ms,
+                SampleClock clock);
   void Stop(ProcessImage& image, int slot);
   void StopAll(ProcessImage& image);
   bool Logging(int slot) const;
 
   struct Stopped {
     int slot;
-    std::string message;
+    Message message;
   };
   // After a scan tick: hands the rows of the samples taken since the last call to the logs'
   // writers, and stops the logs whose writing failed, each with the message to show once.
@@ -107,7 +109,7 @@ class InstrumentLogs {
 };
 
 // The message when a log cannot start, and when it stops because a write failed.
-std::string LogNotStartedText(const std::string& path, const std::string& why);
-std::string LogStoppedText(const std::string& path, const std::string& why);
+Phrase LogNotStarted(const std::string& path, Phrase why);
+Phrase LogStopped(const std::string& path, Phrase why);
 
 }  // namespace tessaro

@@ -31,7 +31,7 @@ std::string Rounded(double x, int decimals) {
   return std::string(buf, res.ptr);
 }
 
-std::string Text(double x) { return FormatSignificant(x, 3); }
+Phrase Text(double x) { return Word(FormatSignificant(x, 3)); }
 
 // Least-squares slope of the process value over the last `count` samples, % per second.
 double Slope(const std::vector<TuneSample>& samples, size_t count) {
@@ -60,9 +60,9 @@ void SetHandOutput(ProcessImage& image, int n, double percent) {
   MoveTag(pid.OpTag, pid.Out, FormatSignificant(pid.Out, 3, image.DecimalSeparator) + " %");
 }
 
-void Fail(TuneSession& s, std::string why) {
+void Fail(TuneSession& s, TextId why) {
   s.phase = TunePhase::Failed;
-  s.status = std::move(why);
+  s.status = {Phrase{why}};
 }
 
 }  // namespace
@@ -80,34 +80,32 @@ TuneSession& PidTuner::Fresh(int n, TuneKind kind) {
   return s;
 }
 
-std::string PidTuner::StartStep(ProcessImage& image, int n, double size, double wait,
-                                double record) {
-  if (!IsPidController(n)) return "Geen PID-regelaar";
+Message PidTuner::StartStep(ProcessImage& image, int n, double size, double wait, double record) {
+  if (!IsPidController(n)) return {Phrase{TextId::kTuneNoPid}};
   const PidState& pid = image.Pid[n];
-  if (pid.Mode != "hand") return "De stapproef begint in Hand";
-  if (!(std::fabs(size) >= 0.5 && std::fabs(size) <= 100)) return "De stap is 0,5 tot 100 %";
+  if (pid.Mode != "hand") return {Phrase{TextId::kTuneStepFromHand}};
+  if (!(std::fabs(size) >= 0.5 && std::fabs(size) <= 100)) return {Phrase{TextId::kTuneStepSize}};
   const double target = std::clamp(pid.Out + size, pid.OutMin, pid.OutMax);
-  if (std::fabs(target - pid.Out) < 0.5) return "De stap valt buiten de uitgangsgrenzen";
+  if (std::fabs(target - pid.Out) < 0.5) return {Phrase{TextId::kTuneStepOutsideLimits}};
   TuneSession& s = Fresh(n, TuneKind::Step);
   s.phase = TunePhase::Waiting;
   s.step_size = size;
   s.step_target = target;
   s.wait_time = std::max(wait, 0.0);
   s.record_time = std::max(record, 0.0);
-  s.status = "Wacht tot de meetwaarde stil staat";
+  s.status = {Phrase{TextId::kTuneWaiting}};
   return {};
 }
 
-std::string PidTuner::StartRelay(ProcessImage& image, int n, double amplitude,
-                                 double hysteresis) {
-  if (!IsPidController(n)) return "Geen PID-regelaar";
+Message PidTuner::StartRelay(ProcessImage& image, int n, double amplitude, double hysteresis) {
+  if (!IsPidController(n)) return {Phrase{TextId::kTuneNoPid}};
   PidState& pid = image.Pid[n];
-  if (pid.Mode != "auto") return "De relaisproef begint in Auto, rond het setpoint";
-  if (!(amplitude >= 0.5 && amplitude <= 50)) return "De amplitude is 0,5 tot 50 %";
-  if (!(hysteresis >= 0 && hysteresis <= 10)) return "De hysterese is 0 tot 10 %";
+  if (pid.Mode != "auto") return {Phrase{TextId::kTuneRelayFromAuto}};
+  if (!(amplitude >= 0.5 && amplitude <= 50)) return {Phrase{TextId::kTuneAmplitude}};
+  if (!(hysteresis >= 0 && hysteresis <= 10)) return {Phrase{TextId::kTuneHysteresis}};
   const double high = std::min(pid.Out + amplitude, pid.OutMax);
   const double low = std::max(pid.Out - amplitude, pid.OutMin);
-  if (high - low < 1) return "De uitgangsgrenzen laten geen slingering toe";
+  if (high - low < 1) return {Phrase{TextId::kTuneNoRoomToSwing}};
   TuneSession& s = Fresh(n, TuneKind::Relay);
   s.phase = TunePhase::Running;
   s.amplitude = amplitude;
@@ -117,7 +115,7 @@ std::string PidTuner::StartRelay(ProcessImage& image, int n, double amplitude,
   s.high = high;
   s.low = low;
   s.action = pid.PidAction;
-  s.status = "Relais slingert rond het setpoint";
+  s.status = {Phrase{TextId::kTuneRelaySwinging}};
   pid::ManualButtonClick(image, n);
   return {};
 }
@@ -128,7 +126,7 @@ void PidTuner::Stop(ProcessImage& image, int n) {
   if (s.phase != TunePhase::Waiting && s.phase != TunePhase::Running) return;
   // A relay left high or low would carry the process away.
   if (s.kind == TuneKind::Relay && image.Pid[n].Mode == "hand") SetHandOutput(image, n, s.bias);
-  Fail(s, "Gestopt");
+  Fail(s, TextId::kTuneStopped);
 }
 
 void PidTuner::Reset() { sessions_ = {}; }
@@ -149,7 +147,7 @@ void PidTuner::Cycled(ProcessImage& image, int n) {
   }
   s.cycles_since = 0;
   const PidState& pid = image.Pid[n];
-  if (pid.Mode != "hand") return Fail(s, "Afgebroken: de regelaar staat niet meer op Hand");
+  if (pid.Mode != "hand") return Fail(s, TextId::kTuneLeftHand);
   // Seconds since the test began: the waiting samples dropped at the step keep their place.
   const double t = s.samples.empty() ? 0 : s.samples.back().t + 1;
   s.samples.push_back({t, pid.Pv, pid.Out});
@@ -165,7 +163,7 @@ void PidTuner::StepCycle(ProcessImage& image, int n, TuneSession& s) {
   const double out = s.samples.back().out;
   if (s.phase == TunePhase::Waiting) {
     if (out != s.samples.front().out) {
-      return Fail(s, "Afgebroken: de uitgang is met de hand veranderd");
+      return Fail(s, TextId::kTuneOutputMoved);
     }
     const bool steady = s.samples.size() >= kSteadyWindow &&
                         std::fabs(Slope(s.samples, kSteadyWindow)) * 60 < kSteadyDrift;
@@ -178,14 +176,14 @@ void PidTuner::StepCycle(ProcessImage& image, int n, TuneSession& s) {
     SetHandOutput(image, n, s.step_target);
     s.step_target = image.Pid[n].Out;
     s.phase = TunePhase::Running;
-    s.status = "Stap gegeven: de reactie wordt gemeten";
+    s.status = {Phrase{TextId::kTuneStepGiven}};
     return;
   }
   // Running: the first sample with the new output is the moment of the step.
   size_t step = 0;
   while (step < s.samples.size() && s.samples[step].out == s.samples.front().out) ++step;
   if (step == s.samples.size()) return;  // the step reaches the grid at the next cycle
-  if (out != s.step_target) return Fail(s, "Afgebroken: de uitgang is met de hand veranderd");
+  if (out != s.step_target) return Fail(s, TextId::kTuneOutputMoved);
   const double since = t - s.samples[step].t;
   const double before = MeanPv(s.samples, 0, step);
   const size_t count = s.samples.size() - step;
@@ -203,10 +201,10 @@ void PidTuner::StepCycle(ProcessImage& image, int n, TuneSession& s) {
   if (!done && since + 1 < kMaxRecord) return;
 
   const double change = std::fabs(MeanPv(s.samples, s.samples.size() - 10, s.samples.size()) - before);
-  if (change < kLeastResponse) return Fail(s, "Te weinig reactie op de stap");
+  if (change < kLeastResponse) return Fail(s, TextId::kTuneTooLittleResponse);
   s.model = FitStepResponse(s.samples);
   if (!s.model.valid || !(s.model.time_constant > 0)) {
-    return Fail(s, "Geen model gevonden bij deze reactie");
+    return Fail(s, TextId::kTuneNoModel);
   }
   s.phase = TunePhase::Done;
   Propose(s, n);
@@ -215,7 +213,7 @@ void PidTuner::StepCycle(ProcessImage& image, int n, TuneSession& s) {
 void PidTuner::RelayCycle(ProcessImage& image, int n, TuneSession& s) {
   const double t = s.samples.back().t;
   if (s.samples.size() > 1 && s.samples.back().out != (s.relay_high ? s.high : s.low)) {
-    return Fail(s, "Afgebroken: de uitgang is met de hand veranderd");
+    return Fail(s, TextId::kTuneOutputMoved);
   }
   // Positive while the output should be high: below the setpoint for "R", above for "D".
   const double e = (s.samples.back().pv - s.setpoint) * s.action;
@@ -248,7 +246,7 @@ void PidTuner::RelayCycle(ProcessImage& image, int n, TuneSession& s) {
       const double d = (s.high - s.low) / 2;
       SetHandOutput(image, n, s.bias);
       if (s.oscillation <= s.hysteresis) {
-        return Fail(s, "De slingering is kleiner dan de hysterese");
+        return Fail(s, TextId::kTuneSwingBelowHysteresis);
       }
       s.ku = 4 * d /
              (std::numbers::pi * std::sqrt(s.oscillation * s.oscillation -
@@ -259,7 +257,7 @@ void PidTuner::RelayCycle(ProcessImage& image, int n, TuneSession& s) {
   }
   if (t + 1 >= kMaxRelay) {
     SetHandOutput(image, n, s.bias);
-    Fail(s, "Geen regelmatige slingering gevonden");
+    Fail(s, TextId::kTuneNoRegularSwing);
   }
 }
 
@@ -270,15 +268,14 @@ void PidTuner::Propose(TuneSession& s, int n) {
     // half a second of it, whatever the fit says.
     m.dead_time = std::max(m.dead_time, kShortestDeadTime);
     s.proposals = StepProposals(m, ClosedLoopTime(s), n);
-    s.status = "K " + Text(s.model.gain) + " %/%, tau " + Text(s.model.time_constant) +
-               " s, dode tijd " + Text(s.model.dead_time) + " s, fit " +
-               Text(100 * s.model.fit) + " %";
+    s.status = {Phrase{TextId::kTuneStepModel,
+                       {Text(s.model.gain), Text(s.model.time_constant), Text(s.model.dead_time),
+                        Text(100 * s.model.fit)}}};
   } else {
     // The relay ran with the controller's action: "R" for a process that rises with its
     // output.
     s.proposals = RelayProposals(s.ku, s.pu, -s.action, n);
-    s.status = "Ku " + Text(s.ku) + " %/%, Pu " + Text(s.pu) + " s, slingering " +
-               Text(s.oscillation) + " %";
+    s.status = {Phrase{TextId::kTuneRelayResult, {Text(s.ku), Text(s.pu), Text(s.oscillation)}}};
   }
 }
 

@@ -12,6 +12,7 @@
 #include "engine/control/chart.h"
 #include "engine/control/fopdt.h"
 #include "engine/control/tuning_rules.h"
+#include "engine/core/texts.h"
 
 namespace tessaro {
 
@@ -26,7 +27,7 @@ enum class TunePhase { Idle, Waiting, Running, Done, Failed };
 struct TuneSession {
   TuneKind kind = TuneKind::None;
   TunePhase phase = TunePhase::Idle;
-  std::string status;  // one line for the window: what the test does or found
+  Message status;                   // one line for the window: what the test does or found
   std::vector<TuneSample> samples;  // one per cycle; t counts seconds from the test's start
   int cycles_since = 0;             // cycles run since the last sample, while done
   // Step test.
@@ -58,13 +59,13 @@ class PidTuner {
  public:
   // Starts a step test on controller n (1..3), which must be in "hand": waits until the
   // process value is steady (or `wait` seconds), steps the output by `size` %, records for
-  // `record` seconds (0: until steady again) and fits. Returns "" or why it cannot start.
-  std::string StartStep(ProcessImage& image, int n, double size, double wait = 0,
-                        double record = 0);
+  // `record` seconds (0: until steady again) and fits. Returns nothing, or why it cannot
+  // start.
+  Message StartStep(ProcessImage& image, int n, double size, double wait = 0, double record = 0);
   // Starts a relay test on controller n, which must be in "auto": switches it to "hand" and
   // swings the output `amplitude` % about the present one, turning at `hysteresis` % from
-  // the setpoint. Returns "" or why it cannot start.
-  std::string StartRelay(ProcessImage& image, int n, double amplitude, double hysteresis = 0.5);
+  // the setpoint. Returns nothing, or why it cannot start.
+  Message StartRelay(ProcessImage& image, int n, double amplitude, double hysteresis = 0.5);
   // Stops a test that runs: a step test leaves the output where it is, a relay test puts it
   // back where the relay swung about.
   void Stop(ProcessImage& image, int n);

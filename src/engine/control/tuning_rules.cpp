@@ -10,14 +10,14 @@ namespace tessaro {
 
 namespace {
 
-// A whole number for a box, within its range; `what` is noted when the range cut it.
-int BoxValue(double exact, PidBox box, int n, const char* what, std::string& limited) {
+// A whole number for a box, within its range; noted in the words of `note` when the range
+// cut it.
+int BoxValue(double exact, PidBox box, int n, TextId note, std::vector<Phrase>& limited) {
   const BoxRange range = PidBoxRange(n, box);
   const auto rounded = RoundEven(exact);
   const int value = static_cast<int>(std::clamp<int64_t>(rounded, range.min, range.max));
   if (value != rounded) {
-    if (!limited.empty()) limited += "; ";
-    limited += std::string(what) + " " + std::to_string(rounded) + " -> " + std::to_string(value);
+    limited.push_back({note, {Word(std::to_string(rounded)), Word(std::to_string(value))}});
   }
   return value;
 }
@@ -32,12 +32,12 @@ FaceplateSettings ToFaceplate(const IdealPid& pid, double process_gain, int n) {
   f.ti = pid.ti;
   f.td = pid.td;
   f.direct = process_gain < 0;
-  f.pb_box = BoxValue(f.pb, PidBox::PBSpin, n, "PB", f.limited);
+  f.pb_box = BoxValue(f.pb, PidBox::PBSpin, n, TextId::kLimitedPb, f.limited);
   // An integral time that rounds to nothing would switch the integral action off: the
   // shortest the box holds comes closest to what the rule asks.
   const double ti = pid.ti > 0 ? std::max(pid.ti, 1.0) : 0.0;
-  f.ti_box = BoxValue(ti, PidBox::ItijdSpin, n, "I-tijd", f.limited);
-  f.td_box = BoxValue(f.td, PidBox::DtijdSpin, n, "D-tijd", f.limited);
+  f.ti_box = BoxValue(ti, PidBox::ItijdSpin, n, TextId::kLimitedTi, f.limited);
+  f.td_box = BoxValue(f.td, PidBox::DtijdSpin, n, TextId::kLimitedTd, f.limited);
   return f;
 }
 
@@ -83,17 +83,20 @@ IdealPid TyreusLuybenPid(double ku, double pu) { return {ku / 2.2, 2.2 * pu, pu 
 std::vector<Proposal> StepProposals(const FopdtModel& m, double tc, int n) {
   const std::string t = " (tc = " + Seconds(tc) + " s)";
   std::vector<Proposal> list = {
-      {"zn-pi", "Ziegler-Nichols PI", "snel, kwartdemping: elke slingering een kwart van de vorige",
-       ZieglerNicholsStepPi(m), {}},
-      {"zn-pid", "Ziegler-Nichols PID", "nog sneller door de D-actie, ook kwartdemping",
-       ZieglerNicholsStepPid(m), {}},
-      {"cc-pi", "Cohen-Coon PI", "kwartdemping, ook bij een grotere dode tijd", CohenCoonPi(m), {}},
-      {"cc-pid", "Cohen-Coon PID", "kwartdemping met D-actie, ook bij grotere dode tijd",
-       CohenCoonPid(m), {}},
-      {"simc-pi", "SIMC PI" + t, "rustig: gesloten lus als een eerste orde met tijd tc, weinig doorschot",
-       SimcPi(m, tc), {}},
-      {"imc-pid", "IMC PID" + t, "modelvolgend: setpointstap zonder doorschot, met D-actie",
-       ImcPid(m, tc), {}},
+      {"zn-pi",
+       "Ziegler-Nichols PI",
+       TextId::kAimStepZieglerNicholsPi,
+       ZieglerNicholsStepPi(m),
+       {}},
+      {"zn-pid",
+       "Ziegler-Nichols PID",
+       TextId::kAimStepZieglerNicholsPid,
+       ZieglerNicholsStepPid(m),
+       {}},
+      {"cc-pi", "Cohen-Coon PI", TextId::kAimCohenCoonPi, CohenCoonPi(m), {}},
+      {"cc-pid", "Cohen-Coon PID", TextId::kAimCohenCoonPid, CohenCoonPid(m), {}},
+      {"simc-pi", "SIMC PI" + t, TextId::kAimSimcPi, SimcPi(m, tc), {}},
+      {"imc-pid", "IMC PID" + t, TextId::kAimImcPid, ImcPid(m, tc), {}},
   };
   for (Proposal& p : list) p.boxes = ToFaceplate(p.ideal, m.gain, n);
   return list;
@@ -101,13 +104,18 @@ std::vector<Proposal> StepProposals(const FopdtModel& m, double tc, int n) {
 
 std::vector<Proposal> RelayProposals(double ku, double pu, double process_sign, int n) {
   std::vector<Proposal> list = {
-      {"zn-pi", "Ziegler-Nichols PI", "snel, kwartdemping", ZieglerNicholsUltimatePi(ku, pu), {}},
-      {"zn-pid", "Ziegler-Nichols PID", "snel met D-actie, kwartdemping",
-       ZieglerNicholsUltimatePid(ku, pu), {}},
-      {"tl-pi", "Tyreus-Luyben PI", "voorzichtig: minder doorschot, ruim stabiel",
-       TyreusLuybenPi(ku, pu), {}},
-      {"tl-pid", "Tyreus-Luyben PID", "voorzichtig met D-actie, ruim stabiel",
-       TyreusLuybenPid(ku, pu), {}},
+      {"zn-pi",
+       "Ziegler-Nichols PI",
+       TextId::kAimUltimateZieglerNicholsPi,
+       ZieglerNicholsUltimatePi(ku, pu),
+       {}},
+      {"zn-pid",
+       "Ziegler-Nichols PID",
+       TextId::kAimUltimateZieglerNicholsPid,
+       ZieglerNicholsUltimatePid(ku, pu),
+       {}},
+      {"tl-pi", "Tyreus-Luyben PI", TextId::kAimTyreusLuybenPi, TyreusLuybenPi(ku, pu), {}},
+      {"tl-pid", "Tyreus-Luyben PID", TextId::kAimTyreusLuybenPid, TyreusLuybenPid(ku, pu), {}},
   };
   for (Proposal& p : list) p.boxes = ToFaceplate(p.ideal, process_sign, n);
   return list;

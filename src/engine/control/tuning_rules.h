@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/control/fopdt.h"
+#include "engine/core/texts.h"
 
 namespace tessaro {
 
@@ -34,14 +35,15 @@ struct FaceplateSettings {
   int ti_box = 0;
   int td_box = 0;
   bool direct = false;  // "D"; "R" otherwise
-  // What had to give to fit the boxes, "" when nothing did: "I-tijd 150 s -> 120".
-  std::string limited;
+  // What had to give to fit the boxes, one phrase a box ("I-tijd 150 -> 120"); none when
+  // nothing did.
+  std::vector<Phrase> limited;
 };
 
 struct Proposal {
   std::string name;  // "simc-pi", as the sim names it
   std::string title;  // "SIMC PI (tc = 6 s)"
-  std::string aim;    // one line on what the rule aims for
+  Phrase aim{TextId::kWord};  // one line on what the rule aims for
   IdealPid ideal;
   FaceplateSettings boxes;
 };

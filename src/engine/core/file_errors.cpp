@@ -49,18 +49,20 @@ Phrase FileCause(int err) {
   }
 }
 
-std::string FileErrorCause(int err) { return Say(FileCause(err)); }
+Phrase PathCause(const std::filesystem::path& path, int err) {
+  return Phrase{TextId::kPathCause, {Word(path.string()), FileCause(err)}};
+}
 
-std::string NotRegularFileCause(mode_t mode) {
-  if (S_ISREG(mode)) return {};
-  if (S_ISDIR(mode)) return "het is een map";
-  if (S_ISFIFO(mode)) return "het is een FIFO";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "het is een apparaat";
+std::optional<Phrase> NotRegularFileCause(mode_t mode) {
+  if (S_ISREG(mode)) return std::nullopt;
+  if (S_ISDIR(mode)) return Phrase{TextId::kCauseIsFolder};
+  if (S_ISFIFO(mode)) return Phrase{TextId::kCauseFifo};
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return Phrase{TextId::kCauseDevice};
 #ifndef _WIN32
-  if (S_ISSOCK(mode)) return "het is een socket";
-  if (S_ISLNK(mode)) return "het is een koppeling";
+  if (S_ISSOCK(mode)) return Phrase{TextId::kCauseSocket};
+  if (S_ISLNK(mode)) return Phrase{TextId::kCauseLink};
 #endif
-  return "het is geen gewoon bestand";
+  return Phrase{TextId::kCauseNotAFile};
 }
 
 Phrase FileError(FileVerb verb, std::string_view file, Phrase cause) {

@@ -5,6 +5,8 @@
 
 #include <sys/types.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,11 +16,13 @@ namespace tessaro {
 
 // The cause of system error `err`, without a full stop ("de schijf is vol").
 Phrase FileCause(int err);
-std::string FileErrorCause(int err);  // in the program's own words
+
+// `path` and the cause of system error `err`: "Velden: geen toegang".
+Phrase PathCause(const std::filesystem::path& path, int err);
 
 // Why a file of type `mode` (from stat) is no regular file: "het is een map", "het is een
-// FIFO", ...; empty for a regular file.
-std::string NotRegularFileCause(mode_t mode);
+// FIFO", ...; nothing for a regular file.
+std::optional<Phrase> NotRegularFileCause(mode_t mode);
 
 // What was done with the file when it failed: each is a sentence of its own ("Kan FILE niet
 // opslaan: CAUSE.").

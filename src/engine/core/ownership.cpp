@@ -8,13 +8,13 @@ namespace tessaro {
 
 namespace fs = std::filesystem;
 
-std::string NotOwnCauseFollowed(const fs::path& path) {
-  if (std::string cause = NotOwnCause(path); !cause.empty()) return cause;
+std::optional<Phrase> NotOwnCauseFollowed(const fs::path& path) {
+  if (auto cause = NotOwnCause(path)) return cause;
   std::error_code ec;
-  if (!fs::is_symlink(fs::symlink_status(path, ec))) return {};
+  if (!fs::is_symlink(fs::symlink_status(path, ec))) return std::nullopt;
   const fs::path real = fs::canonical(path, ec);
-  if (ec) return path.string() + ": " + FileErrorCause(ec.value());
-  if (std::string cause = NotOwnCause(real); !cause.empty()) return cause;
+  if (ec) return PathCause(path, ec.value());
+  if (auto cause = NotOwnCause(real)) return cause;
   return NotOwnCause(real.parent_path());
 }
 

@@ -4,17 +4,19 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
+#include <optional>
+
+#include "engine/core/texts.h"
 
 namespace tessaro {
 
 // Why `path` itself (a link is not followed) is not the user's own, in words that name it;
-// empty when it is. Owned by the user or by root it must be, and, unless it is a link, not
+// nothing when it is. Owned by the user or by root it must be, and, unless it is a link, not
 // writable by others nor by a group other than the user's own private group.
-std::string NotOwnCause(const std::filesystem::path& path);
+std::optional<Phrase> NotOwnCause(const std::filesystem::path& path);
 
 // As NotOwnCause for `path` and, when it is a link, for where the link leads: that file and
 // the folder that holds it.
-std::string NotOwnCauseFollowed(const std::filesystem::path& path);
+std::optional<Phrase> NotOwnCauseFollowed(const std::filesystem::path& path);
 
 }  // namespace tessaro

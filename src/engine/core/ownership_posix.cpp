@@ -32,20 +32,20 @@ bool TrustedOwner(uid_t uid) { return uid == ::geteuid() || uid == 0; }
 
 }  // namespace
 
-std::string NotOwnCause(const fs::path& path) {
+std::optional<Phrase> NotOwnCause(const fs::path& path) {
   struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0) return path.string() + ": " + FileErrorCause(errno);
+  if (::lstat(path.c_str(), &info) != 0) return PathCause(path, errno);
   const bool link = S_ISLNK(info.st_mode);
   if (!TrustedOwner(info.st_uid)) {
-    return path.string() +
-           (link ? " is een koppeling van een andere gebruiker" : " is van een andere gebruiker");
+    return Phrase{link ? TextId::kNotOwnLinkOtherUser : TextId::kNotOwnOtherUser,
+                  {Word(path.string())}};
   }
-  if (link) return {};
+  if (link) return std::nullopt;
   if ((info.st_mode & S_IWOTH) != 0 ||
       ((info.st_mode & S_IWGRP) != 0 && !IsPrivateGroup(info.st_gid))) {
-    return path.string() + " mag ook door anderen worden gewijzigd";
+    return Phrase{TextId::kNotOwnWritable, {Word(path.string())}};
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace tessaro

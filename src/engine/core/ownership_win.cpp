@@ -57,19 +57,20 @@ constexpr ACCESS_MASK kChanges = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_WRITE
 
 }  // namespace
 
-std::string NotOwnCause(const fs::path& path) {
+std::optional<Phrase> NotOwnCause(const fs::path& path) {
   PSID owner = nullptr;
   PACL dacl = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   const DWORD err = GetNamedSecurityInfoW(
       path.c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
       &owner, nullptr, &dacl, nullptr, &descriptor);
-  if (err != ERROR_SUCCESS) return path.string() + ": " + FileErrorCause(ErrnoFromWindows(err));
+  if (err != ERROR_SUCCESS) return PathCause(path, ErrnoFromWindows(err));
   std::unique_ptr<void, decltype(&LocalFree)> free_descriptor(descriptor, &LocalFree);
   const std::vector<unsigned char> me = CurrentUserSid();
-  if (!Trusted(owner, me)) return path.string() + " is van een andere gebruiker";
+  const Phrase writable{TextId::kNotOwnWritable, {Word(path.string())}};
+  if (!Trusted(owner, me)) return Phrase{TextId::kNotOwnOtherUser, {Word(path.string())}};
   // No access list at all lets everyone do everything.
-  if (dacl == nullptr) return path.string() + " mag ook door anderen worden gewijzigd";
+  if (dacl == nullptr) return writable;
   for (DWORD i = 0; i < dacl->AceCount; ++i) {
     void* entry = nullptr;
     if (!GetAce(dacl, i, &entry)) continue;
@@ -79,11 +80,9 @@ std::string NotOwnCause(const fs::path& path) {
     }
     const auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
     const PSID who = const_cast<DWORD*>(&allowed->SidStart);
-    if ((allowed->Mask & kChanges) != 0 && !Trusted(who, me)) {
-      return path.string() + " mag ook door anderen worden gewijzigd";
-    }
+    if ((allowed->Mask & kChanges) != 0 && !Trusted(who, me)) return writable;
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace tessaro

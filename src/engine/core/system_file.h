@@ -6,7 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+
+#include "engine/core/texts.h"
 
 namespace tessaro {
 
@@ -24,7 +27,8 @@ class SystemFile {
   int OpenForReading(const std::filesystem::path& path);
   // Opens a regular file for appending, making it when it is not there (`created` tells).
   // Returns 0, or the system error; `error` then holds the cause in words.
-  int OpenForAppending(const std::filesystem::path& path, bool& created, std::string& error);
+  int OpenForAppending(const std::filesystem::path& path, bool& created,
+                       std::optional<Phrase>& error);
 
   bool IsOpen() const;
   // The size in bytes, or -1 when it cannot be told.

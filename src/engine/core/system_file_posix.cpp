@@ -37,7 +37,7 @@ int SystemFile::OpenForReading(const std::filesystem::path& path) {
 }
 
 int SystemFile::OpenForAppending(const std::filesystem::path& path, bool& created,
-                                 std::string& error) {
+                                 std::optional<Phrase>& error) {
   Close();
   // A FIFO, a device or a folder is refused before it is opened: opening one may wait for
   // a reader, or do what that device does.
@@ -55,13 +55,13 @@ int SystemFile::OpenForAppending(const std::filesystem::path& path, bool& create
   }
   if (fd < 0) {
     const int err = errno;
-    error = FileErrorCause(err);
+    error = FileCause(err);
     return err;
   }
   // It may have been swapped for something else since it was looked at.
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     const int err = S_ISREG(status.st_mode) ? errno : EACCES;
-    error = S_ISREG(status.st_mode) ? FileErrorCause(err) : NotRegularFileCause(status.st_mode);
+    error = S_ISREG(status.st_mode) ? FileCause(err) : NotRegularFileCause(status.st_mode);
     ::close(fd);
     return err;
   }

@@ -12,16 +12,16 @@ namespace tessaro {
 namespace {
 
 // What is at `path` and is no regular file: a folder, a device, a pipe; empty otherwise.
-std::string NotRegularAt(HANDLE handle) {
+std::optional<Phrase> NotRegularAt(HANDLE handle) {
   const DWORD type = GetFileType(handle);
-  if (type == FILE_TYPE_CHAR) return "het is een apparaat";
-  if (type == FILE_TYPE_PIPE) return "het is een FIFO";
+  if (type == FILE_TYPE_CHAR) return Phrase{TextId::kCauseDevice};
+  if (type == FILE_TYPE_PIPE) return Phrase{TextId::kCauseFifo};
   BY_HANDLE_FILE_INFORMATION info{};
   if (GetFileInformationByHandle(handle, &info) &&
       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-    return "het is een map";
+    return Phrase{TextId::kCauseIsFolder};
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ int SystemFile::OpenForReading(const std::filesystem::path& path) {
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return LastErrno();
-  if (!NotRegularAt(h).empty()) {
+  if (NotRegularAt(h)) {
     CloseHandle(h);
     return EACCES;
   }
@@ -54,12 +54,12 @@ int SystemFile::OpenForReading(const std::filesystem::path& path) {
 }
 
 int SystemFile::OpenForAppending(const std::filesystem::path& path, bool& created,
-                                 std::string& error) {
+                                 std::optional<Phrase>& error) {
   Close();
   // Devices (COM1, CON, \\.\...) and folders are refused before anything is written.
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-    error = "het is een map";
+    error = Phrase{TextId::kCauseIsFolder};
     return EACCES;
   }
   created = true;
@@ -74,10 +74,10 @@ int SystemFile::OpenForAppending(const std::filesystem::path& path, bool& create
   }
   if (h == INVALID_HANDLE_VALUE) {
     const int err = LastErrno();
-    error = FileErrorCause(err);
+    error = FileCause(err);
     return err;
   }
-  if (std::string cause = NotRegularAt(h); !cause.empty()) {
+  if (auto cause = NotRegularAt(h)) {
     CloseHandle(h);
     error = std::move(cause);
     return EACCES;

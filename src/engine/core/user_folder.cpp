@@ -20,8 +20,9 @@ namespace {
 // The folders that are the user's own, with a link per shipped file inside.
 bool IsOwnFolder(const fs::path& name) { return name == "Velden" || name == "Teks"; }
 
-std::string Failure(const std::string& what, const fs::path& path, const std::error_code& ec) {
-  return what + " " + path.string() + ": " + ec.message();
+// What could not be done (`what`) with `path`, in the system's own words.
+Message Failure(TextId what, const fs::path& path, const std::error_code& ec) {
+  return {Phrase{what, {Word(path.string()), Word(ec.message())}}};
 }
 
 // Whether `entry` is a link this program made for the shipped entry `tail`
@@ -41,10 +42,10 @@ class Preparation {
  public:
   Preparation(const fs::path& shared, const fs::path& user) : shared_(shared), user_(user) {}
 
-  std::string Run() {
+  Message Run() {
     std::error_code ec;
     fs::create_directories(user_, ec);
-    if (ec) return Failure("Kan de map niet maken:", user_, ec);
+    if (ec) return Failure(TextId::kCannotMakeFolder, user_, ec);
     for (fs::directory_iterator it(shared_, ec), end; !ec && it != end; it.increment(ec)) {
       const fs::path name = it->path().filename();
       if (IsOwnFolder(name) && it->is_directory()) {
@@ -56,7 +57,7 @@ class Preparation {
       }
       if (!problem_.empty()) return problem_;
     }
-    if (ec) return Failure("Kan de map niet lezen:", shared_, ec);
+    if (ec) return Failure(TextId::kCannotReadFolder, shared_, ec);
     RemoveStaleLinks(user_, {});
     return problem_;
   }
@@ -67,12 +68,12 @@ class Preparation {
     std::error_code ec;
     if (auto existing = ResolvePath(user_, name.string())) {
       if (fs::is_directory(*existing, ec)) return existing;
-      problem_ = "Geen map: " + existing->string();
+      problem_ = {Phrase{TextId::kNotAFolder, {Word(existing->string())}}};
       return std::nullopt;
     }
     fs::create_directory(user_ / name, ec);
     if (ec) {
-      problem_ = Failure("Kan de map niet maken:", user_ / name, ec);
+      problem_ = Failure(TextId::kCannotMakeFolder, user_ / name, ec);
       return std::nullopt;
     }
     return user_ / name;
@@ -85,7 +86,7 @@ class Preparation {
       if (!problem_.empty()) return;
     }
     if (ec) {
-      problem_ = Failure("Kan de map niet lezen:", from, ec);
+      problem_ = Failure(TextId::kCannotReadFolder, from, ec);
       return;
     }
     RemoveStaleLinks(folder, name);
@@ -101,7 +102,7 @@ class Preparation {
       if (fs::read_symlink(*existing, ec) == source) return;
       fs::remove(*existing, ec);
       if (ec) {
-        problem_ = Failure("Kan de koppeling niet vervangen:", *existing, ec);
+        problem_ = Failure(TextId::kCannotReplaceLink, *existing, ec);
         return;
       }
     }
@@ -112,7 +113,7 @@ class Preparation {
     // Some file systems hold no links: a copy serves.
     ec.clear();
     fs::copy(source, entry, fs::copy_options::recursive, ec);
-    if (ec && ec != std::errc::file_exists) problem_ = Failure("Kan niet kopiëren naar", entry, ec);
+    if (ec && ec != std::errc::file_exists) problem_ = Failure(TextId::kCannotCopyTo, entry, ec);
   }
 
   // Links this program made for files the install no longer ships point nowhere: they go.
@@ -132,7 +133,7 @@ class Preparation {
 
   const fs::path shared_;
   const fs::path user_;
-  std::string problem_;
+  Message problem_;
 };
 
 // Whether `entry`, a link at `relative` in the per-user folder, is one this program makes: to
@@ -147,23 +148,23 @@ bool IsOurLink(const fs::path& entry, const fs::path& relative, const fs::path& 
 }
 
 // Why the per-user folder, made before by whoever, must not be used: anything in it that is
-// someone else's or that others may change, and any link this program did not make. Empty
+// someone else's or that others may change, and any link this program did not make. Nothing
 // when it may be used, and when it is not there yet.
-std::string UserFolderDistrust(const fs::path& shared, const fs::path& user) {
+std::optional<Phrase> UserFolderDistrust(const fs::path& shared, const fs::path& user) {
   std::error_code ec;
   const auto status = fs::symlink_status(user, ec);
-  if (!fs::exists(status)) return {};
-  if (fs::is_symlink(status)) return user.string() + " is een koppeling";
-  if (std::string cause = NotOwnCause(user); !cause.empty()) return cause;
+  if (!fs::exists(status)) return std::nullopt;
+  if (fs::is_symlink(status)) return Phrase{TextId::kUserFolderIsLink, {Word(user.string())}};
+  if (auto cause = NotOwnCause(user)) return cause;
   for (fs::recursive_directory_iterator it(user, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path entry = it->path();
-    if (std::string cause = NotOwnCause(entry); !cause.empty()) return cause;
+    if (auto cause = NotOwnCause(entry)) return cause;
     if (it->is_symlink(ec) && !IsOurLink(entry, entry.lexically_relative(user), shared)) {
-      return entry.string() + " is een koppeling die Tessaro niet heeft gemaakt";
+      return Phrase{TextId::kUserFolderStrangeLink, {Word(entry.string())}};
     }
   }
-  if (ec) return user.string() + ": " + FileErrorCause(ec.value());
-  return {};
+  if (ec) return PathCause(user, ec.value());
+  return std::nullopt;
 }
 
 }  // namespace
@@ -178,7 +179,7 @@ fs::path UserFolder(const char* xdg_data_home, const char* home) {
   return {};
 }
 
-std::string PrepareUserFolder(const fs::path& shared, const fs::path& user) {
+Message PrepareUserFolder(const fs::path& shared, const fs::path& user) {
   return Preparation(shared.lexically_normal(), user.lexically_normal()).Run();
 }
 
@@ -193,22 +194,24 @@ WorkFolder ChooseWorkFolder(const fs::path& cwd, const fs::path& program_dir,
   }
   // Without a folder of the user's the shipped pictures still show; a save then fails
   // with its own message, as the user cannot write there.
-  if (user.empty()) return {shared, "Geen eigen map: HOME is niet gezet"};
+  if (user.empty()) return {shared, {Phrase{TextId::kNoOwnFolder}}};
   fs::path folder = user;
-  std::string notice;
-  if (const std::string cause = UserFolderDistrust(shared, user); !cause.empty()) {
+  Message notice;
+  if (auto cause = UserFolderDistrust(shared, user)) {
     // Another user may have prepared it, with a link to one of this user's files where the
     // project is saved: it is left alone.
     folder = MakeFreshPrivateFolder(user);
-    notice = "De map " + user.string() + " wordt niet gebruikt: " + cause + ".";
-    if (folder.empty()) return {shared, notice + " Er kon geen nieuwe map worden gemaakt."};
-    notice += " Tessaro werkt nu in een nieuwe map: " + folder.string() + ".";
+    if (folder.empty()) {
+      return {shared, {Phrase{TextId::kUserFolderNotUsedNoNew, {Word(user.string()), *cause}}}};
+    }
+    notice = {
+        Phrase{TextId::kUserFolderNotUsed, {Word(user.string()), *cause, Word(folder.string())}}};
   } else if (!fs::exists(fs::symlink_status(user, ec))) {
     // Made for this user alone from the start.
     fs::create_directories(user.parent_path(), ec);
     MakePrivateFolder(user);
   }
-  std::string problem = PrepareUserFolder(shared, folder);
+  Message problem = PrepareUserFolder(shared, folder);
   if (!problem.empty()) return {shared, std::move(problem)};
   return {folder, std::move(notice)};
 }

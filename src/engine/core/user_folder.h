@@ -5,7 +5,8 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
+
+#include "engine/core/texts.h"
 
 namespace tessaro {
 
@@ -20,16 +21,15 @@ std::filesystem::path UserFolder(const char* xdg_data_home, const char* home);
 // already has under that name, in whatever letter case, stays as it is, unless it is a link
 // this function made earlier: that one is pointed at the shipped file again (the install
 // may have moved), and removed once the shipped file is gone. Where links cannot be made,
-// the file is copied, and the copy is the user's from then on. Returns an empty text on
-// success, otherwise what went wrong.
-std::string PrepareUserFolder(const std::filesystem::path& shared,
-                              const std::filesystem::path& user);
+// the file is copied, and the copy is the user's from then on. Returns nothing on success,
+// otherwise what went wrong.
+Message PrepareUserFolder(const std::filesystem::path& shared, const std::filesystem::path& user);
 
 struct WorkFolder {
   std::filesystem::path root;
   // Set when the per-user folder was due but could not be prepared, or was not used: the
-  // text to show.
-  std::string problem;
+  // message to show.
+  Message problem;
 };
 
 // The folder the program works in: as ChooseDataRoot decides when the working folder or

@@ -1,5 +1,5 @@
 // The system errors of Windows as the errno values the rest of the engine words
-// (FileErrorCause), so that a failure reads the same on both systems.
+// (FileCause), so that a failure reads the same on both systems.
 #pragma once
 
 namespace tessaro {

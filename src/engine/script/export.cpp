@@ -51,9 +51,9 @@ void ExportCommand(Simulator& s, const Line& l) {
     if (err != 0) s.Error(s.Render(ExportFailed(file, err)));
     return;
   }
-  const std::string message =
+  const Message message =
       s.logs().Start(s.image(), slot, Utf8Name(path), s.elapsed_ms(), SampleClock::Script);
-  if (!message.empty()) s.Error(message);
+  if (!message.empty()) s.Error(s.Render(message));
 }
 
 }  // namespace tessaro::sim

@@ -159,7 +159,7 @@ void Simulator::Execute(const Line& line) {
 void Simulator::ScanTick() {
   image_.ClockMs = elapsed_ms_;
   schakelblok(image_, board_, *this);
-  for (const auto& stopped : logs_.Collect(image_)) Error(stopped.message);
+  for (const auto& stopped : logs_.Collect(image_)) Error(Render(stopped.message));
 }
 
 void Simulator::MuxTick() { SWklok(image_, board_); }

@@ -12,8 +12,9 @@ int PidNumber(const std::string& word) {
   return static_cast<int>(Integer(word, 1, 3, "pid controller"));
 }
 
-void Started(const std::string& refusal) {
-  if (!refusal.empty()) throw ScriptError(refusal);
+// A test that cannot start stops the script, saying why in the language asked for.
+void Started(Simulator& s, const Message& refusal) {
+  if (!refusal.empty()) throw ScriptError(s.Render(refusal));
 }
 
 size_t ProposalIndex(const TuneSession& session, const std::string& rule) {
@@ -46,12 +47,12 @@ void TuneCommand(Simulator& s, const Line& l) {
     const double size = Real(l[3], -100, 100, "step");
     const double wait = l.size() >= 5 ? Real(l[4], 0, 3600, "wait") : 0;
     const double record = l.size() == 6 ? Real(l[5], 0, 3600, "record") : 0;
-    return Started(tuner.StartStep(s.image(), n, size, wait, record));
+    return Started(s, tuner.StartStep(s.image(), n, size, wait, record));
   }
   if (what == "relay" && (l.size() == 4 || l.size() == 5)) {
     const double amplitude = Real(l[3], 0, 100, "amplitude");
     const double hysteresis = l.size() == 5 ? Real(l[4], 0, 100, "hysteresis") : 0.5;
-    return Started(tuner.StartRelay(s.image(), n, amplitude, hysteresis));
+    return Started(s, tuner.StartRelay(s.image(), n, amplitude, hysteresis));
   }
   if (what == "stop" && l.size() == 3) return tuner.Stop(s.image(), n);
   if (what == "tc" && l.size() == 4) {

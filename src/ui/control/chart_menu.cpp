@@ -142,10 +142,9 @@ void ChartMenu::StartLog(QWidget* parent, int slot) {
       files_->SaveFile(parent, tr("Start logboek"), Suggested(slot, "-logboek.csv"),
                        QStringLiteral("CSV (*.csv)"), true);
   if (file.isEmpty()) return;
-  const std::string message =
-      logs_.Start(image_, slot, file.toStdString(), clock_ ? clock_() : WallClockMs(),
-                  SampleClock::Wall);
-  if (!message.empty()) messages_.Error(message);
+  const Message message = logs_.Start(image_, slot, file.toStdString(),
+                                      clock_ ? clock_() : WallClockMs(), SampleClock::Wall);
+  if (!message.empty()) messages_.Error(messages_.Render(message));
 }
 
 }  // namespace tessaro

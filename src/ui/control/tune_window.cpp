@@ -19,6 +19,7 @@
 #include "engine/core/numbers.h"
 #include "engine/core/process_image.h"
 #include "ui/core/fonts.h"
+#include "ui/core/language.h"
 
 namespace tessaro {
 
@@ -29,6 +30,8 @@ constexpr int kFontPixels = 12;
 QString Number(double x, int digits = 3) {
   return QString::fromStdString(FormatSignificant(x, digits));
 }
+
+QString Said(const Message& message) { return QString::fromStdString(Translated(message)); }
 
 }  // namespace
 
@@ -171,6 +174,7 @@ TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
   stop->setObjectName(QStringLiteral("StopButton"));
   connect(stop, &QPushButton::clicked, this, [this] {
     tuner_.Stop(image_, n_);
+    refusal_.clear();
     if (applied_) applied_();  // the faceplate shows the output put back
     Refresh();
   });
@@ -233,10 +237,10 @@ void TuneWindow::StartRelay() {
   if (applied_) applied_();  // the faceplate now shows "Hand"
 }
 
-void TuneWindow::ShowRefusal(const std::string& why) {
+void TuneWindow::ShowRefusal(const Message& why) {
+  refusal_ = why;
   shown_phase_ = -1;
   Refresh();
-  if (!why.empty()) status_->setText(QString::fromStdString(why));
 }
 
 void TuneWindow::Apply() {
@@ -254,7 +258,9 @@ void TuneWindow::Refresh() {
                      : tr("Afstemhulp Reg%1 - %2").arg(n_).arg(QString::fromStdString(title)));
   if (!isVisible() && shown_phase_ >= 0) return;
   const TuneSession& s = tuner_.session(n_);
-  status_->setText(QString::fromStdString(s.status));
+  // A refusal stays in sight until a test starts or is stopped; the cycles that refresh the
+  // window would otherwise wipe it within a second.
+  status_->setText(Said(refusal_.empty() ? s.status : refusal_));
   if (s.samples.size() != shown_samples_ || static_cast<int>(s.phase) != shown_phase_) {
     chart_->update();
   }
@@ -270,15 +276,19 @@ void TuneWindow::Refresh() {
       return std::abs(exact - box) < 0.05 ? QString::number(box)
                                           : QStringLiteral("%1 (%2)").arg(box).arg(Number(exact));
     };
-    const QStringList texts = {QString::fromStdString(p.title), cell(b.pb_box, b.pb),
-                               cell(b.ti_box, b.ti), cell(b.td_box, b.td),
+    const QStringList texts = {QString::fromStdString(p.title),
+                               cell(b.pb_box, b.pb),
+                               cell(b.ti_box, b.ti),
+                               cell(b.td_box, b.td),
                                b.direct ? QStringLiteral("D") : QStringLiteral("R"),
-                               QString::fromStdString(p.aim)};
+                               Said({p.aim})};
     for (int c = 0; c < texts.size(); ++c) {
       auto* item = new QTableWidgetItem(texts[c]);
       if (c == 5 && !b.limited.empty()) {
+        QStringList limited;
+        for (const Phrase& box : b.limited) limited << Said({box});
         //: The rule's value did not fit its box, which holds the nearest it allows
-        item->setText(tr("%1 [vak: %2]").arg(texts[c], QString::fromStdString(b.limited)));
+        item->setText(tr("%1 [vak: %2]").arg(texts[c], limited.join(QStringLiteral("; "))));
       }
       proposals_->setItem(static_cast<int>(i), c, item);
     }

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "engine/core/texts.h"
+
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -51,7 +53,7 @@ class TuneWindow : public QWidget {
   void StartStep();
   void StartRelay();
   void Apply();
-  void ShowRefusal(const std::string& why);
+  void ShowRefusal(const Message& why);
 
   ProcessImage& image_;
   PidTuner& tuner_;
@@ -69,6 +71,7 @@ class TuneWindow : public QWidget {
   QPushButton* apply_ = nullptr;
   size_t shown_samples_ = 0;
   int shown_phase_ = -1;
+  Message refusal_;  // why the last test asked for could not start
 };
 
 }  // namespace tessaro

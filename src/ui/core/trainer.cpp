@@ -303,7 +303,10 @@ void Trainer::CollectLogs() {
   for (auto& stopped : logs_.Collect(image_)) {
     RefreshInstrument(stopped.slot);
     QMetaObject::invokeMethod(
-        this, [this, text = std::move(stopped.message)] { messages_.Error(text); },
+        this,
+        [this, message = std::move(stopped.message)] {
+          messages_.Error(messages_.Render(message));
+        },
         Qt::QueuedConnection);
   }
 }
@@ -341,10 +344,10 @@ void Trainer::ApplyRun() {
 // A board that stopped answering is told once, after the tick, so that the box does not hold
 // up the tick that found it; the timers run on while it is shown.
 void Trainer::ShowBoardNotice() {
-  std::string notice = board_.TakeNotice();
+  Message notice = board_.TakeNotice();
   if (notice.empty()) return;
   QMetaObject::invokeMethod(
-      this, [this, notice = std::move(notice)] { messages_.Information(notice); },
+      this, [this, notice = std::move(notice)] { messages_.Information(messages_.Render(notice)); },
       Qt::QueuedConnection);
 }
 

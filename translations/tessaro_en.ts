@@ -793,6 +793,10 @@
         <source>Logboek gestopt, %1 neemt niets meer aan: %2.</source>
         <translation>Log stopped, %1 takes nothing more: %2.</translation>
     </message>
+    <message>
+        <source>Geen %1.bmp gevonden</source>
+        <translation>No %1.bmp found</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

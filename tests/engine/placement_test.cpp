@@ -136,7 +136,7 @@ TEST_F(PlacementTest, AKeyGoesIntoAnyColumnButShowsItsPictureOnlyInItsOwn) {
   const PlacementResult r = Choose(6, 4, Palette::Input, "A1in");
   EXPECT_EQ(image.FieldGrid[6][4], "A1in");
   EXPECT_EQ(r.picture, "");
-  EXPECT_EQ(r.message, "");
+  EXPECT_TRUE(r.message.empty());
   EXPECT_TRUE(r.palette_closes);
   const PlacementResult own = Choose(6, 1, Palette::Input, "A1in");
   EXPECT_EQ(own.picture, "Velden/A1in.bmp");
@@ -164,12 +164,12 @@ TEST_F(PlacementTest, SettingsChosenForColumnOneOrSevenAreDropped) {
 TEST_F(PlacementTest, AMissingPictureIsReportedAndThePlacementCompletes) {
   auto missing = [](const std::string&) { return false; };
   const PlacementResult in = Choose(2, 1, Palette::Input, "Sinus", missing);
-  EXPECT_EQ(in.message, "Geen Sinus.bmp gevonden");
+  EXPECT_EQ(Say(in.message), "Geen Sinus.bmp gevonden");
   EXPECT_EQ(in.picture, "");
   EXPECT_TRUE(in.palette_closes);
   EXPECT_EQ(image.FieldGrid[2][1], "Sinus");
   const PlacementResult out = Choose(2, 7, Palette::Output, "D6uit", missing);
-  EXPECT_EQ(out.message, "Geen D6uit.bmp gevonden");
+  EXPECT_EQ(Say(out.message), "Geen D6uit.bmp gevonden");
   EXPECT_TRUE(out.palette_closes);
 
   // A processing block gets its settings all the same: the scan must not run the new key
@@ -179,7 +179,7 @@ TEST_F(PlacementTest, AMissingPictureIsReportedAndThePlacementCompletes) {
   const PlacementResult proc = Choose(2, 2, Palette::Processing, "ADS", missing);
   EXPECT_TRUE(proc.picture_failed);
   EXPECT_EQ(proc.picture, "");
-  EXPECT_EQ(proc.message, "Geen ADS.bmp gevonden");
+  EXPECT_EQ(Say(proc.message), "Geen ADS.bmp gevonden");
   EXPECT_TRUE(proc.palette_closes);
   EXPECT_TRUE(proc.settings_copied);
   EXPECT_EQ(image.FieldGrid[2][2], "ADS");
@@ -187,7 +187,7 @@ TEST_F(PlacementTest, AMissingPictureIsReportedAndThePlacementCompletes) {
   EXPECT_EQ(B(2, 2), 50);
   image.Editors.Edit2 = "Oven";
   const PlacementResult rec = Choose(3, 2, Palette::Processing, "Rec2", missing);
-  EXPECT_EQ(rec.message, "Geen Rec2.bmp gevonden");
+  EXPECT_EQ(Say(rec.message), "Geen Rec2.bmp gevonden");
   EXPECT_EQ(image.InstrumentTitle[2], "Oven");
 
   // Only the field's own picture is asked for, and only in the palette's columns.

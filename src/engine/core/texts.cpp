@@ -344,6 +344,8 @@ constexpr Entry kTexts[] = {
     {TextId::kLogStopped,
      TESSARO_TRANSLATE_NOOP("Message", "Logboek gestopt, %1 neemt niets meer aan: %2."),
      "Log stopped, %1 takes nothing more: %2."},
+    {TextId::kNoBlockPicture, TESSARO_TRANSLATE_NOOP("Message", "Geen %1.bmp gevonden"),
+     "No %1.bmp found"},
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(TextId::kCount));
 

@@ -154,6 +154,8 @@ enum class TextId {
   kLogNoInstrument,
   kLogNotStarted,
   kLogStopped,
+  // A block placed whose picture is missing.
+  kNoBlockPicture,
   kCount  // not a text: the number of ids
 };
 

@@ -129,7 +129,7 @@ PlacementResult PlaceBlock(ProcessImage& image, Palette palette, std::string_vie
       result.picture = file;
     } else {
       result.picture_failed = true;
-      result.message = "Geen " + image.ChosenKey + ".bmp gevonden";
+      result.message = {Phrase{TextId::kNoBlockPicture, {Word(image.ChosenKey)}}};
     }
   }
   result.palette_closes = true;

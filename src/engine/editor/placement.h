@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/core/block_keys.h"
+#include "engine/core/texts.h"
 
 namespace tessaro {
 
@@ -39,7 +40,7 @@ struct PlacementResult {
   bool placed = false;  // the key went into FieldGrid
   std::string picture;  // "Velden/<key>.bmp" when the field shows the block, else ""
   bool picture_failed = false;
-  std::string message;  // "Geen <key>.bmp gevonden" when the picture failed
+  Message message;  // "Geen <key>.bmp gevonden" when the picture failed
   bool palette_closes = false;
   bool settings_copied = false;
   int instrument_slot = 0;  // range slot (and window title) written, 0 for none

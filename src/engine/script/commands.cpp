@@ -44,7 +44,7 @@ void Place(Simulator& s, const Line& l) {
   // A click on the field selects it; the palette's entry then places the block.
   VeldClick(s.image(), r, c);
   const PlacementResult result = PlaceBlock(s.image(), palette, l[3]);
-  if (!result.message.empty()) s.Information(result.message);
+  if (!result.message.empty()) s.Information(s.Render(result.message));
 }
 
 void Editor(Simulator& s, const Line& l) {

@@ -104,7 +104,7 @@ void BlockPalette::Choose(std::string_view key) {
         grid_.SetFieldPicture(row, column, picture);
         return true;
       });
-  if (!result.message.empty()) messages_.Information(result.message);
+  if (!result.message.empty()) messages_.Information(messages_.Render(result.message));
   if (result.palette_closes) hide();
 }
 

@@ -1055,6 +1055,27 @@
     </message>
 </context>
 <context>
+    <name>PaletteEntry</name>
+    <message>
+        <source>Regelaar %1</source>
+        <extracomment>Drawn on a palette entry about 50 pixels wide; the text shrinks to fit</extracomment>
+        <translation>Controller %1</translation>
+    </message>
+    <message>
+        <source>Regelaar</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Aan/uit %1</source>
+        <translation>On/off %1</translation>
+    </message>
+    <message>
+        <source>knop</source>
+        <extracomment>A push button on the operator screen, drawn in 23 pixels beside its round button</extracomment>
+        <translation>push</translation>
+    </message>
+</context>
+<context>
     <name>Process</name>
     <message>
         <source>Geen proces</source>

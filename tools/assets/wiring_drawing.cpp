@@ -251,8 +251,7 @@ void DrawBoardLines(QPainter& painter, const Words& words) {
               Qt::AlignLeft | Qt::AlignVCenter);
     Terminal(painter, QPointF(kBoardBox.left(), c.y));
     Text(painter, QRectF(kBoardBox.left() + 8, c.y - 8, kBoardBox.width() - 10, 16),
-         Say(words.terminals[i]), 11, false, colour::kInk,
-         Qt::AlignLeft | Qt::AlignVCenter);
+         Say(words.terminals[i]), 11, false, colour::kInk, Qt::AlignLeft | Qt::AlignVCenter);
   }
 
   // A's pull-up rises to the supply, B's hangs down to it, so neither crosses the other line.
@@ -288,10 +287,9 @@ void DrawSelectTable(QPainter& painter, const Words& words) {
   constexpr double kRow = 17;
   constexpr std::array<double, 7> kColumns = {8, 62, 116, 150, 186, 258, 330};
   constexpr double kRight = 396;
-  const std::array<QString, 7> header = {Say(words.header[0]), Say(words.header[1]),
-                                         QStringLiteral("B"),  QStringLiteral("A"),
-                                         Say(words.header[2]), QStringLiteral("in 1"),
-                                         QStringLiteral("in 2")};
+  const std::array<QString, 7> header = {
+      Say(words.header[0]), Say(words.header[1]),   QStringLiteral("B"),   QStringLiteral("A"),
+      Say(words.header[2]), QStringLiteral("in 1"), QStringLiteral("in 2")};
   auto cell = [&](size_t column, double y, const QString& text, bool bold) {
     const double right = column + 1 < kColumns.size() ? kColumns[column + 1] : kRight;
     Text(painter, QRectF(kColumns[column], y, right - kColumns[column], kRow), text, 11, bold,

@@ -1,5 +1,6 @@
 #include "ui/editor/palette_pictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -302,17 +303,26 @@ void ControllerSymbol(QPainter& p, const QRectF& a, bool valve, const QString& u
        10, false, kHint);
 }
 
+// A word drawn on an entry, in the program's language.
+QString EntryWord(const char* text) { return QCoreApplication::translate("PaletteEntry", text); }
+
 void Controller(QPainter& p, const QRectF& a, int n) {
   const QString number = QString::number(n);
   if (n <= 2) {
-    ControllerSymbol(p, a, false, QStringLiteral("Regelaar ") + number, QStringLiteral("PID"));
+    //: Drawn on a palette entry about 50 pixels wide; the text shrinks to fit
+    ControllerSymbol(p, a, false,
+                     EntryWord(QT_TRANSLATE_NOOP("PaletteEntry", "Regelaar %1")).arg(n),
+                     QStringLiteral("PID"));
   } else if (n == 3) {
-    ControllerSymbol(p, a, false, QStringLiteral("Regelaar"), QStringLiteral("cascade"));
+    ControllerSymbol(p, a, false, EntryWord(QT_TRANSLATE_NOOP("PaletteEntry", "Regelaar")),
+                     QStringLiteral("cascade"));
   } else if (n <= 6) {
-    ControllerSymbol(p, a.adjusted(0, 0, 0, -5), true, QStringLiteral("Regelaar"), number);
+    ControllerSymbol(p, a.adjusted(0, 0, 0, -5), true,
+                     EntryWord(QT_TRANSLATE_NOOP("PaletteEntry", "Regelaar")), number);
     Stroke(p, {{a.left() + 18, a.bottom() - 3}, {a.right() - 3, a.bottom() - 3}}, kRed, 2);
   } else {
-    ControllerSymbol(p, a, false, QStringLiteral("Aan/uit ") + number, QStringLiteral("Regelaar"));
+    ControllerSymbol(p, a, false, EntryWord(QT_TRANSLATE_NOOP("PaletteEntry", "Aan/uit %1")).arg(n),
+                     EntryWord(QT_TRANSLATE_NOOP("PaletteEntry", "Regelaar")));
   }
 }
 
@@ -395,8 +405,9 @@ void Draw(QPainter& p, const QRectF& a, const BlockEntry& entry) {
       if (type.palette == Palette::Output) return OutputTerminal(p, a, text, terminal);
       return InputTerminal(p, a, text, terminal);
     case EntryArt::Knop:
-      Text(p, QRectF(a.left() + 1, a.top(), 23, a.height()), QStringLiteral("knop"), 10, true,
-           kInk);
+      //: A push button on the operator screen, drawn in 23 pixels beside its round button
+      Text(p, QRectF(a.left() + 1, a.top(), 23, a.height()),
+           EntryWord(QT_TRANSLATE_NOOP("PaletteEntry", "knop")), 10, true, kInk);
       p.setPen(QPen(QColor(150, 110, 0), 1.4));
       p.setBrush(kYellow);
       p.drawEllipse(QPointF(a.left() + 33, a.center().y()), 7.5, 7.5);

@@ -200,16 +200,16 @@ TEST_F(BoardSelectionTest, KaartSaysWhatTheBusShows) {
   EXPECT_EQ(selector_->source(), BoardSource::kSimulated);
 }
 
-TEST(NoBoardReason, NamesEveryBoardFoundElsewhereOnce) {
+TEST(NoBoardFindings, NameEveryBoardFoundElsewhereOnce) {
   using Access = FoundBoard::Access;
-  EXPECT_EQ(NoBoardReason(2, {{0, Access::kOpen}, {3, Access::kOpen}, {0, Access::kOpen}}),
+  EXPECT_EQ(Say(NoBoardFindings(2, {{0, Access::kOpen}, {3, Access::kOpen}, {0, Access::kOpen}})),
             "Er zitten wel kaarten op adres 0 en 3; de jumpers SK5 en SK6 op de kaart stellen "
             "het adres in.");
-  EXPECT_EQ(NoBoardReason(0, {{3, Access::kBusy}, {1, Access::kOpen}, {2, Access::kOpen}}),
+  EXPECT_EQ(Say(NoBoardFindings(0, {{3, Access::kBusy}, {1, Access::kOpen}, {2, Access::kOpen}})),
             "Er zitten wel kaarten op adres 1, 2 en 3; de jumpers SK5 en SK6 op de kaart stellen "
             "het adres in.\nDe kaart op adres 3 is in gebruik bij een ander programma.");
   // A board found at the address is not also sent looking at the jumpers.
-  EXPECT_EQ(NoBoardReason(1, {{1, Access::kBusy}, {2, Access::kOpen}}),
+  EXPECT_EQ(Say(NoBoardFindings(1, {{1, Access::kBusy}, {2, Access::kOpen}})),
             "De kaart op adres 1 is in gebruik bij een ander programma.");
 }
 

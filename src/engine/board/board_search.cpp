@@ -39,10 +39,6 @@ Message NoBoardFindings(int32_t address, const std::vector<FoundBoard>& found) {
   return lines;
 }
 
-std::string NoBoardReason(int32_t address, const std::vector<FoundBoard>& found) {
-  return Say(NoBoardFindings(address, found));
-}
-
 const char* AccessName(FoundBoard::Access access) {
   switch (access) {
     case FoundBoard::Access::kBusy:

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "engine/board/usb_board.h"
@@ -14,8 +13,6 @@ namespace tessaro {
 // the user may not open, boards another program holds, and a board at `address` that does
 // not answer.
 Message NoBoardFindings(int32_t address, const std::vector<FoundBoard>& found);
-// The same in the program's own words, one finding per line.
-std::string NoBoardReason(int32_t address, const std::vector<FoundBoard>& found);
 
 // "open", "busy" or "denied".
 const char* AccessName(FoundBoard::Access access);

@@ -184,8 +184,4 @@ Phrase ExportFailed(const std::string& path, int err) {
   return FileError(FileVerb::kWrite, path, FileCause(err));
 }
 
-std::string ExportFailedText(const std::string& path, int err) {
-  return Say(ExportFailed(path, err));
-}
-
 }  // namespace tessaro

@@ -55,6 +55,5 @@ std::string InstrumentCsv(const ProcessImage& image, int slot, SampleClock clock
 // The text of a message box about a file that could not be written, with system error
 // `err` (see WriteFileWhole, which every export writes through).
 Phrase ExportFailed(const std::string& path, int err);
-std::string ExportFailedText(const std::string& path, int err);  // in the program's own words
 
 }  // namespace tessaro

@@ -31,8 +31,6 @@ QString Number(double x, int digits = 3) {
   return QString::fromStdString(FormatSignificant(x, digits));
 }
 
-QString Said(const Message& message) { return QString::fromStdString(Translated(message)); }
-
 }  // namespace
 
 TuneChart::TuneChart(const TuneSession& session, QWidget* parent)
@@ -108,8 +106,8 @@ void TuneChart::paintEvent(QPaintEvent*) {
   }
 }
 
-TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n,
-                       std::function<void()> applied, QWidget* parent)
+TuneWindow::TuneWindow(ProcessImage& image, PidTuner& tuner, int n, std::function<void()> applied,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window),
       image_(image),
       tuner_(tuner),
@@ -260,7 +258,7 @@ void TuneWindow::Refresh() {
   const TuneSession& s = tuner_.session(n_);
   // A refusal stays in sight until a test starts or is stopped; the cycles that refresh the
   // window would otherwise wipe it within a second.
-  status_->setText(Said(refusal_.empty() ? s.status : refusal_));
+  status_->setText(TranslatedText(refusal_.empty() ? s.status : refusal_));
   if (s.samples.size() != shown_samples_ || static_cast<int>(s.phase) != shown_phase_) {
     chart_->update();
   }
@@ -281,12 +279,12 @@ void TuneWindow::Refresh() {
                                cell(b.ti_box, b.ti),
                                cell(b.td_box, b.td),
                                b.direct ? QStringLiteral("D") : QStringLiteral("R"),
-                               Said({p.aim})};
+                               TranslatedText(p.aim)};
     for (int c = 0; c < texts.size(); ++c) {
       auto* item = new QTableWidgetItem(texts[c]);
       if (c == 5 && !b.limited.empty()) {
         QStringList limited;
-        for (const Phrase& box : b.limited) limited << Said({box});
+        for (const Phrase& box : b.limited) limited << TranslatedText(box);
         //: The rule's value did not fit its box, which holds the nearest it allows
         item->setText(tr("%1 [vak: %2]").arg(texts[c], limited.join(QStringLiteral("; "))));
       }

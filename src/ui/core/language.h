@@ -37,5 +37,10 @@ void GrowToText(QAbstractButton& button);
 // ("Message" for the engine's sentences, the table's for a term), then filled in.
 std::string Translated(const Message& message);
 inline std::string Translated(const Phrase& text) { return Translated(Message{text}); }
+// The same as the text of a widget.
+inline QString TranslatedText(const Message& message) {
+  return QString::fromStdString(Translated(message));
+}
+inline QString TranslatedText(const Phrase& text) { return TranslatedText(Message{text}); }
 
 }  // namespace tessaro

@@ -218,8 +218,8 @@ void MainWindow::BuildRunControls() {
   pauze_button_ = MakeCommandButton(this, "PauzeButton", tr("Pauze"), 520, 73);
   connect(pauze_button_, &QPushButton::clicked, this, &MainWindow::PauzeClicked);
   QPushButton* stap = MakeCommandButton(this, "StapButton",
-                                         //: One second forward, then pause again
-                                         tr("Stap"), 600, 57);
+                                        //: One second forward, then pause again
+                                        tr("Stap"), 600, 57);
   connect(stap, &QPushButton::clicked, this, &MainWindow::StapClicked);
   speed_box_ = new QComboBox(this);
   speed_box_->setObjectName(QStringLiteral("SpeedBox"));
@@ -278,14 +278,14 @@ void MainWindow::ShowProjectLine(const QString& line) {
 }
 
 void MainWindow::ShowRunState(const RunControl& run) {
-  pauze_button_->setText(QString::fromStdString(Translated(PauseButton(run))));
+  pauze_button_->setText(TranslatedText(PauseButton(run)));
   for (int i = 0; i < speed_box_->count(); ++i) {
     const int speed = speed_box_->itemData(i).toInt();
     auto* model = static_cast<QStandardItemModel*>(speed_box_->model());
     model->item(i)->setEnabled(SpeedOffered(run, speed));
     if (speed == run.speed) speed_box_->setCurrentIndex(i);
   }
-  const QString state = QString::fromStdString(Translated(RunState(run)));
+  const QString state = TranslatedText(RunState(run));
   run_state_->setText(state);
   run_state_->adjustSize();
   run_state_->setVisible(!state.isEmpty());

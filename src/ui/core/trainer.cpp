@@ -1,11 +1,11 @@
 #include "ui/core/trainer.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPixmap>
 #include <QSettings>
-#include <QEvent>
 #include <QTimer>
 #include <QWindow>
 #include <utility>
@@ -23,13 +23,13 @@
 #include "ui/board/board_panel.h"
 #include "ui/control/chart_menu.h"
 #include "ui/control/onoff_faceplate.h"
-#include "ui/core/language.h"
 #include "ui/control/pid_faceplate.h"
 #include "ui/control/recorder_window.h"
 #include "ui/control/step_faceplate.h"
-#include "ui/core/file_folders.h"
 #include "ui/control/tune_window.h"
+#include "ui/core/file_folders.h"
 #include "ui/core/file_names.h"
+#include "ui/core/language.h"
 #include "ui/core/main_window.h"
 #include "ui/core/owned_window.h"
 #include "ui/editor/block_palette.h"
@@ -55,8 +55,8 @@ Trainer::Trainer(ProcessImage& image, Board& board, Messages& messages,
       board_(board),
       messages_(messages),
       root_(data_root),
-      main_(std::make_unique<MainWindow>(image, board, messages, data_root,
-                                         start == Start::kWhole)),
+      main_(
+          std::make_unique<MainWindow>(image, board, messages, data_root, start == Start::kWhole)),
       plate_waits_(start != Start::kWhole) {
   run_.clock_origin_ms = QDateTime::currentMSecsSinceEpoch();
   connect(main_->Timer1(), &QTimer::timeout, this, &Trainer::schakelblok);
@@ -127,9 +127,7 @@ void Trainer::CreateProjectDialog() {
     recent.push_back(file.toStdString());
   }
   session_->SetRecent(std::move(recent));
-  const auto path = [](const QString& file) {
-    return ToPath(file);
-  };
+  const auto path = [](const QString& file) { return ToPath(file); };
   ProjectDialog::Actions actions{
       .save = [this] { return Opslaan(); },
       .load = [this] { return Inlezen(); },
@@ -141,8 +139,7 @@ void Trainer::CreateProjectDialog() {
           [this] {
             std::vector<ProjectDialog::Example> examples;
             for (const auto& file : ExampleProjects(root_)) {
-              examples.push_back(
-                  {QString::fromStdString(file.stem().string()), FromPath(file)});
+              examples.push_back({QString::fromStdString(file.stem().string()), FromPath(file)});
             }
             return examples;
           },
@@ -246,7 +243,7 @@ void Trainer::ScanTick() {
 }
 
 void Trainer::ShowProjectLine() {
-  if (session_) main_->ShowProjectLine(QString::fromStdString(Translated(session_->ScreenLinePhrase())));
+  if (session_) main_->ShowProjectLine(TranslatedText(session_->ScreenLinePhrase()));
 }
 
 void Trainer::MuxTick() {

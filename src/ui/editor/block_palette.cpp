@@ -79,7 +79,7 @@ void BlockPalette::AddEntries() {
     picture->setGeometry(entry.place);
     picture->setPixmap(PaletteEntryPicture(entry.key, entry.place.size()));
     // The entry's name, and what the block does.
-    const QString help = QString::fromStdString(Translated(BlockHelp(entry.key)));
+    const QString help = TranslatedText(BlockHelp(entry.key));
     picture->setToolTip(entry.tooltip.isEmpty() ? help : entry.tooltip + QLatin1Char('\n') + help);
     const std::string key = entry.key;
     connect(picture, &ClickLabel::clicked, this, [this, key] { Choose(key); });

@@ -1,18 +1,17 @@
 #include "ui/editor/logic_grid_window.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
+#include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/core/messages.h"
 #include "engine/editor/block_help.h"
@@ -122,8 +121,8 @@ void LogicGridWindow::BuildUndoActions() {
   connect(undo, &QAction::triggered, this, &LogicGridWindow::UndoClick);
   auto* redo = new QAction(tr("Opnieuw"), this);
   redo->setObjectName(QStringLiteral("RedoAction"));
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   connect(redo, &QAction::triggered, this, &LogicGridWindow::RedoClick);
   addAction(undo);
   addAction(redo);
@@ -148,7 +147,7 @@ void LogicGridWindow::ShowUndone(const UndoResult& result) {
 }
 
 QString LogicGridWindow::HoverText(int row, int column) const {
-  return QString::fromStdString(Translated(FieldHoverText(image_, row, column)));
+  return TranslatedText(FieldHoverText(image_, row, column));
 }
 
 void LogicGridWindow::RefreshHover() {

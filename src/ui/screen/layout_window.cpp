@@ -121,9 +121,8 @@ void LayoutWindow::BuildControls(QWidget* content) {
   const auto& items = ScreenItems();
   for (int n = 1; n <= static_cast<int>(items.size()); ++n) {
     const ScreenItemInfo& item = items[static_cast<size_t>(n - 1)];
-    auto* radio =
-        Place(new QRadioButton(QString::fromStdString(Translated(ItemCaption(item))), content),
-              QStringLiteral("RadioButton%1").arg(n), item.radio_left, item.radio_top);
+    auto* radio = Place(new QRadioButton(TranslatedText(ItemCaption(item)), content),
+                        QStringLiteral("RadioButton%1").arg(n), item.radio_left, item.radio_top);
     radio->setFont(TahomaFont(kFontPixels, true));
     radio->resize(radio->sizeHint().width(), kRadioHeight);
     radios_->addButton(radio, n);

@@ -187,15 +187,16 @@ class TranslationTest : public QObject {
     QTemporaryDir scratch;
     const QString fresh = scratch.filePath(QStringLiteral("fresh.ts"));
     QProcess lupdate;
-    lupdate.start(
-        QStringLiteral(TESSARO_LUPDATE),
-        {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-         QStringLiteral("-tr-function-alias"),
-         QStringLiteral("QT_TRANSLATE_NOOP+=TESSARO_TRANSLATE_NOOP"), SourceDir() + "/src/ui",
-         SourceDir() + "/src/engine/core/texts.cpp",
-         SourceDir() + "/src/engine/core/block_table.cpp",
-         SourceDir() + "/src/engine/board/plant_models.cpp",
-         SourceDir() + "/src/engine/screen/screen_items.cpp", QStringLiteral("-ts"), fresh});
+    // The windows' sources and the engine files the build gives lupdate.
+    QStringList arguments = {QStringLiteral("-silent"),
+                             QStringLiteral("-locations"),
+                             QStringLiteral("none"),
+                             QStringLiteral("-tr-function-alias"),
+                             QStringLiteral("QT_TRANSLATE_NOOP+=TESSARO_TRANSLATE_NOOP"),
+                             SourceDir() + "/src/ui"};
+    arguments += QStringLiteral(TESSARO_ENGINE_TEXT_SOURCES).split(QLatin1Char('|'));
+    arguments += {QStringLiteral("-ts"), fresh};
+    lupdate.start(QStringLiteral(TESSARO_LUPDATE), arguments);
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
     // lupdate names a class's context with its namespace when it sees the headers.
